@@ -1,0 +1,269 @@
+#include "rain/Renderer.h"
+
+#include "resources/EmbeddedResources.h"
+
+#include <array>
+#include <bit>
+#include <cmath>
+#include <cstring>
+#include <stdexcept>
+
+namespace {
+
+constexpr int32_t lensDepth = 8;
+constexpr int32_t highlightGain16 = 40;
+constexpr int32_t highlightGain24And32 = 220;
+
+struct Channel {
+    uint32_t shift = 0;
+    uint32_t max = 0;
+
+    static Channel fromMask(uint32_t mask) {
+        if (mask == 0) {
+            return {};
+        }
+        const auto shift = static_cast<uint32_t>(std::countr_zero(mask));
+        return {shift, mask >> shift};
+    }
+    uint32_t extract(uint32_t colour) const { return (colour >> shift) & max; }
+    uint32_t place(uint32_t value) const { return value << shift; }
+};
+
+struct RendererState {
+    Channel red;
+    Channel green;
+    Channel blue;
+    std::array<uint32_t, 129> highlight{};
+    uint32_t randomState = 0;
+};
+
+RendererState state;
+
+void loadHighlightTable() {
+    const auto table = Resources::lookUp("RCDATA", "COSNTABLE");
+    if (!table || table->size() != state.highlight.size() * 4) {
+        throw std::runtime_error("The highlight table COSNTABLE is missing or damaged.");
+    }
+    for (std::size_t i = 0; i < state.highlight.size(); ++i) {
+        const unsigned char* bytes = table->data() + i * 4;
+        state.highlight[i] = bytes[0] | bytes[1] << 8 | bytes[2] << 16 |
+                             static_cast<uint32_t>(bytes[3]) << 24;
+    }
+}
+
+// Products and sums that may leave the 32-bit range (only for normals no template produces)
+// wrap as two's complement instead of being undefined.
+int32_t wrapMul(int32_t a, int32_t b) {
+    return static_cast<int32_t>(static_cast<uint32_t>(a) * static_cast<uint32_t>(b));
+}
+int32_t wrapAdd(int32_t a, int32_t b) {
+    return static_cast<int32_t>(static_cast<uint32_t>(a) + static_cast<uint32_t>(b));
+}
+int32_t wrapSub(int32_t a, int32_t b) {
+    return static_cast<int32_t>(static_cast<uint32_t>(a) - static_cast<uint32_t>(b));
+}
+int32_t absolute(int32_t value) {
+    return value < 0 ? static_cast<int32_t>(0u - static_cast<uint32_t>(value)) : value;
+}
+
+int32_t wrapInto(int32_t coordinate, int32_t size) {
+    if (coordinate < 0) {
+        return (size - 1) + coordinate % size;
+    }
+    if (coordinate >= size) {
+        return coordinate % size;
+    }
+    return coordinate;
+}
+
+template <int Bytes> uint32_t loadPixel(const uint8_t* address) {
+    if constexpr (Bytes == 1) {
+        return *address;
+    } else if constexpr (Bytes == 2) {
+        uint16_t value;
+        std::memcpy(&value, address, 2);
+        return value;
+    } else if constexpr (Bytes == 3) {
+        return address[0] | address[1] << 8 | address[2] << 16;
+    } else {
+        uint32_t value;
+        std::memcpy(&value, address, 4);
+        return value;
+    }
+}
+
+template <int Bytes> void storePixel(uint8_t* address, uint32_t value) {
+    if constexpr (Bytes == 1) {
+        *address = static_cast<uint8_t>(value);
+    } else if constexpr (Bytes == 2) {
+        const auto narrow = static_cast<uint16_t>(value);
+        std::memcpy(address, &narrow, 2);
+    } else if constexpr (Bytes == 3) {
+        address[0] = static_cast<uint8_t>(value);
+        address[1] = static_cast<uint8_t>(value >> 8);
+        address[2] = static_cast<uint8_t>(value >> 16);
+    } else {
+        std::memcpy(address, &value, 4);
+    }
+}
+
+uint32_t addHighlight(uint32_t colour, const MapPixel& m, uint32_t gain) {
+    const uint32_t amount = highlightAmount(m.normalX, m.normalY, m.normalZ, gain);
+    if (amount == 0) {
+        return colour;
+    }
+    const auto brighten = [&](const Channel& channel) {
+        const uint32_t value = channel.extract(colour) + amount;
+        return channel.place(value > channel.max ? channel.max : value);
+    };
+    return brighten(state.red) | brighten(state.green) | brighten(state.blue);
+}
+
+// Lens pass: every wet pixel shows the background at an offset set by the water's height and
+// surface normal, and drop pixels catch the light.
+template <int Bytes>
+void refract(int32_t x0, int32_t y0, int32_t x1, int32_t y1, const MapPixel* mapPixel,
+             int32_t mapWidth, int32_t mapHeight, const PixelBufferDesc& destination,
+             const PixelBufferDesc& background) {
+    constexpr uint32_t gain = Bytes == 2 ? highlightGain16 : highlightGain24And32;
+    for (int32_t y = y0; y <= y1; ++y) {
+        const MapPixel* m = mapPixel + static_cast<std::ptrdiff_t>(y - y0) * mapWidth;
+        uint8_t* target = destination.pixels + static_cast<std::ptrdiff_t>(y) * destination.pitch;
+        for (int32_t x = x0; x <= x1; ++x, ++m) {
+            const int32_t height = m->height;
+            if (height == 0) {
+                continue;
+            }
+            const int32_t f =
+                m->normalZ != 0 ? ((lensDepth - height) * 4096) / m->normalZ : 0x7FFFFFFF;
+            int32_t sx = x + (wrapMul(f, m->normalX) >> 12);
+            const int32_t sy = wrapInto(y + (wrapMul(f, m->normalY) >> 12), mapHeight);
+            if (height == 1) {
+                sx += static_cast<int32_t>(nextRandom(3)) - 1;
+            }
+            sx = wrapInto(sx, mapWidth);
+            uint32_t colour = loadPixel<Bytes>(background.pixels +
+                                               static_cast<std::ptrdiff_t>(sy) * background.pitch +
+                                               static_cast<std::ptrdiff_t>(sx) * Bytes);
+            if (Bytes > 1 && height != 1) {
+                colour = addHighlight(colour, *m, gain);
+            }
+            storePixel<Bytes>(target + static_cast<std::ptrdiff_t>(x) * Bytes, colour);
+        }
+    }
+}
+
+// Softening pass: a 3 x 3 weighted average over wet pixels, trails darkened to 15/16. It works
+// in place, so neighbours above and to the left are already smoothed.
+template <int Bytes>
+void smooth(int32_t x0, int32_t y0, int32_t x1, int32_t y1, const MapPixel* mapPixel,
+            int32_t mapWidth, int32_t mapHeight, const PixelBufferDesc& destination) {
+    const int32_t pitch = destination.pitch;
+    for (int32_t y = y0; y <= y1; ++y) {
+        if (y < 1 || y > mapHeight - 2) {
+            continue;
+        }
+        const MapPixel* m = mapPixel + static_cast<std::ptrdiff_t>(y - y0) * mapWidth;
+        uint8_t* row = destination.pixels + static_cast<std::ptrdiff_t>(y) * pitch;
+        for (int32_t x = x0; x <= x1; ++x, ++m) {
+            if (m->height == 0 || x < 1 || x > mapWidth - 2) {
+                continue;
+            }
+            uint8_t* centre = row + static_cast<std::ptrdiff_t>(x) * Bytes;
+            uint32_t red = 0;
+            uint32_t green = 0;
+            uint32_t blue = 0;
+            for (int32_t dy = -1; dy <= 1; ++dy) {
+                for (int32_t dx = -1; dx <= 1; ++dx) {
+                    const uint32_t weight = dx == 0 && dy == 0 ? 8 : 1;
+                    const uint32_t colour = loadPixel<Bytes>(centre + dy * pitch + dx * Bytes);
+                    red += weight * state.red.extract(colour);
+                    green += weight * state.green.extract(colour);
+                    blue += weight * state.blue.extract(colour);
+                }
+            }
+            const auto average = [&](uint32_t sum) {
+                return m->height == 1 ? ((sum * 15) >> 4) >> 4 : sum >> 4;
+            };
+            storePixel<Bytes>(centre, state.red.place(average(red)) |
+                                          state.green.place(average(green)) |
+                                          state.blue.place(average(blue)));
+        }
+    }
+}
+
+template <int Bytes>
+void render(int32_t x0, int32_t y0, int32_t x1, int32_t y1, const MapPixel* mapPixel,
+            int32_t mapWidth, int32_t mapHeight, const PixelBufferDesc& destination,
+            const PixelBufferDesc& background) {
+    refract<Bytes>(x0, y0, x1, y1, mapPixel, mapWidth, mapHeight, destination, background);
+    if constexpr (Bytes > 1) {
+        smooth<Bytes>(x0, y0, x1, y1, mapPixel, mapWidth, mapHeight, destination);
+    }
+}
+
+} // namespace
+
+void setRendererPixelFormat(uint32_t redMask, uint32_t greenMask, uint32_t blueMask) {
+    state.red = Channel::fromMask(redMask);
+    state.green = Channel::fromMask(greenMask);
+    state.blue = Channel::fromMask(blueMask);
+    loadHighlightTable();
+}
+
+uint32_t nextRandom(uint32_t n) {
+    const uint32_t t = state.randomState + 0xD32489CFu;
+    const uint64_t product = static_cast<uint64_t>(t) * t;
+    state.randomState = static_cast<uint32_t>(product) ^ static_cast<uint32_t>(product >> 32);
+    return state.randomState % n;
+}
+
+void setNextRandomState(uint32_t value) { state.randomState = value; }
+
+uint32_t highlightAmount(int32_t nx, int32_t ny, int32_t nz, uint32_t gain) {
+    // The normal's directions in the x-z and y-z planes, scaled to 64.
+    const auto hx = static_cast<int32_t>(std::nearbyint(std::sqrt(nx * nx + nz * nz)));
+    const auto hy = static_cast<int32_t>(std::nearbyint(std::sqrt(ny * ny + nz * nz)));
+    const int32_t c1 = hx != 0 ? nx * 64 / hx : 0x7FFFFFFF;
+    const int32_t s1 = hx != 0 ? nz * 64 / hx : 0x7FFFFFFF;
+    const int32_t c2 = hy != 0 ? ny * 64 / hy : 0x7FFFFFFF;
+    const int32_t s2 = hy != 0 ? nz * 64 / hy : 0x7FFFFFFF;
+    // Rotate into the frame of the fixed light, (57, 29) in x-z and (45, -45) in y-z.
+    const int32_t b1 = wrapSub(wrapMul(s1, 57), wrapMul(c1, 29)) >> 6;
+    const int32_t a1 = absolute(wrapAdd(wrapMul(c1, 57), wrapMul(s1, 29))) >> 6;
+    const int32_t b2 = wrapAdd(wrapMul(c2, 45), wrapMul(s2, 45)) >> 6;
+    const int32_t a2 = absolute(wrapSub(wrapMul(s2, 45), wrapMul(c2, 45))) >> 6;
+    const int32_t x = wrapAdd(wrapAdd(wrapMul(c1, a1), wrapMul(s1, b1)) >> 6, wrapMul(s2, b2) >> 6);
+    const int32_t y = c2;
+    const int32_t z = wrapAdd(wrapSub(wrapMul(s1, a1), wrapMul(c1, b1)) >> 6, wrapMul(s2, a2) >> 6);
+    const double norm = std::sqrt(static_cast<double>(static_cast<int64_t>(x) * x +
+                                                      static_cast<int64_t>(y) * y +
+                                                      static_cast<int64_t>(z) * z));
+    if (norm == 0) {
+        return 0;
+    }
+    auto k = static_cast<int32_t>(std::nearbyint(z * 64.0 / norm));
+    k = k < -64 ? -64 : (k > 64 ? 64 : k);
+    return (state.highlight[static_cast<std::size_t>(k + 64)] * gain) >> 16;
+}
+
+void renderWetPixels(int32_t x0, int32_t y0, int32_t x1, int32_t y1, const MapPixel* mapPixel,
+                     int32_t mapWidth, int32_t mapHeight, const PixelBufferDesc& destination,
+                     const PixelBufferDesc& background) {
+    switch (destination.bitsPerPixel) {
+    case 8:
+        render<1>(x0, y0, x1, y1, mapPixel, mapWidth, mapHeight, destination, background);
+        break;
+    case 16:
+        render<2>(x0, y0, x1, y1, mapPixel, mapWidth, mapHeight, destination, background);
+        break;
+    case 24:
+        render<3>(x0, y0, x1, y1, mapPixel, mapWidth, mapHeight, destination, background);
+        break;
+    case 32:
+        render<4>(x0, y0, x1, y1, mapPixel, mapWidth, mapHeight, destination, background);
+        break;
+    default:
+        break;
+    }
+}

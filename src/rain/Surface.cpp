@@ -1,0 +1,53 @@
+#include "rain/Surface.h"
+
+#include "rain/Renderer.h"
+#include "rain/SurfaceTemplate.h"
+
+#include <algorithm>
+
+Surface::Surface(int32_t width, int32_t height)
+    : width_(width), height_(height),
+      pixels_(static_cast<std::size_t>(width) * static_cast<std::size_t>(height),
+              MapPixel{0, 0, 0, 0}) {}
+
+void Surface::clear() { std::fill(pixels_.begin(), pixels_.end(), MapPixel{0, 0, 0, 0}); }
+
+DirtyRect Surface::stamp(int32_t x, int32_t y, const SurfaceTemplate& pattern, StampMode mode) {
+    const DirtyRect placed = pattern.placement(x, y);
+    const int32_t left = std::max(placed.left, 0);
+    const int32_t top = std::max(placed.top, 0);
+    const int32_t right = std::min(placed.right, width_ - 1);
+    const int32_t bottom = std::min(placed.bottom, height_ - 1);
+    if (right < left || bottom < top) {
+        return DirtyRect{0, 0, 0, 0};
+    }
+    const int32_t columns = right - left + 1;
+    const int32_t rows = bottom - top + 1;
+    const int32_t tx = left - placed.left;
+    const int32_t ty = top - placed.top;
+    MapPixel* dest = &pixel(left, top);
+    if (mode == StampMode::Overwrite) {
+        pattern.copyTo(tx, ty, columns, rows, dest, width_);
+    } else {
+        pattern.blendTo(tx, ty, columns, rows, dest, width_);
+    }
+    return DirtyRect{left, bottom, right, top};
+}
+
+void Surface::renderDirty(const DirtyRect& rect, const PixelBufferDesc& destination,
+                          const PixelBufferDesc& background) const {
+    if (rect.left > width_ - 1 || rect.top > height_ - 1 || rect.right < 0 || rect.bottom < 0) {
+        return;
+    }
+    const int32_t left = std::max(rect.left, 0);
+    const int32_t top = std::max(rect.top, 0);
+    const int32_t right = std::min(rect.right, width_ - 1);
+    const int32_t bottom = std::min(rect.bottom, height_ - 1);
+    renderRect(left, top, right, bottom, &pixel(left, top), destination, background);
+}
+
+void Surface::renderRect(int32_t x0, int32_t y0, int32_t x1, int32_t y1, const MapPixel* mapPixel,
+                         const PixelBufferDesc& destination,
+                         const PixelBufferDesc& background) const {
+    renderWetPixels(x0, y0, x1, y1, mapPixel, width_, height_, destination, background);
+}
