@@ -17,10 +17,18 @@ int32_t rand15() {
     return static_cast<int32_t>((state >> 16) & 0x7FFFu);
 }
 
-void seedRand15(uint32_t seed) { state = seed; }
+void seedRand15(uint32_t seed) {
+    state = seed;
+}
 
-void overrideRand15(std::function<int32_t()> source) { scriptedSource = std::move(source); }
+void overrideRand15(std::function<int32_t()> source) {
+    scriptedSource = std::move(source);
+}
 
-int32_t rand15Below(int32_t range) { return (rand15() * range) >> 15; }
+int32_t rand15Below(int32_t range) {
+    return (rand15() * range) >> 15;
+}
 
-int32_t rand15Percent() { return rand15Below(100); }
+int32_t rand15Percent() {
+    return rand15Below(100);
+}

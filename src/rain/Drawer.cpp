@@ -42,7 +42,9 @@ int32_t Drawer::addDirtyRect(int32_t left, int32_t top, int32_t right, int32_t b
     return static_cast<int32_t>(dirtyRects_.size());
 }
 
-uint8_t Drawer::heightAt(int32_t x, int32_t y) const { return dropMap_.heightAt(x, y); }
+uint8_t Drawer::heightAt(int32_t x, int32_t y) const {
+    return dropMap_.heightAt(x, y);
+}
 
 const SurfaceTemplate& Drawer::templateFor(int32_t radius, int32_t stretch,
                                            TemplateKind kind) const {
@@ -76,4 +78,6 @@ void Drawer::draw(const PixelBufferDesc& destination, const PixelBufferDesc& bac
     dirtyRects_.clear();
 }
 
-void Drawer::reset() { dropMap_.clear(); }
+void Drawer::reset() {
+    dropMap_.clear();
+}

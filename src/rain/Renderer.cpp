@@ -11,8 +11,8 @@
 namespace {
 
 constexpr int32_t lensDepth = 8;
-constexpr int32_t highlightGain16 = 40;
-constexpr int32_t highlightGain24And32 = 220;
+constexpr uint32_t highlightGain16 = 40;
+constexpr uint32_t highlightGain24And32 = 220;
 
 struct Channel {
     uint32_t shift = 0;
@@ -29,15 +29,26 @@ struct Channel {
     uint32_t place(uint32_t value) const { return value << shift; }
 };
 
+constexpr int32_t normalLimit = 64;
+constexpr int32_t normalSpan = 2 * normalLimit + 1;
+
 struct RendererState {
     Channel red;
     Channel green;
     Channel blue;
     std::array<uint32_t, 129> highlight{};
+    // The highlight for each gain, by table index, so that a pixel costs one lookup.
+    std::array<uint32_t, 129> highlight16{};
+    std::array<uint32_t, 129> highlight24And32{};
     uint32_t randomState = 0;
 };
 
 RendererState state;
+
+// Highlight table index (plus one; 0 means not yet known) for every normal the templates and
+// their blends can produce: x and y in -64..64, z in 1..64. The angle maths behind an entry is
+// done the first time a normal is seen, and never again.
+std::array<uint8_t, normalSpan * normalSpan * normalLimit> highlightIndexCache{};
 
 void loadHighlightTable() {
     const auto table = Resources::lookUp("RCDATA", "COSNTABLE");
@@ -46,8 +57,10 @@ void loadHighlightTable() {
     }
     for (std::size_t i = 0; i < state.highlight.size(); ++i) {
         const unsigned char* bytes = table->data() + i * 4;
-        state.highlight[i] = bytes[0] | bytes[1] << 8 | bytes[2] << 16 |
-                             static_cast<uint32_t>(bytes[3]) << 24;
+        state.highlight[i] =
+            bytes[0] | bytes[1] << 8 | bytes[2] << 16 | static_cast<uint32_t>(bytes[3]) << 24;
+        state.highlight16[i] = (state.highlight[i] * highlightGain16) >> 16;
+        state.highlight24And32[i] = (state.highlight[i] * highlightGain24And32) >> 16;
     }
 }
 
@@ -107,8 +120,26 @@ template <int Bytes> void storePixel(uint8_t* address, uint32_t value) {
     }
 }
 
-uint32_t addHighlight(uint32_t colour, const MapPixel& m, uint32_t gain) {
-    const uint32_t amount = highlightAmount(m.normalX, m.normalY, m.normalZ, gain);
+int32_t computeHighlightIndex(int32_t nx, int32_t ny, int32_t nz);
+
+int32_t highlightIndex(const MapPixel& m) {
+    if (m.normalZ < 1 || m.normalX < -normalLimit || m.normalX > normalLimit ||
+        m.normalY < -normalLimit || m.normalY > normalLimit) {
+        return computeHighlightIndex(m.normalX, m.normalY, m.normalZ);
+    }
+    const std::size_t slot = static_cast<std::size_t>(
+        ((m.normalX + normalLimit) * normalSpan + m.normalY + normalLimit) * normalLimit +
+        m.normalZ - 1);
+    uint8_t& cached = highlightIndexCache[slot];
+    if (cached == 0) {
+        cached = static_cast<uint8_t>(computeHighlightIndex(m.normalX, m.normalY, m.normalZ) + 1);
+    }
+    return cached - 1;
+}
+
+template <int Bytes> uint32_t addHighlight(uint32_t colour, const MapPixel& m) {
+    const auto& amounts = Bytes == 2 ? state.highlight16 : state.highlight24And32;
+    const uint32_t amount = amounts[static_cast<std::size_t>(highlightIndex(m))];
     if (amount == 0) {
         return colour;
     }
@@ -125,7 +156,6 @@ template <int Bytes>
 void refract(int32_t x0, int32_t y0, int32_t x1, int32_t y1, const MapPixel* mapPixel,
              int32_t mapWidth, int32_t mapHeight, const PixelBufferDesc& destination,
              const PixelBufferDesc& background) {
-    constexpr uint32_t gain = Bytes == 2 ? highlightGain16 : highlightGain24And32;
     for (int32_t y = y0; y <= y1; ++y) {
         const MapPixel* m = mapPixel + static_cast<std::ptrdiff_t>(y - y0) * mapWidth;
         uint8_t* target = destination.pixels + static_cast<std::ptrdiff_t>(y) * destination.pitch;
@@ -146,48 +176,92 @@ void refract(int32_t x0, int32_t y0, int32_t x1, int32_t y1, const MapPixel* map
                                                static_cast<std::ptrdiff_t>(sy) * background.pitch +
                                                static_cast<std::ptrdiff_t>(sx) * Bytes);
             if (Bytes > 1 && height != 1) {
-                colour = addHighlight(colour, *m, gain);
+                colour = addHighlight<Bytes>(colour, *m);
             }
             storePixel<Bytes>(target + static_cast<std::ptrdiff_t>(x) * Bytes, colour);
         }
     }
 }
 
+// Per-channel sums of the 3 x 3 neighbourhood for any channel layout. The channels are copied
+// so that stores through the pixel pointers do not force them to be reloaded.
+struct AnyChannels {
+    struct Sum {
+        uint32_t red = 0;
+        uint32_t green = 0;
+        uint32_t blue = 0;
+    };
+
+    void add(Sum& sum, uint32_t colour, uint32_t weight) const {
+        sum.red += weight * red.extract(colour);
+        sum.green += weight * green.extract(colour);
+        sum.blue += weight * blue.extract(colour);
+    }
+    uint32_t average(const Sum& sum, bool trail) const {
+        const auto mean = [trail](uint32_t total) {
+            return trail ? ((total * 15) >> 4) >> 4 : total >> 4;
+        };
+        return red.place(mean(sum.red)) | green.place(mean(sum.green)) | blue.place(mean(sum.blue));
+    }
+
+    Channel red = state.red;
+    Channel green = state.green;
+    Channel blue = state.blue;
+};
+
+// The usual 8-8-8 layouts: the two outer channels are summed side by side in 16-bit lanes of
+// one word and green in another. A sum of 16 values of at most 255, even times 15, fits a lane.
+struct ByteChannels {
+    struct Sum {
+        uint32_t outer = 0;
+        uint32_t green = 0;
+    };
+
+    static bool fit() {
+        return state.green.shift == 8 && state.green.max == 0xFF && state.red.max == 0xFF &&
+               state.blue.max == 0xFF &&
+               ((state.red.shift == 16 && state.blue.shift == 0) ||
+                (state.red.shift == 0 && state.blue.shift == 16));
+    }
+    void add(Sum& sum, uint32_t colour, uint32_t weight) const {
+        sum.outer += weight * (colour & 0x00FF00FFu);
+        sum.green += weight * ((colour >> 8) & 0xFFu);
+    }
+    uint32_t average(const Sum& sum, bool trail) const {
+        if (trail) {
+            return (((sum.outer * 15) >> 8) & 0x00FF00FFu) | ((sum.green * 15) >> 8) << 8;
+        }
+        return ((sum.outer >> 4) & 0x00FF00FFu) | (sum.green >> 4) << 8;
+    }
+};
+
 // Softening pass: a 3 x 3 weighted average over wet pixels, trails darkened to 15/16. It works
 // in place, so neighbours above and to the left are already smoothed.
-template <int Bytes>
+template <int Bytes, typename Channels>
 void smooth(int32_t x0, int32_t y0, int32_t x1, int32_t y1, const MapPixel* mapPixel,
             int32_t mapWidth, int32_t mapHeight, const PixelBufferDesc& destination) {
+    const Channels channels;
     const int32_t pitch = destination.pitch;
-    for (int32_t y = y0; y <= y1; ++y) {
-        if (y < 1 || y > mapHeight - 2) {
-            continue;
-        }
-        const MapPixel* m = mapPixel + static_cast<std::ptrdiff_t>(y - y0) * mapWidth;
+    const int32_t top = y0 < 1 ? 1 : y0;
+    const int32_t bottom = y1 > mapHeight - 2 ? mapHeight - 2 : y1;
+    const int32_t left = x0 < 1 ? 1 : x0;
+    const int32_t right = x1 > mapWidth - 2 ? mapWidth - 2 : x1;
+    for (int32_t y = top; y <= bottom; ++y) {
+        const MapPixel* m = mapPixel + static_cast<std::ptrdiff_t>(y - y0) * mapWidth + (left - x0);
         uint8_t* row = destination.pixels + static_cast<std::ptrdiff_t>(y) * pitch;
-        for (int32_t x = x0; x <= x1; ++x, ++m) {
-            if (m->height == 0 || x < 1 || x > mapWidth - 2) {
+        for (int32_t x = left; x <= right; ++x, ++m) {
+            if (m->height == 0) {
                 continue;
             }
             uint8_t* centre = row + static_cast<std::ptrdiff_t>(x) * Bytes;
-            uint32_t red = 0;
-            uint32_t green = 0;
-            uint32_t blue = 0;
+            typename Channels::Sum sum;
             for (int32_t dy = -1; dy <= 1; ++dy) {
-                for (int32_t dx = -1; dx <= 1; ++dx) {
-                    const uint32_t weight = dx == 0 && dy == 0 ? 8 : 1;
-                    const uint32_t colour = loadPixel<Bytes>(centre + dy * pitch + dx * Bytes);
-                    red += weight * state.red.extract(colour);
-                    green += weight * state.green.extract(colour);
-                    blue += weight * state.blue.extract(colour);
-                }
+                const uint8_t* line = centre + dy * pitch;
+                channels.add(sum, loadPixel<Bytes>(line - Bytes), 1);
+                channels.add(sum, loadPixel<Bytes>(line), dy == 0 ? 8 : 1);
+                channels.add(sum, loadPixel<Bytes>(line + Bytes), 1);
             }
-            const auto average = [&](uint32_t sum) {
-                return m->height == 1 ? ((sum * 15) >> 4) >> 4 : sum >> 4;
-            };
-            storePixel<Bytes>(centre, state.red.place(average(red)) |
-                                          state.green.place(average(green)) |
-                                          state.blue.place(average(blue)));
+            storePixel<Bytes>(centre, channels.average(sum, m->height == 1));
         }
     }
 }
@@ -197,8 +271,14 @@ void render(int32_t x0, int32_t y0, int32_t x1, int32_t y1, const MapPixel* mapP
             int32_t mapWidth, int32_t mapHeight, const PixelBufferDesc& destination,
             const PixelBufferDesc& background) {
     refract<Bytes>(x0, y0, x1, y1, mapPixel, mapWidth, mapHeight, destination, background);
+    if constexpr (Bytes > 2) {
+        if (ByteChannels::fit()) {
+            smooth<Bytes, ByteChannels>(x0, y0, x1, y1, mapPixel, mapWidth, mapHeight, destination);
+            return;
+        }
+    }
     if constexpr (Bytes > 1) {
-        smooth<Bytes>(x0, y0, x1, y1, mapPixel, mapWidth, mapHeight, destination);
+        smooth<Bytes, AnyChannels>(x0, y0, x1, y1, mapPixel, mapWidth, mapHeight, destination);
     }
 }
 
@@ -218,9 +298,20 @@ uint32_t nextRandom(uint32_t n) {
     return state.randomState % n;
 }
 
-void setNextRandomState(uint32_t value) { state.randomState = value; }
+void setNextRandomState(uint32_t value) {
+    state.randomState = value;
+}
 
 uint32_t highlightAmount(int32_t nx, int32_t ny, int32_t nz, uint32_t gain) {
+    return (state.highlight[static_cast<std::size_t>(computeHighlightIndex(nx, ny, nz))] * gain) >>
+           16;
+}
+
+namespace {
+
+// Where the normal (nx, ny, nz) falls in the highlight table: 64 + the cosine between the
+// surface and the fixed light, scaled to 64.
+int32_t computeHighlightIndex(int32_t nx, int32_t ny, int32_t nz) {
     // The normal's directions in the x-z and y-z planes, scaled to 64.
     const auto hx = static_cast<int32_t>(std::nearbyint(std::sqrt(nx * nx + nz * nz)));
     const auto hy = static_cast<int32_t>(std::nearbyint(std::sqrt(ny * ny + nz * nz)));
@@ -236,16 +327,16 @@ uint32_t highlightAmount(int32_t nx, int32_t ny, int32_t nz, uint32_t gain) {
     const int32_t x = wrapAdd(wrapAdd(wrapMul(c1, a1), wrapMul(s1, b1)) >> 6, wrapMul(s2, b2) >> 6);
     const int32_t y = c2;
     const int32_t z = wrapAdd(wrapSub(wrapMul(s1, a1), wrapMul(c1, b1)) >> 6, wrapMul(s2, a2) >> 6);
-    const double norm = std::sqrt(static_cast<double>(static_cast<int64_t>(x) * x +
-                                                      static_cast<int64_t>(y) * y +
-                                                      static_cast<int64_t>(z) * z));
+    const double norm = std::sqrt(static_cast<double>(
+        static_cast<int64_t>(x) * x + static_cast<int64_t>(y) * y + static_cast<int64_t>(z) * z));
     if (norm == 0) {
-        return 0;
+        return 64;
     }
-    auto k = static_cast<int32_t>(std::nearbyint(z * 64.0 / norm));
-    k = k < -64 ? -64 : (k > 64 ? 64 : k);
-    return (state.highlight[static_cast<std::size_t>(k + 64)] * gain) >> 16;
+    const auto k = static_cast<int32_t>(std::nearbyint(z * 64.0 / norm));
+    return (k < -64 ? -64 : (k > 64 ? 64 : k)) + 64;
 }
+
+} // namespace
 
 void renderWetPixels(int32_t x0, int32_t y0, int32_t x1, int32_t y1, const MapPixel* mapPixel,
                      int32_t mapWidth, int32_t mapHeight, const PixelBufferDesc& destination,

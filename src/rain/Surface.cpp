@@ -10,7 +10,9 @@ Surface::Surface(int32_t width, int32_t height)
       pixels_(static_cast<std::size_t>(width) * static_cast<std::size_t>(height),
               MapPixel{0, 0, 0, 0}) {}
 
-void Surface::clear() { std::fill(pixels_.begin(), pixels_.end(), MapPixel{0, 0, 0, 0}); }
+void Surface::clear() {
+    std::fill(pixels_.begin(), pixels_.end(), MapPixel{0, 0, 0, 0});
+}
 
 DirtyRect Surface::stamp(int32_t x, int32_t y, const SurfaceTemplate& pattern, StampMode mode) {
     const DirtyRect placed = pattern.placement(x, y);

@@ -10,7 +10,9 @@ struct Vector3 {
     int32_t z;
 };
 
-Vector3 operator-(Vector3 a, Vector3 b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
+Vector3 operator-(Vector3 a, Vector3 b) {
+    return {a.x - b.x, a.y - b.y, a.z - b.z};
+}
 
 int32_t integerLength(int64_t x, int64_t y, int64_t z) {
     return static_cast<int32_t>(std::sqrt(static_cast<double>(x * x + y * y + z * z)));
@@ -113,8 +115,8 @@ DirtyRect SurfaceTemplate::placement(int32_t x, int32_t y) const {
     return DirtyRect{left, top + height_ - 1, left + width_ - 1, top};
 }
 
-void SurfaceTemplate::copyTo(int32_t tx, int32_t ty, int32_t columns, int32_t rows,
-                             MapPixel* dest, int32_t destWidth) const {
+void SurfaceTemplate::copyTo(int32_t tx, int32_t ty, int32_t columns, int32_t rows, MapPixel* dest,
+                             int32_t destWidth) const {
     for (int32_t row = 0; row < rows; ++row) {
         const MapPixel* source = &pixel(tx, ty + row);
         MapPixel* target = dest + static_cast<std::ptrdiff_t>(row) * destWidth;
@@ -126,8 +128,8 @@ void SurfaceTemplate::copyTo(int32_t tx, int32_t ty, int32_t columns, int32_t ro
     }
 }
 
-void SurfaceTemplate::blendTo(int32_t tx, int32_t ty, int32_t columns, int32_t rows,
-                              MapPixel* dest, int32_t destWidth) const {
+void SurfaceTemplate::blendTo(int32_t tx, int32_t ty, int32_t columns, int32_t rows, MapPixel* dest,
+                              int32_t destWidth) const {
     const auto mix = [](int8_t a, int8_t b) { return static_cast<int8_t>((a + b) / 2); };
     for (int32_t row = 0; row < rows; ++row) {
         const MapPixel* source = &pixel(tx, ty + row);

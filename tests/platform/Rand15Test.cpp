@@ -1,7 +1,6 @@
 #include "platform/Rand15.h"
 
 #include <gtest/gtest.h>
-
 #include <vector>
 
 TEST(Rand15Test, FollowsTheClassicSequenceFromSeedOne) {

@@ -1,8 +1,8 @@
 #include "rain/Drawer.h"
+
 #include "rain/Renderer.h"
 
 #include <gtest/gtest.h>
-
 #include <vector>
 
 TEST(DrawerTest, DirtyRectsAreNormalisedAndThinOnesIgnored) {

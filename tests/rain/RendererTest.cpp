@@ -1,9 +1,9 @@
 #include "rain/Renderer.h"
+
 #include "rain/Surface.h"
 
-#include <gtest/gtest.h>
-
 #include <cstring>
+#include <gtest/gtest.h>
 #include <vector>
 
 namespace {
@@ -91,7 +91,7 @@ TEST_F(PaletteRendererTest, DryPixelsAreNeverWritten) {
 }
 
 TEST_F(PaletteRendererTest, ThinWaterBendsTheViewByItsSlope) {
-    map.pixel(5, 2) = MapPixel{2, 30, 0, 50}; // f = 6 x 4096 / 50 = 491, offset 491 x 30 >> 12 = 3
+    map.pixel(5, 2) = MapPixel{2, 30, 0, 50};  // f = 6 x 4096 / 50 = 491, offset 491 x 30 >> 12 = 3
     map.pixel(9, 2) = MapPixel{8, 60, 10, 20}; // as thick as the lens is deep: no offset
     map.pixel(12, 2) = MapPixel{7, 0, -64, 64}; // one row up
     renderAll(map, destination, background);
@@ -101,10 +101,10 @@ TEST_F(PaletteRendererTest, ThinWaterBendsTheViewByItsSlope) {
 }
 
 TEST_F(PaletteRendererTest, SamplesWrapAroundThePicture) {
-    map.pixel(0, 1) = MapPixel{7, -64, 0, 64};  // x = -1 reads column W - 2
-    map.pixel(19, 2) = MapPixel{7, 64, 0, 64};  // x = W reads column 0
-    map.pixel(4, 0) = MapPixel{7, 0, -64, 64};  // y = -1 reads row H - 2
-    map.pixel(4, 5) = MapPixel{7, 0, 64, 64};   // y = H reads row 0
+    map.pixel(0, 1) = MapPixel{7, -64, 0, 64}; // x = -1 reads column W - 2
+    map.pixel(19, 2) = MapPixel{7, 64, 0, 64}; // x = W reads column 0
+    map.pixel(4, 0) = MapPixel{7, 0, -64, 64}; // y = -1 reads row H - 2
+    map.pixel(4, 5) = MapPixel{7, 0, 64, 64};  // y = H reads row 0
     renderAll(map, destination, background);
     EXPECT_EQ(destination.at(0, 1), 18u + 20);
     EXPECT_EQ(destination.at(19, 2), 0u + 40);
@@ -234,4 +234,49 @@ TEST_F(RendererTest, TwentyFourBitPixelsAreThreeBytes) {
     const uint32_t expected = 0x010203u * 4 + highlightAmount(30, 0, 50, 220) * 0x010101u;
     EXPECT_EQ(destination.at(0, 0), expected);
     EXPECT_EQ(destination.at(1, 0), 0xABCDEFu); // the neighbouring pixel is untouched
+}
+
+TEST_F(RendererTest, ChannelLayoutDoesNotChangeTheResult) {
+    // The same scene in two 32-bit layouts: colour in the low three bytes, and the same colour
+    // one byte higher. Whatever shortcut a layout takes, the pixels must agree.
+    constexpr int32_t width = 24;
+    constexpr int32_t height = 16;
+    Surface map(width, height);
+    uint32_t seed = 7;
+    const auto next = [&seed] {
+        seed = seed * 1103515245u + 12345u;
+        return seed >> 8;
+    };
+    for (int32_t y = 0; y < height; ++y) {
+        for (int32_t x = 0; x < width; ++x) {
+            const uint32_t kind = next() % 4;
+            if (kind == 1) {
+                map.pixel(x, y) = MapPixel{1, 0, 0, 1};
+            } else if (kind > 1) {
+                map.pixel(x, y) = MapPixel{
+                    static_cast<uint8_t>(2 + next() % 7), static_cast<int8_t>(next() % 129 - 64),
+                    static_cast<int8_t>(next() % 129 - 64), static_cast<int8_t>(1 + next() % 64)};
+            }
+        }
+    }
+    Picture low(32, width, height);
+    low.fill([&](int32_t, int32_t) { return next() & 0x00FFFFFFu; });
+    Picture high(32, width, height);
+    high.fill([&](int32_t x, int32_t y) { return low.at(x, y) << 8; });
+
+    Picture lowResult(32, width, height);
+    setRendererPixelFormat(0xFF0000, 0x00FF00, 0x0000FF);
+    setNextRandomState(0);
+    renderAll(map, lowResult, low);
+
+    Picture highResult(32, width, height);
+    setRendererPixelFormat(0xFF000000, 0x00FF0000, 0x0000FF00);
+    setNextRandomState(0);
+    renderAll(map, highResult, high);
+
+    for (int32_t y = 0; y < height; ++y) {
+        for (int32_t x = 0; x < width; ++x) {
+            ASSERT_EQ(highResult.at(x, y), lowResult.at(x, y) << 8) << x << ", " << y;
+        }
+    }
 }

@@ -1,9 +1,8 @@
 #include "rain/DropTemplate.h"
 #include "rain/TrackTemplate.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 #include <vector>
 
 namespace {
@@ -44,8 +43,8 @@ TEST(DropTemplateTest, RadiusThreeHeightsMatchTheLensProfile) {
 TEST(DropTemplateTest, RadiusThreeCentreRowNormals) {
     DropTemplate drop(3, 0);
     drop.generate();
-    const std::vector<MapPixel> expected{{0, 63, 0, 3},  {2, 48, 36, 19}, {2, 53, 0, 34},
-                                         {3, 0, 0, 64},  {2, -54, 0, 34}, {2, 0, 53, 34}};
+    const std::vector<MapPixel> expected{{0, 63, 0, 3}, {2, 48, 36, 19}, {2, 53, 0, 34},
+                                         {3, 0, 0, 64}, {2, -54, 0, 34}, {2, 0, 53, 34}};
     for (int32_t column = 0; column < 6; ++column) {
         const MapPixel& p = drop.pixel(column, 3);
         EXPECT_EQ(p, expected[static_cast<std::size_t>(column)])
@@ -100,7 +99,8 @@ TEST(TrackTemplateTest, FootprintIsOneUnitWhereverTheLensHasWater) {
             for (int32_t row = 1; row < track.height(); ++row) {
                 for (int32_t column = 0; column < track.width(); ++column) {
                     // Row 0's tip pixel may round either way.
-                    EXPECT_EQ(track.pixel(column, row).height, lensCovers(r, s, column, row) ? 1 : 0)
+                    EXPECT_EQ(track.pixel(column, row).height,
+                              lensCovers(r, s, column, row) ? 1 : 0)
                         << r << "," << s << " at " << column << "," << row;
                 }
             }

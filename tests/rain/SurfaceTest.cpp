@@ -1,9 +1,9 @@
-#include "rain/DropTemplate.h"
 #include "rain/Surface.h"
+
+#include "rain/DropTemplate.h"
 #include "rain/TrackTemplate.h"
 
 #include <gtest/gtest.h>
-
 #include <vector>
 
 namespace {

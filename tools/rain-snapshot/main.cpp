@@ -1,0 +1,103 @@
+// Runs the rain over a picture for a number of steps and writes the composed frame as a PNG:
+// a way to look at the drops without a window.
+#include "common/DefaultDropOptions.h"
+#include "common/SceneBuffers.h"
+#include "common/SteppingClock.h"
+#include "lightning/LightningGenerator.h"
+#include "platform/Rand15.h"
+#include "rain-snapshot/BoltOverlay.h"
+#include "rain-snapshot/JpegFile.h"
+#include "rain-snapshot/PngFile.h"
+#include "rain-snapshot/SnapshotOptions.h"
+#include "rain/Drawer.h"
+#include "rain/DropSystem.h"
+#include "rain/DropTuning.h"
+#include "rain/Renderer.h"
+
+#include <cstdio>
+#include <fstream>
+#include <stdexcept>
+
+namespace {
+
+constexpr int32_t referenceRadius = 8;
+constexpr int32_t largestRadius = 10;
+
+RgbImage loadPicture(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        throw std::runtime_error("Cannot open " + path);
+    }
+    unsigned char magic[2] = {0, 0};
+    file.read(reinterpret_cast<char*>(magic), 2);
+    if (magic[0] == 0x89 && magic[1] == 'P') {
+        return readPng(path);
+    }
+    if (magic[0] == 0xFF && magic[1] == 0xD8) {
+        return readJpeg(path);
+    }
+    throw std::runtime_error(path + " is neither a PNG nor a JPEG picture");
+}
+
+RgbImage backgroundFor(const SnapshotOptions& options) {
+    if (options.picture.empty()) {
+        return gradientImage(options.width, options.height);
+    }
+    return scaleTo(loadPicture(options.picture), options.width, options.height);
+}
+
+RgbImage runRain(const SnapshotOptions& options, const RgbImage& picture) {
+    const ChannelMasks masks = masksFor(options.bitsPerPixel);
+    setRendererPixelFormat(masks.red, masks.green, masks.blue);
+    PixelBuffer background(options.width, options.height, options.bitsPerPixel);
+    background.fillFrom(picture);
+    PixelBuffer frame(options.width, options.height, options.bitsPerPixel);
+    frame.copyFrom(background);
+
+    Drawer drawer(options.width, options.height, largestRadius);
+    SteppingClock clock;
+    DropSystem drops(options.width, options.height, drawer, clock);
+    DefaultDropOptions dropOptions;
+    drops.applyOptions(dropOptions);
+    const auto stepPeriod = static_cast<uint32_t>(1000 / dropOptions.speed());
+    for (int32_t step = 0; step < options.steps; ++step) {
+        clock.advance(stepPeriod);
+        drops.update();
+        drawer.draw(frame.desc(), background.desc());
+    }
+    return frame.toRgb();
+}
+
+void addBolt(RgbImage& image) {
+    const float startX = static_cast<float>(rand15Below(image.width));
+    LightningGeneratorParameters parameters;
+    parameters.setStart(PointF{startX, 0.0f})
+        .setLimitY(static_cast<float>(image.height))
+        .setColour(0x00FFE0D0);
+    LightningGenerator generator(parameters);
+    overlayBolt(image, *generator.generate());
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const auto options = parseSnapshotOptions(std::vector<std::string>(argv + 1, argv + argc));
+    if (!options) {
+        return 2;
+    }
+    try {
+        seedRand15(options->seed);
+        setDropScale(referenceRadius);
+        RgbImage result = runRain(*options, backgroundFor(*options));
+        if (options->bolt) {
+            addBolt(result);
+        }
+        writePng(options->output, result);
+        std::printf("%s: %dx%d, %d bits per pixel, %d steps\n", options->output.c_str(),
+                    options->width, options->height, options->bitsPerPixel, options->steps);
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "rain-snapshot: %s\n", error.what());
+        return 1;
+    }
+    return 0;
+}
