@@ -150,6 +150,16 @@ template <int Bytes> uint32_t addHighlight(uint32_t colour, const MapPixel& m) {
     return brighten(state.red) | brighten(state.green) | brighten(state.blue);
 }
 
+// The rectangles are small and scattered over pictures far larger than the caches, so the
+// next row of each buffer is asked for while this one is worked on.
+void prefetchNextRow(const MapPixel* map, const PixelBufferDesc& background, uint8_t* destination,
+                     int32_t offset, int32_t y) {
+    __builtin_prefetch(map);
+    __builtin_prefetch(background.pixels + static_cast<std::ptrdiff_t>(y) * background.pitch +
+                       offset);
+    __builtin_prefetch(destination + offset, 1);
+}
+
 // Lens pass: every wet pixel shows the background at an offset set by the water's height and
 // surface normal, and drop pixels catch the light.
 template <int Bytes>
@@ -159,6 +169,10 @@ void refract(int32_t x0, int32_t y0, int32_t x1, int32_t y1, const MapPixel* map
     for (int32_t y = y0; y <= y1; ++y) {
         const MapPixel* m = mapPixel + static_cast<std::ptrdiff_t>(y - y0) * mapWidth;
         uint8_t* target = destination.pixels + static_cast<std::ptrdiff_t>(y) * destination.pitch;
+        if (y < y1) {
+            prefetchNextRow(m + mapWidth, background, target + destination.pitch, x0 * Bytes,
+                            y + 1);
+        }
         for (int32_t x = x0; x <= x1; ++x, ++m) {
             const int32_t height = m->height;
             if (height == 0) {
