@@ -1,0 +1,145 @@
+#include "platform/KeyValueStore.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path environmentPath(const char* variable) {
+    const char* value = std::getenv(variable);
+    return value != nullptr && *value != '\0' ? fs::path(value) : fs::path();
+}
+
+fs::path firstEntry(const fs::path& list) {
+    const std::string text = list.string();
+    return fs::path(text.substr(0, text.find(':')));
+}
+
+int lastError() {
+    return errno != 0 ? errno : EIO;
+}
+
+// Writes all of bytes to the descriptor and makes them durable before the rename publishes them.
+int writeAll(int descriptor, const std::vector<uint8_t>& bytes) {
+    std::size_t written = 0;
+    while (written < bytes.size()) {
+        const ssize_t count = ::write(descriptor, bytes.data() + written, bytes.size() - written);
+        if (count < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return lastError();
+        }
+        written += static_cast<std::size_t>(count);
+    }
+    return ::fsync(descriptor) == 0 ? 0 : lastError();
+}
+
+} // namespace
+
+fs::path KeyValueStore::hiveRoot(Hive hive) {
+    if (hive == Hive::CurrentUser) {
+        fs::path configHome = environmentPath("XDG_CONFIG_HOME");
+        if (configHome.empty()) {
+            configHome = environmentPath("HOME") / ".config";
+        }
+        return configHome;
+    }
+    const fs::path configDirs = environmentPath("XDG_CONFIG_DIRS");
+    return configDirs.empty() ? fs::path("/etc/xdg") : firstEntry(configDirs);
+}
+
+KeyValueStore::KeyValueStore(Hive hive) : root_(hiveRoot(hive)) {}
+
+KeyValueStore::KeyValueStore(fs::path root) : root_(std::move(root)) {}
+
+fs::path KeyValueStore::keyPath(const std::string& key) const {
+    fs::path path = root_;
+    std::size_t start = 0;
+    while (start <= key.size()) {
+        const std::size_t end = std::min(key.find('\\', start), key.size());
+        const std::string part = key.substr(start, end - start);
+        // "." and ".." would let a key name escape its hive.
+        if (!part.empty() && part != "." && part != "..") {
+            path /= part;
+        }
+        start = end + 1;
+    }
+    return path;
+}
+
+bool KeyValueStore::keyExists(const std::string& key) const {
+    const fs::path path = keyPath(key);
+    return ::access(path.c_str(), R_OK | X_OK) == 0 && fs::is_directory(path);
+}
+
+std::optional<std::vector<uint8_t>> KeyValueStore::readValue(const std::string& key,
+                                                             const std::string& name) const {
+    std::ifstream file(keyPath(key) / name, std::ios::binary);
+    if (!file) {
+        return std::nullopt;
+    }
+    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(file)),
+                               std::istreambuf_iterator<char>());
+    if (file.bad()) {
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+std::optional<std::string> KeyValueStore::readString(const std::string& key,
+                                                     const std::string& name) const {
+    const auto bytes = readValue(key, name);
+    if (!bytes) {
+        return std::nullopt;
+    }
+    return std::string(bytes->begin(), bytes->end());
+}
+
+int KeyValueStore::createKey(const std::string& key) const {
+    std::error_code error;
+    fs::create_directories(keyPath(key), error);
+    return error.value();
+}
+
+int KeyValueStore::writeValue(const std::string& key, const std::string& name,
+                              const std::vector<uint8_t>& bytes) const {
+    const fs::path target = keyPath(key) / name;
+    std::string temporary = (keyPath(key) / ("." + name + ".XXXXXX")).string();
+    const int descriptor = ::mkstemp(temporary.data());
+    if (descriptor < 0) {
+        return lastError();
+    }
+    int result = writeAll(descriptor, bytes);
+    if (::close(descriptor) != 0 && result == 0) {
+        result = lastError();
+    }
+    if (result == 0 && ::rename(temporary.c_str(), target.c_str()) != 0) {
+        result = lastError();
+    }
+    if (result != 0) {
+        ::unlink(temporary.c_str());
+    }
+    return result;
+}
+
+int KeyValueStore::writeString(const std::string& key, const std::string& name,
+                               const std::string& text) const {
+    return writeValue(key, name, std::vector<uint8_t>(text.begin(), text.end()));
+}
+
+int KeyValueStore::deleteValue(const std::string& key, const std::string& name) const {
+    return ::unlink((keyPath(key) / name).c_str()) == 0 ? 0 : lastError();
+}
+
+int KeyValueStore::deleteKey(const std::string& key) const {
+    std::error_code error;
+    fs::remove_all(keyPath(key), error);
+    return error.value();
+}
