@@ -27,4 +27,8 @@ using Bytes = std::span<const unsigned char>;
 std::optional<Bytes> lookUp(std::string_view type, std::string_view name);
 std::optional<Bytes> lookUp(std::string_view type, int32_t id);
 
+// As lookUp, for resources the program cannot do without: throws ResourceNotFoundError.
+Bytes findResource(std::string_view type, std::string_view name);
+Bytes findResource(std::string_view type, int32_t id);
+
 } // namespace Resources

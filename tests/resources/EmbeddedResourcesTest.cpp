@@ -1,5 +1,7 @@
 #include "resources/EmbeddedResources.h"
 
+#include "resources/ResourceErrors.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -25,4 +27,20 @@ TEST(EmbeddedResourcesTest, UnknownResourcesAreNotFound) {
     EXPECT_FALSE(Resources::lookUp("RCDATA", "NO_SUCH_TABLE").has_value());
     EXPECT_FALSE(Resources::lookUp("BITMAP", "COSNTABLE").has_value());
     EXPECT_FALSE(Resources::lookUp("RCDATA", 136).has_value());
+}
+
+TEST(EmbeddedResourcesTest, FindResourceNamesWhatIsMissing) {
+    EXPECT_EQ(Resources::findResource("RCDATA", "COSNTABLE").size(), 129u * 4);
+    try {
+        Resources::findResource("BITMAP", "IDB_NOTHING");
+        FAIL() << "no error";
+    } catch (const Resources::ResourceNotFoundError& error) {
+        EXPECT_STREQ(error.what(), "Resource not found, resource id: IDB_NOTHING");
+    }
+    try {
+        Resources::findResource("RCDATA", 136);
+        FAIL() << "no error";
+    } catch (const Resources::ResourceNotFoundError& error) {
+        EXPECT_STREQ(error.what(), "Resource not found, resource id: 136");
+    }
 }
