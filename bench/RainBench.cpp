@@ -1,9 +1,9 @@
 // Steady-state rain with the options a new user starts with, after the density ramp: the cost
 // of one drop-system step and of rendering one step's dirty rectangles, beside a plain copy of
 // the whole frame as the yardstick.
-#include "common/DefaultDropOptions.h"
 #include "common/SceneBuffers.h"
 #include "common/SteppingClock.h"
+#include "options/ScreenSaverOptionsStorage.h"
 #include "platform/Rand15.h"
 #include "rain/Drawer.h"
 #include "rain/DropSystem.h"
@@ -41,7 +41,7 @@ struct RainScene {
     }
     void draw() { drawer.draw(frame.desc(), background.desc()); }
 
-    DefaultDropOptions options;
+    ScreenSaverOptionsStorage options;
     SteppingClock clock;
     PixelBuffer background;
     PixelBuffer frame;

@@ -26,6 +26,7 @@ public:
 
     explicit OutputStream(std::ostream& bytes);
 
+    // The object in full the first time, a reference to it afterwards.
     void writeObject(const IStreamableObject& object);
     void writeByte(uint8_t value);
     void writeInt32(int32_t value);
@@ -35,7 +36,15 @@ public:
     void writeBytes(const void* data, std::size_t count);
 
 private:
+    void writeClass(const ClassId& id);
+    // The body with its length in front.
+    void writeBody(const IStreamableObject& object);
+    std::streamoff position();
+    void seekTo(std::streamoff target);
+
     std::ostream& bytes_;
+    // Keyed by address: an object must stay alive while this stream is in use, or a new object
+    // at the same address would be written as a reference to it.
     std::map<const IStreamableObject*, uint32_t> objectIndices_;
     std::map<ClassId, uint32_t> classIndices_;
 };

@@ -1,9 +1,9 @@
 // Runs the rain over a picture for a number of steps and writes the composed frame as a PNG:
 // a way to look at the drops without a window.
-#include "common/DefaultDropOptions.h"
 #include "common/SceneBuffers.h"
 #include "common/SteppingClock.h"
 #include "lightning/LightningGenerator.h"
+#include "options/ScreenSaverOptionsStorage.h"
 #include "platform/Rand15.h"
 #include "rain-snapshot/BoltOverlay.h"
 #include "rain-snapshot/JpegFile.h"
@@ -57,7 +57,7 @@ RgbImage runRain(const SnapshotOptions& options, const RgbImage& picture) {
     Drawer drawer(options.width, options.height, largestRadius);
     SteppingClock clock;
     DropSystem drops(options.width, options.height, drawer, clock);
-    DefaultDropOptions dropOptions;
+    ScreenSaverOptionsStorage dropOptions;
     drops.applyOptions(dropOptions);
     const auto stepPeriod = static_cast<uint32_t>(1000 / dropOptions.speed());
     for (int32_t step = 0; step < options.steps; ++step) {

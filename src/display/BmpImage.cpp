@@ -1,0 +1,71 @@
+#include "display/BmpImage.h"
+
+#include "resources/EmbeddedResources.h"
+
+#include <SDL.h>
+#include <cstring>
+#include <string>
+
+namespace BMP {
+
+namespace {
+
+struct SurfaceFreer {
+    void operator()(SDL_Surface* surface) const { SDL_FreeSurface(surface); }
+};
+using SurfacePointer = std::unique_ptr<SDL_Surface, SurfaceFreer>;
+
+[[noreturn]] void throwDecodingError() {
+    throw Graphics::Error(std::string("BMP image error: ") + SDL_GetError());
+}
+
+// SDL keeps 24-bit rows padded to 4 bytes as well, but we copy row by row rather than rely on
+// its pitch.
+Graphics::Bitmap copyPixels(SDL_Surface& bgr) {
+    Graphics::Bitmap pixels(bgr.w, bgr.h);
+    const auto rowBytes = static_cast<std::size_t>(bgr.w) * 3;
+    const auto* source = static_cast<const uint8_t*>(bgr.pixels);
+    for (int32_t y = 0; y < bgr.h; ++y) {
+        std::memcpy(pixels.row(y), source + static_cast<std::ptrdiff_t>(y) * bgr.pitch, rowBytes);
+    }
+    return pixels;
+}
+
+// Takes over source, which SDL closes whatever happens.
+Graphics::Bitmap decode(SDL_RWops* source) {
+    const SurfacePointer loaded(SDL_LoadBMP_RW(source, 1));
+    if (!loaded) {
+        throwDecodingError();
+    }
+    const SurfacePointer bgr(SDL_ConvertSurfaceFormat(loaded.get(), SDL_PIXELFORMAT_BGR24, 0));
+    if (!bgr || SDL_LockSurface(bgr.get()) != 0) {
+        throwDecodingError();
+    }
+    Graphics::Bitmap pixels = copyPixels(*bgr);
+    SDL_UnlockSurface(bgr.get());
+    return pixels;
+}
+
+} // namespace
+
+std::unique_ptr<Image> Image::fromFile(const std::filesystem::path& file) {
+    SDL_RWops* source = SDL_RWFromFile(file.c_str(), "rb");
+    if (source == nullptr) {
+        throw FileNotFoundError();
+    }
+    return std::make_unique<Image>(decode(source));
+}
+
+std::unique_ptr<Image> Image::fromResource(std::string_view name) {
+    const auto bytes = Resources::lookUp("BITMAP", name);
+    if (!bytes) {
+        throw ResourceNotFoundError();
+    }
+    SDL_RWops* source = SDL_RWFromConstMem(bytes->data(), static_cast<int>(bytes->size()));
+    if (source == nullptr) {
+        throwDecodingError();
+    }
+    return std::make_unique<Image>(decode(source));
+}
+
+} // namespace BMP

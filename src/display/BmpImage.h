@@ -1,0 +1,45 @@
+#pragma once
+
+#include "display/Bitmap.h"
+#include "display/GraphicsError.h"
+#include "display/IImage.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string_view>
+
+namespace BMP {
+
+// A Windows bitmap (any depth the platform's BMP reader knows, RLE included) converted to a
+// 24-bit bitmap. A palettised picture becomes its palette colours, so the grey lightning
+// texture reads back with blue = green = red = the stored index.
+class Image : public Graphics::IImage {
+public:
+    class FileNotFoundError : public Graphics::FileNotFoundError {
+    public:
+        FileNotFoundError() : Graphics::FileNotFoundError("BMP image file not found") {}
+    };
+    class ResourceNotFoundError : public BasicError {
+    public:
+        ResourceNotFoundError() : BasicError("BMP image resource not found") {}
+    };
+
+    // Throws FileNotFoundError when the file cannot be opened, and Graphics::Error when it is
+    // not a bitmap we can read: telling the user that a damaged file is missing would send them
+    // looking for the wrong fault.
+    static std::unique_ptr<Image> fromFile(const std::filesystem::path& file);
+    // A "BITMAP" resource built into the program, stored as a complete .bmp file.
+    static std::unique_ptr<Image> fromResource(std::string_view name);
+
+    explicit Image(Graphics::Bitmap pixels) : pixels_(std::move(pixels)) {}
+
+    int32_t width() const override { return pixels_.width(); }
+    int32_t height() const override { return pixels_.height(); }
+    const Graphics::Bitmap& bitmap() const override { return pixels_; }
+
+private:
+    Graphics::Bitmap pixels_;
+};
+
+} // namespace BMP

@@ -1,0 +1,16 @@
+#include "display/IDisplayDevice.h"
+
+namespace {
+
+// Set and read on the main thread only.
+IDisplayDevice* installedDevice = nullptr;
+
+} // namespace
+
+IDisplayDevice* currentDisplayDevice() {
+    return installedDevice;
+}
+
+void setCurrentDisplayDevice(IDisplayDevice* device) {
+    installedDevice = device;
+}

@@ -1,0 +1,74 @@
+#include "display/ImageLoader.h"
+
+#include "display/BmpImage.h"
+#include "display/GraphicsError.h"
+#include "display/JpegDecompressor.h"
+#include "display/JpegImage.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+namespace Graphics {
+
+namespace {
+
+// What follows the last dot of the file name itself, so a dot in a folder name never counts
+// and ".bmp" alone has the extension "BMP".
+std::string upperCaseExtension(const std::filesystem::path& file) {
+    const std::string name = file.filename().string();
+    const std::size_t dot = name.rfind('.');
+    std::string extension = dot == std::string::npos ? std::string() : name.substr(dot + 1);
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return extension;
+}
+
+bool startsWithBitmapSignature(const std::filesystem::path& file) {
+    std::ifstream stream(file, std::ios::binary);
+    char signature[2] = {};
+    return stream.read(signature, sizeof signature) && signature[0] == 'B' && signature[1] == 'M';
+}
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+bool hasJpegHeader(const std::filesystem::path& file) {
+    const std::unique_ptr<std::FILE, FileCloser> stream(std::fopen(file.c_str(), "rb"));
+    if (!stream) {
+        return false;
+    }
+    try {
+        JPEG::Decompressor decoder;
+        decoder.readFrom(stream.get());
+        decoder.readHeader();
+        return true;
+    } catch (const Error&) {
+        return false;
+    }
+}
+
+} // namespace
+
+std::unique_ptr<IImage> loadImage(const std::filesystem::path& file) {
+    if (upperCaseExtension(file) == "BMP") {
+        return BMP::Image::fromFile(file);
+    }
+    return JPEG::Image::fromFile(file);
+}
+
+bool isSupportedImage(const std::filesystem::path& file) {
+    const std::string extension = upperCaseExtension(file);
+    if (extension == "JPG" || extension == "JPEG") {
+        return hasJpegHeader(file);
+    }
+    if (extension == "BMP") {
+        return startsWithBitmapSignature(file);
+    }
+    return false;
+}
+
+} // namespace Graphics

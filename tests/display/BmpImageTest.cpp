@@ -1,0 +1,87 @@
+#include "display/BmpImage.h"
+
+#include "ImageTestFiles.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// 4 x 2, run-length encoded with a grey palette, as the lightning texture is stored: bottom
+// row 0x10 0x10 0x80 0x80, top row 0xFF four times.
+Bytes greyRle8Bitmap() {
+    const Bytes runs = {2, 0x10, 2, 0x80, 0, 0, 4, 0xFF, 0, 0, 0, 1};
+    Bytes bytes = bitmapHeaders(4, 2, 8, 1, 256, static_cast<uint32_t>(runs.size()));
+    for (int i = 0; i < 256; ++i) {
+        const auto v = static_cast<unsigned char>(i);
+        bytes.insert(bytes.end(), {v, v, v, 0});
+    }
+    bytes.insert(bytes.end(), runs.begin(), runs.end());
+    return bytes;
+}
+
+std::vector<uint8_t> rowOf(const Graphics::Bitmap& bitmap, int y) {
+    return {bitmap.row(y), bitmap.row(y) + bitmap.pitch()};
+}
+
+} // namespace
+
+TEST(BmpImageTest, TwentyFourBitFileLoadsTopDownInBlueGreenRedOrder) {
+    ImageTestFolder folder;
+    const auto file = folder.write(
+        "small.bmp",
+        bitmap24(3, 2, {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {1, 2, 3}, {4, 5, 6}, {7, 8, 9}}));
+    const auto image = BMP::Image::fromFile(file);
+    ASSERT_EQ(image->width(), 3);
+    ASSERT_EQ(image->height(), 2);
+    ASSERT_EQ(image->bitmap().pitch(), 12);
+    EXPECT_EQ(rowOf(image->bitmap(), 0),
+              (std::vector<uint8_t>{0, 0, 255, 0, 255, 0, 255, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(rowOf(image->bitmap(), 1),
+              (std::vector<uint8_t>{3, 2, 1, 6, 5, 4, 9, 8, 7, 0, 0, 0}));
+}
+
+TEST(BmpImageTest, RunLengthEncodedGreyBitmapKeepsItsValues) {
+    ImageTestFolder folder;
+    const auto image = BMP::Image::fromFile(folder.write("texture.bmp", greyRle8Bitmap()));
+    EXPECT_EQ(rowOf(image->bitmap(), 0), std::vector<uint8_t>(12, 0xFF));
+    EXPECT_EQ(rowOf(image->bitmap(), 1),
+              (std::vector<uint8_t>{0x10, 0x10, 0x10, 0x10, 0x10, 0x10, 0x80, 0x80, 0x80, 0x80,
+                                    0x80, 0x80}));
+}
+
+TEST(BmpImageTest, MissingFileIsReportedAsNotFound) {
+    ImageTestFolder folder;
+    try {
+        BMP::Image::fromFile(folder.path("absent.bmp"));
+        FAIL() << "no error";
+    } catch (const Graphics::FileNotFoundError& error) {
+        EXPECT_STREQ(error.what(), "BMP image file not found");
+    }
+}
+
+TEST(BmpImageTest, DamagedFileIsADecodingErrorNotAMissingFile) {
+    ImageTestFolder folder;
+    Bytes truncated = bitmap24(40, 40, std::vector<Rgb>(1600, Rgb{9, 9, 9}));
+    truncated.resize(truncated.size() / 2);
+    const Bytes notABitmap = {'G', 'I', 'F', '8', '9', 'a', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    for (const Bytes& content : {truncated, notABitmap, Bytes{}}) {
+        const auto file = folder.write("damaged.bmp", content);
+        try {
+            BMP::Image::fromFile(file);
+            ADD_FAILURE() << "no error for " << content.size() << " bytes";
+        } catch (const Graphics::FileNotFoundError&) {
+            ADD_FAILURE() << "reported as missing";
+        } catch (const Graphics::Error& error) {
+            EXPECT_EQ(std::string(error.what()).rfind("BMP image error: ", 0), 0u) << error.what();
+        }
+    }
+}
+
+TEST(BmpImageTest, UnknownResourceIsReported) {
+    try {
+        BMP::Image::fromResource("NO_SUCH_BITMAP");
+        FAIL() << "no error";
+    } catch (const BMP::Image::ResourceNotFoundError& error) {
+        EXPECT_STREQ(error.what(), "BMP image resource not found");
+    }
+}

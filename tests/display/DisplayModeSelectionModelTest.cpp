@@ -1,0 +1,176 @@
+#include "FakeDisplayDevice.h"
+#include "display/DirectXDisplayModeSelectionModel.h"
+#include "persistence/InputStream.h"
+#include "persistence/OutputStream.h"
+
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace {
+
+using Captions = std::vector<std::string>;
+
+Captions captionsOf(const IDisplayModeSelectionModel& model) {
+    Captions captions;
+    for (const IDisplayModeDescription* mode : model.availableModes()) {
+        captions.push_back(mode->text());
+    }
+    return captions;
+}
+
+std::string bodyOf(const DirectXDisplayModeSelectionModel& model) {
+    std::stringstream bytes;
+    Persistence::OutputStream stream(bytes);
+    model.write(stream);
+    return bytes.str();
+}
+
+// A stored body, spelled out field by field.
+struct Body {
+    Body& int32(int32_t value) {
+        for (int shift = 0; shift < 32; shift += 8) {
+            bytes.push_back(static_cast<char>(static_cast<uint32_t>(value) >> shift & 0xFF));
+        }
+        return *this;
+    }
+    Body& byte(uint8_t value) {
+        bytes.push_back(static_cast<char>(value));
+        return *this;
+    }
+    std::unique_ptr<DirectXDisplayModeSelectionModel> read() const {
+        std::stringstream source(bytes);
+        Persistence::InputStream stream(source);
+        return std::make_unique<DirectXDisplayModeSelectionModel>(stream);
+    }
+    std::string bytes;
+};
+
+Body storedSelection(int32_t width, int32_t height, int32_t bitsPerPixel) {
+    return Body()
+        .int32(256)
+        .byte(0)
+        .int32(8)
+        .int32(0)
+        .byte(1)
+        .int32(width)
+        .int32(height)
+        .int32(bitsPerPixel)
+        .int32(0);
+}
+
+TEST(DisplayModeList, IsAskedOfTheDeviceOnceOnFirstNeed) {
+    FakeDisplayDevice device({{32, 800, 600, 0}});
+    DirectXDisplayModeSelectionModel model(8, 0);
+    EXPECT_EQ(model.selectedMode(), nullptr);
+    EXPECT_EQ(device.enumerations, 0);
+    model.availableModes();
+    model.sortModes();
+    model.availableModes();
+    EXPECT_EQ(device.enumerations, 1);
+    EXPECT_EQ(device.askedRates, IDisplayDevice::RefreshRates::Merged);
+}
+
+TEST(DisplayModeList, LeavesOutShallowModesAndPutsLargestDeepestFastestFirst) {
+    FakeDisplayDevice device({{16, 800, 600, 60},
+                              {4, 1024, 768, 60},
+                              {32, 640, 480, 60},
+                              {32, 800, 600, 60},
+                              {8, 800, 600, 75},
+                              {32, 800, 600, 85},
+                              {16, 1024, 600, 60}});
+    DirectXDisplayModeSelectionModel model(8, 1);
+    EXPECT_EQ(
+        captionsOf(model),
+        (Captions{"1024x600 High Color (16 bit, 60 Hz)", "800x600 True Color (32 bit, 85 Hz)",
+                  "800x600 True Color (32 bit, 60 Hz)", "800x600 High Color (16 bit, 60 Hz)",
+                  "800x600 256 Colors (8 bit, 75 Hz)", "640x480 True Color (32 bit, 60 Hz)"}));
+    EXPECT_EQ(device.askedRates, IDisplayDevice::RefreshRates::Listed);
+    EXPECT_EQ(DirectXDisplayModeSelectionModel(16, 1).availableModes().size(), 5u);
+}
+
+TEST(DisplayModeList, IsEmptyWithoutDeviceAndAskedAgainAfterAFailure) {
+    EXPECT_TRUE(DirectXDisplayModeSelectionModel(8, 0).availableModes().empty());
+
+    FakeDisplayDevice device({{32, 800, 600, 0}});
+    device.failing = true;
+    DirectXDisplayModeSelectionModel model(8, 0);
+    EXPECT_THROW(model.availableModes(), std::runtime_error);
+    device.failing = false;
+    EXPECT_EQ(captionsOf(model), (Captions{"800x600 True Color (32 bit)"}));
+}
+
+class DisplayModeModel : public ::testing::Test {
+protected:
+    FakeDisplayDevice device{{{32, 1024, 768, 0}, {16, 800, 600, 0}, {32, 800, 600, 0}}};
+};
+
+TEST_F(DisplayModeModel, SelectsOnlyItsOwnDescriptions) {
+    DirectXDisplayModeSelectionModel model(8, 0);
+    const DirectXDisplayModeDescription lookalike(32, 800, 600, 0);
+    EXPECT_THROW(model.selectMode(&lookalike), IDisplayModeSelectionModel::UnknownMode);
+
+    const IDisplayModeDescription* mode = model.availableModes()[1];
+    model.selectMode(mode);
+    EXPECT_THROW(model.selectMode(&lookalike), IDisplayModeSelectionModel::UnknownMode);
+    EXPECT_EQ(model.selectedMode(), mode);
+    model.selectMode(nullptr);
+    EXPECT_EQ(model.selectedMode(), nullptr);
+}
+
+TEST_F(DisplayModeModel, StoresSwitchSettingsAndSelectionWidthFirst) {
+    DirectXDisplayModeSelectionModel model(8, 0);
+    EXPECT_EQ(bodyOf(model), Body().int32(256).byte(1).int32(8).int32(0).byte(0).bytes);
+    model.setUseCurrentMode(false);
+    model.selectMode(model.availableModes()[2]);
+    EXPECT_EQ(bodyOf(model), storedSelection(800, 600, 16).bytes);
+}
+
+TEST_F(DisplayModeModel, ComesBackThroughAnObjectStream) {
+    DirectXDisplayModeSelectionModel original(16, 1);
+    original.setUseCurrentMode(false);
+    original.selectMode(original.availableModes()[1]);
+
+    std::stringstream bytes;
+    Persistence::OutputStream(bytes).writeObject(original);
+    EXPECT_EQ(bytes.str().substr(5, 16),
+              std::string(reinterpret_cast<const char*>(
+                              DirectXDisplayModeSelectionModel::classIdentifier.data()),
+                          16));
+    auto read =
+        Persistence::InputStream(bytes).readObject().releaseAs<DirectXDisplayModeSelectionModel>();
+    ASSERT_NE(read, nullptr);
+    EXPECT_FALSE(read->useCurrentMode());
+    EXPECT_EQ(read->minimumBitsPerPixel(), 16);
+    EXPECT_EQ(read->enumerateRefreshRates(), 1);
+    EXPECT_EQ(read->selectedMode(), read->availableModes()[1]);
+}
+
+TEST_F(DisplayModeModel, MatchesAStoredModeOnlyWhenTheSelectionIsAskedFor) {
+    auto model = storedSelection(800, 600, 32).read();
+    EXPECT_EQ(device.enumerations, 0);
+    ASSERT_NE(model->selectedMode(), nullptr);
+    EXPECT_EQ(model->selectedMode()->text(), "800x600 True Color (32 bit)");
+}
+
+TEST_F(DisplayModeModel, ForgetsAStoredModeTheDisplayNoLongerOffers) {
+    auto model = storedSelection(1600, 1200, 32).read();
+    EXPECT_EQ(model->selectedMode(), nullptr);
+    EXPECT_EQ(bodyOf(*model), Body().int32(256).byte(0).int32(8).int32(0).byte(0).bytes);
+}
+
+TEST_F(DisplayModeModel, LetsAnExplicitChoiceWinOverTheStoredMode) {
+    auto model = storedSelection(800, 600, 32).read();
+    const IDisplayModeDescription* chosen = model->availableModes()[0];
+    model->selectMode(chosen);
+    EXPECT_EQ(model->selectedMode(), chosen);
+}
+
+TEST_F(DisplayModeModel, ReadsABodyOlderThanItsSettingsAsDefaults) {
+    auto model = Body().int32(0).read();
+    EXPECT_TRUE(model->useCurrentMode());
+    EXPECT_EQ(model->minimumBitsPerPixel(), 8);
+    EXPECT_EQ(model->enumerateRefreshRates(), 0);
+    EXPECT_EQ(model->selectedMode(), nullptr);
+}
+
+} // namespace

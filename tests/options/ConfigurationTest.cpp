@@ -1,0 +1,166 @@
+#include "options/Configuration.h"
+
+#include "persistence/PersistenceError.h"
+#include "platform/KeyValueStore.h"
+
+#include <algorithm>
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string productKey = "Software\\Quorvel\\Pluvo Screen Saver";
+
+// Points both hives at folders of the test's own and starts from default options.
+class ConfigurationTest : public ::testing::Test {
+protected:
+    ConfigurationTest()
+        : root(fs::temp_directory_path() / ("configuration-" + std::to_string(::getpid()))),
+          user(root / "user"), machine(root / "machine") {
+        fs::remove_all(root);
+        ::setenv("XDG_CONFIG_HOME", (root / "user").c_str(), 1);
+        ::setenv("XDG_CONFIG_DIRS", (root / "machine").c_str(), 1);
+        Configuration::useDefaults();
+    }
+    ~ConfigurationTest() override { fs::remove_all(root); }
+
+    std::vector<uint8_t> storedValue(const KeyValueStore& store) {
+        return store.readValue(productKey, "Configuration").value_or(std::vector<uint8_t>());
+    }
+    void saveMachineCopyWithDensity(int32_t density) {
+        Configuration::options()->setDensity(density);
+        ASSERT_EQ(machine.createKey(productKey), 0);
+        Configuration::save(true);
+        ASSERT_EQ(machine.writeValue(productKey, "Configuration", storedValue(user)), 0);
+        fs::remove_all(root / "user");
+        Configuration::useDefaults();
+    }
+
+    fs::path root;
+    KeyValueStore user;
+    KeyValueStore machine;
+};
+
+} // namespace
+
+TEST_F(ConfigurationTest, NeitherHiveMeansNoConfiguration) {
+    EXPECT_FALSE(Configuration::exists(true));
+    EXPECT_FALSE(Configuration::exists(false));
+    try {
+        Configuration::load();
+        FAIL() << "load succeeded";
+    } catch (const Configuration::NotFoundError& error) {
+        EXPECT_STREQ(error.what(), "Configuration doesn't exist!");
+    }
+}
+
+TEST_F(ConfigurationTest, SaveThenLoadReproducesTheOptions) {
+    Configuration::options()->setDensity(7);
+    Configuration::options()->controlOptions().setResetPeriod(3600);
+    Configuration::save(true);
+    const std::vector<uint8_t> value = storedValue(user);
+    ASSERT_GE(value.size(), 8u);
+    EXPECT_EQ(value[0] | value[1] << 8, 1280); // the outer version
+    EXPECT_EQ(value[4] | value[5] << 8, 1792); // the options record's own
+
+    Configuration::useDefaults();
+    Configuration::load();
+    EXPECT_EQ(Configuration::options()->density(), 7);
+    EXPECT_EQ(Configuration::options()->controlOptions().resetPeriod(), 3600);
+}
+
+TEST_F(ConfigurationTest, MachineCopyServesWhenTheUserHasNone) {
+    saveMachineCopyWithDensity(12);
+    Configuration::load();
+    EXPECT_EQ(Configuration::options()->density(), 12);
+}
+
+TEST_F(ConfigurationTest, UserKeyWithoutValueWinsOverAFullMachineCopy) {
+    saveMachineCopyWithDensity(12);
+    ASSERT_EQ(user.createKey(productKey), 0);
+    Configuration::load();
+    EXPECT_EQ(Configuration::options()->density(), 25);
+}
+
+TEST_F(ConfigurationTest, ShortOrOldValuesGiveDefaultsAndTheNextSaveIsComplete) {
+    ASSERT_EQ(user.createKey(productKey), 0);
+    const std::vector<std::vector<uint8_t>> values{{0x00, 0x05}, {0x00, 0x01, 0x00, 0x00, 0x09}};
+    for (const auto& value : values) {
+        ASSERT_EQ(user.writeValue(productKey, "Configuration", value), 0);
+        Configuration::options()->setDensity(3);
+        Configuration::load(true);
+        EXPECT_EQ(Configuration::options()->density(), 3); // left as it was
+    }
+    Configuration::useDefaults();
+    Configuration::load(true);
+    Configuration::save(true);
+    const std::vector<uint8_t> saved = storedValue(user);
+    EXPECT_EQ(saved[0] | saved[1] << 8, 1280);
+    EXPECT_GT(saved.size(), 100u);
+}
+
+TEST_F(ConfigurationTest, DamagedObjectsKeepTheOptionsInForce) {
+    Configuration::save(true);
+    std::vector<uint8_t> value = storedValue(user);
+    const std::string marker = "POBJ";
+    const auto at = std::search(value.begin(), value.end(), marker.begin(), marker.end());
+    ASSERT_NE(at, value.end());
+    *at = 'X';
+    ASSERT_EQ(user.writeValue(productKey, "Configuration", value), 0);
+    Configuration::options()->setDensity(9);
+    EXPECT_THROW(Configuration::load(true), Persistence::Error);
+    EXPECT_EQ(Configuration::options()->density(), 9);
+}
+
+TEST_F(ConfigurationTest, FailedSaveKeepsTheOldValueAndSaysWhy) {
+    Configuration::save(true);
+    const std::vector<uint8_t> old = storedValue(user);
+    Configuration::options()->setDensity(1);
+
+    rlimit saved{};
+    ::getrlimit(RLIMIT_FSIZE, &saved);
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit tiny = saved;
+    tiny.rlim_cur = 8;
+    ::setrlimit(RLIMIT_FSIZE, &tiny);
+    std::string message;
+    try {
+        Configuration::save(true);
+    } catch (const Configuration::CreateWriteKeyError& error) {
+        message = error.what();
+    }
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previous);
+
+    EXPECT_EQ(message,
+              "Cannot write to registry key:  GetLastError() = " + std::to_string(EFBIG) + ".");
+    EXPECT_EQ(storedValue(user), old);
+}
+
+TEST_F(ConfigurationTest, KeyThatCannotBeCreatedIsReported) {
+    fs::create_directories(root / "user");
+    std::ofstream(root / "user" / "Software") << "in the way";
+    try {
+        Configuration::save(true);
+        FAIL() << "save succeeded";
+    } catch (const Configuration::CreateWriteKeyError& error) {
+        EXPECT_EQ(
+            std::string(error.what()).rfind("Cannot create registry key:  GetLastError() = ", 0),
+            0u)
+            << error.what();
+    }
+}
+
+TEST(ConfigurationErrorTest, RefusedAccessIsNamed) {
+    EXPECT_STREQ(Configuration::CreateWriteKeyError("Cannot write to registry key", 5).what(),
+                 "Cannot write to registry key: Access denied.");
+    EXPECT_STREQ(Configuration::CreateWriteKeyError("Cannot create registry key", 2).what(),
+                 "Cannot create registry key:  GetLastError() = 2.");
+}
