@@ -2,11 +2,11 @@
 // a way to look at the drops without a window.
 #include "common/SceneBuffers.h"
 #include "common/SteppingClock.h"
+#include "display/ImageLoader.h"
 #include "lightning/LightningGenerator.h"
 #include "options/ScreenSaverOptionsStorage.h"
 #include "platform/Rand15.h"
 #include "rain-snapshot/BoltOverlay.h"
-#include "rain-snapshot/JpegFile.h"
 #include "rain-snapshot/PngFile.h"
 #include "rain-snapshot/SnapshotOptions.h"
 #include "rain/Drawer.h"
@@ -23,6 +23,24 @@ namespace {
 constexpr int32_t referenceRadius = 8;
 constexpr int32_t largestRadius = 10;
 
+// The saver's own pictures are top-down BGR rows padded to 4 bytes.
+RgbImage fromBitmap(const Graphics::Bitmap& bitmap) {
+    RgbImage image{bitmap.width(), bitmap.height(),
+                   std::vector<uint8_t>(static_cast<std::size_t>(bitmap.width()) *
+                                        static_cast<std::size_t>(bitmap.height()) * 3)};
+    uint8_t* target = image.rgb.data();
+    for (int32_t y = 0; y < bitmap.height(); ++y) {
+        const uint8_t* source = bitmap.row(y);
+        for (int32_t x = 0; x < bitmap.width(); ++x, source += 3, target += 3) {
+            target[0] = source[2];
+            target[1] = source[1];
+            target[2] = source[0];
+        }
+    }
+    return image;
+}
+
+// PNG through libpng; JPEG and BMP as the saver itself loads them.
 RgbImage loadPicture(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
     if (!file) {
@@ -33,10 +51,7 @@ RgbImage loadPicture(const std::string& path) {
     if (magic[0] == 0x89 && magic[1] == 'P') {
         return readPng(path);
     }
-    if (magic[0] == 0xFF && magic[1] == 0xD8) {
-        return readJpeg(path);
-    }
-    throw std::runtime_error(path + " is neither a PNG nor a JPEG picture");
+    return fromBitmap(Graphics::loadImage(path)->bitmap());
 }
 
 RgbImage backgroundFor(const SnapshotOptions& options) {
