@@ -1,8 +1,8 @@
 #pragma once
 
 #include "display/Bitmap.h"
+#include "display/DecodedImage.h"
 #include "display/GraphicsError.h"
-#include "display/IImage.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -14,7 +14,7 @@ namespace BMP {
 // A Windows bitmap (any depth the platform's BMP reader knows, RLE included) converted to a
 // 24-bit bitmap. A palettised picture becomes its palette colours, so the grey lightning
 // texture reads back with blue = green = red = the stored index.
-class Image : public Graphics::IImage {
+class Image : public Graphics::DecodedImage {
 public:
     class FileNotFoundError : public Graphics::FileNotFoundError {
     public:
@@ -32,14 +32,7 @@ public:
     // A "BITMAP" resource built into the program, stored as a complete .bmp file.
     static std::unique_ptr<Image> fromResource(std::string_view name);
 
-    explicit Image(Graphics::Bitmap pixels) : pixels_(std::move(pixels)) {}
-
-    int32_t width() const override { return pixels_.width(); }
-    int32_t height() const override { return pixels_.height(); }
-    const Graphics::Bitmap& bitmap() const override { return pixels_; }
-
-private:
-    Graphics::Bitmap pixels_;
+    using DecodedImage::DecodedImage;
 };
 
 } // namespace BMP
