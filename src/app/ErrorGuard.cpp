@@ -1,0 +1,74 @@
+#include "app/ErrorGuard.h"
+
+#include "app/SystemInformation.h"
+#include "errors/DetailedReport.h"
+#include "errors/VerboseError.h"
+#include "resources/Strings.h"
+
+namespace {
+
+constexpr uint32_t sorryPrefixText = 26;
+constexpr uint32_t unknownErrorTextId = 27;
+
+} // namespace
+
+std::string sorryText(const std::exception& error) {
+    return Resources::loadString(sorryPrefixText) + error.what() + ".";
+}
+
+std::string unknownErrorText() {
+    return Resources::loadString(unknownErrorTextId);
+}
+
+ErrorGuard::ErrorGuard(Reporter& reporter, DirectXProbe probeDirectX, SilentErrorTest isSilent)
+    : reporter_(reporter), probeDirectX_(std::move(probeDirectX)), isSilent_(std::move(isSilent)) {}
+
+bool ErrorGuard::run(const std::function<void()>& work) {
+    try {
+        work();
+        return true;
+    } catch (...) {
+        report(std::current_exception());
+        return false;
+    }
+}
+
+void ErrorGuard::report(const std::exception_ptr& error) {
+    try {
+        std::rethrow_exception(error);
+    } catch (const std::exception& standardError) {
+        try {
+            reportStandardError(standardError);
+        } catch (...) {
+            reportPlainly(standardError.what());
+        }
+    } catch (...) {
+        try {
+            reporter_.showError(productCaption_, unknownErrorText());
+        } catch (...) {
+            reportPlainly("Unknown internal error.");
+        }
+    }
+}
+
+void ErrorGuard::reportStandardError(const std::exception& error) {
+    if (isSilent_ && isSilent_(error)) {
+        return;
+    }
+    if (const auto* verbose = dynamic_cast<const VerboseError*>(&error)) {
+        const DirectXVersion version = probeDirectX_ ? probeDirectX_() : DirectXVersion{};
+        reporter_.showDetailedReport(
+            productCaption_,
+            detailedReportText(*verbose, systemInformation(productCaption_, version)));
+        return;
+    }
+    reporter_.showError(productCaption_, sorryText(error));
+}
+
+void ErrorGuard::reportPlainly(const std::string& text) noexcept {
+    try {
+        reporter_.showError(productCaption_, text);
+    } catch (...) {
+        // Nothing is left to tell the user with; the program ends as it would anyway.
+    }
+}

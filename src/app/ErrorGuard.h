@@ -1,0 +1,40 @@
+#pragma once
+
+#include "app/DirectXVersion.h"
+#include "app/Reporter.h"
+#include "app/SilentErrors.h"
+
+#include <exception>
+#include <functional>
+#include <string>
+
+// "Sorry: " followed by the error's text and a full stop.
+std::string sorryText(const std::exception& error);
+// The text for an error that is not a standard exception.
+std::string unknownErrorText();
+
+// Catches whatever escapes the program's work and reports it once, first match winning:
+// silent errors are not reported, VerboseErrors get the detailed report, other standard
+// exceptions the sorry text, anything else the unknown-error text.
+class ErrorGuard {
+public:
+    ErrorGuard(Reporter& reporter, DirectXProbe probeDirectX,
+               SilentErrorTest isSilent = isSilentError);
+
+    // The title of the reports; known only once start-up has read the string table.
+    void setProductCaption(std::string caption) { productCaption_ = std::move(caption); }
+
+    // True when work ran to its end; false when an error escaped it (and was reported).
+    bool run(const std::function<void()>& work);
+
+private:
+    void report(const std::exception_ptr& error);
+    void reportStandardError(const std::exception& error);
+    // The last resort when building a report fails in turn: the bare text.
+    void reportPlainly(const std::string& text) noexcept;
+
+    Reporter& reporter_;
+    DirectXProbe probeDirectX_;
+    SilentErrorTest isSilent_;
+    std::string productCaption_;
+};

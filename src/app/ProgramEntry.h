@@ -1,0 +1,32 @@
+#pragma once
+
+#include "app/DirectXVersion.h"
+#include "app/Reporter.h"
+#include "app/ScreenSaverLauncher.h"
+#include "app/SilentErrors.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+
+// What the program's start wires together; tests replace the parts that touch the world.
+struct ProgramParts {
+    std::function<std::unique_ptr<ScreenSaverLauncher>(const std::string& commandLine)>
+        makeLauncher;
+    std::function<void()> loadConfiguration;
+    std::function<void()> saveConfiguration;
+    DirectXProbe probeDirectX;
+    SilentErrorTest isSilent = isSilentError;
+};
+
+// The configuration store of the current user (falling back to the machine's for loading).
+ProgramParts standardProgramParts();
+
+// The product caption: the display name and the version.
+std::string productCaption();
+
+inline constexpr const char* productVersion = "2.2.17";
+
+// Prepares the process, loads the configuration, runs the mode the command line asks for and
+// saves the configuration. An error is reported once and nothing is saved after it. Always 0.
+int runProgram(const std::string& commandLineText, const ProgramParts& parts, Reporter& reporter);

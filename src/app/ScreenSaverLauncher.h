@@ -1,0 +1,48 @@
+#pragma once
+
+#include "app/CommandLine.h"
+
+#include <string>
+
+// The reusable part of a screen saver's start: reads the command line into a run mode and runs
+// that mode. A product derives from it and supplies the four concrete modes; the two-process
+// uninstall hand-over is done here.
+class ScreenSaverLauncher {
+public:
+    // Reads $XSCREENSAVER_WINDOW besides the text. Unrecognised text never fails.
+    explicit ScreenSaverLauncher(std::string_view commandLineText);
+    explicit ScreenSaverLauncher(CommandLine commandLine);
+    virtual ~ScreenSaverLauncher() = default;
+
+    ScreenSaverLauncher(const ScreenSaverLauncher&) = delete;
+    ScreenSaverLauncher& operator=(const ScreenSaverLauncher&) = delete;
+
+    void run();
+
+    const CommandLine& commandLine() const { return commandLine_; }
+
+    // Taken by the first process of the uninstall until it ends; the temporary copy waits on it.
+    static constexpr const char* handOverMutexName = "KILLER'S_PARENT_IS_RUNNING";
+    // The start of the temporary copy's file name.
+    static constexpr const char* temporaryCopyPrefix = "~QV";
+
+protected:
+    // Copies this program's file over destination; a failure is left for the started copy to
+    // show (it will not start).
+    virtual void copyProgram(const std::string& destination);
+    // Starts program with the argument text as its command line and does not wait for it.
+    virtual void startProgram(const std::string& program, const std::string& arguments);
+    virtual void runSaver() = 0;
+    virtual void runSettings(int32_t parentWindow) = 0;
+    virtual void runPreview(int32_t parentWindow) = 0;
+    virtual void runUninstaller() = 0;
+
+    // This program's own file.
+    virtual std::string programPath() const;
+
+private:
+    void handOverUninstall();
+    void waitAndUninstall();
+
+    CommandLine commandLine_;
+};

@@ -1,0 +1,73 @@
+#include "display/ScreenPresenter.h"
+
+#include "display/DX5Error.h"
+#include "display/SdlPixelFormats.h"
+
+#include <SDL.h>
+
+namespace DDraw {
+
+namespace {
+
+[[noreturn]] void raiseSdlError() {
+    throw DX5::Error(std::string(SDL_GetError()));
+}
+
+void check(int result) {
+    if (result != 0) {
+        raiseSdlError();
+    }
+}
+
+SDL_Renderer* rendererOf(SDL_Window* window) {
+    if (window == nullptr) {
+        throw DX5::Error(std::string("there is no window to show the picture in"));
+    }
+    return SDL_GetRenderer(window);
+}
+
+} // namespace
+
+void ScreenPresenter::RendererRelease::operator()(SDL_Renderer* renderer) const {
+    SDL_DestroyRenderer(renderer);
+}
+
+void ScreenPresenter::TextureRelease::operator()(SDL_Texture* texture) const {
+    SDL_DestroyTexture(texture);
+}
+
+ScreenPresenter::ScreenPresenter(SDL_Window* window, int32_t width, int32_t height,
+                                 PixelFormat format)
+    : renderer_(rendererOf(window)), width_(width), height_(height),
+      sdlFormat_(sdlFormatFor(format)) {
+    if (sdlFormat_ == SDL_PIXELFORMAT_UNKNOWN) {
+        throw DX5::Error(std::string("the display cannot show pixels of this format"));
+    }
+    if (renderer_ == nullptr) {
+        ownedRenderer_.reset(SDL_CreateRenderer(window, -1, 0));
+        if (!ownedRenderer_) {
+            raiseSdlError();
+        }
+        renderer_ = ownedRenderer_.get();
+    }
+    recreateTexture();
+}
+
+ScreenPresenter::~ScreenPresenter() = default;
+
+void ScreenPresenter::show(const uint8_t* pixels, int32_t pitch) {
+    check(SDL_UpdateTexture(texture_.get(), nullptr, pixels, pitch));
+    check(SDL_RenderCopy(renderer_, texture_.get(), nullptr, nullptr));
+    SDL_RenderPresent(renderer_);
+}
+
+void ScreenPresenter::recreateTexture() {
+    texture_.reset();
+    texture_.reset(
+        SDL_CreateTexture(renderer_, sdlFormat_, SDL_TEXTUREACCESS_STREAMING, width_, height_));
+    if (!texture_) {
+        raiseSdlError();
+    }
+}
+
+} // namespace DDraw

@@ -1,0 +1,200 @@
+#include "display/Surface.h"
+
+#include "display/Bitmap.h"
+#include "display/DX5Error.h"
+#include "display/DX5ResultCodes.h"
+#include "display/PixelScaling.h"
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+
+namespace DDraw {
+
+namespace {
+
+// Larger surfaces would be a damaged request rather than a display.
+constexpr int32_t maxSide = 32768;
+
+bool isSupportedDepth(int32_t bitsPerPixel) {
+    return bitsPerPixel == 8 || bitsPerPixel == 16 || bitsPerPixel == 24 || bitsPerPixel == 32;
+}
+
+// Rows padded to 4 bytes; refuses shapes no display has before anything is allocated.
+int32_t checkedPitch(int32_t width, int32_t height, const PixelFormat& format) {
+    if (width <= 0 || height <= 0 || width > maxSide || height > maxSide ||
+        !isSupportedDepth(format.bitsPerPixel)) {
+        throw DX5::Error("cannot make a surface of " + std::to_string(width) + " x " +
+                         std::to_string(height) + " pixels at " +
+                         std::to_string(format.bitsPerPixel) + " bits per pixel");
+    }
+    const int32_t rowBytes = width * format.bytesPerPixel();
+    return (rowBytes + 3) & ~3;
+}
+
+// In 64 bits, so that coordinates near the ends of the int32 range cannot overflow.
+struct WideRect {
+    int64_t left, top, right, bottom;
+};
+
+WideRect intersect(const WideRect& a, const WideRect& b) {
+    return {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
+            std::min(a.bottom, b.bottom)};
+}
+
+WideRect widen(const PixelRect& rect) {
+    return {rect.left, rect.top, rect.right, rect.bottom};
+}
+
+} // namespace
+
+Surface::Surface(int32_t width, int32_t height, PixelFormat format,
+                 std::shared_ptr<const SurfaceLossEpoch> lossEpoch)
+    : width_(width), height_(height), format_(format), pitch_(checkedPitch(width, height, format)),
+      pixels_(static_cast<std::size_t>(pitch_) * static_cast<std::size_t>(height)),
+      lossEpoch_(std::move(lossEpoch)), goodAtLossCount_(lossEpoch_ ? lossEpoch_->count() : 0) {}
+
+PixelBufferDesc Surface::lock() {
+    throwIfLost();
+    if (locked_) {
+        throw DX5::Error(DX5::DDERR_SURFACEBUSY);
+    }
+    locked_ = true;
+    return {format_.bitsPerPixel, pitch_, width_, height_, pixels_.data()};
+}
+
+void Surface::unlock() {
+    if (!locked_) {
+        return;
+    }
+    locked_ = false;
+    if (!isLost()) {
+        pixelsWritten(bounds());
+    }
+}
+
+void Surface::copyRectTo(Surface& target, int32_t left, int32_t top, int32_t right,
+                         int32_t bottom) {
+    checkCanBlitOnto(target);
+    copyBlock(target, {left, top, right, bottom}, left, top);
+}
+
+void Surface::copyToAt(Surface& target, int32_t x, int32_t y) {
+    checkCanBlitOnto(target);
+    copyBlock(target, bounds(), x, y);
+}
+
+void Surface::copyTo(Surface& target) {
+    if (target.width_ != width_ || target.height_ != height_) {
+        stretchTo(target);
+        return;
+    }
+    checkCanBlitOnto(target);
+    copyBlock(target, bounds(), 0, 0);
+}
+
+void Surface::stretchTo(Surface& target) {
+    checkCanBlitOnto(target);
+    if (&target == this) {
+        return;
+    }
+    scalePixels(view(), target.view());
+    target.pixelsWritten(target.bounds());
+}
+
+void Surface::stretchFrom(const Graphics::Bitmap& picture) {
+    throwIfLost();
+    if (locked_) {
+        throw DX5::Error(DX5::DDERR_SURFACEBUSY);
+    }
+    // The scaler only reads the source; its interface simply has no const pictures.
+    const PixelView source{const_cast<uint8_t*>(picture.pixels()), picture.width(),
+                           picture.height(), picture.pitch(), PixelFormat::rgb888()};
+    scalePixels(source, view());
+    pixelsWritten(bounds());
+}
+
+int32_t Surface::bltStatus() const {
+    if (isLost()) {
+        return DX5::DDERR_SURFACELOST;
+    }
+    return locked_ ? DX5::DDERR_SURFACEBUSY : DX5::DD_OK;
+}
+
+bool Surface::isLost() const {
+    return markedLost_ || (lossEpoch_ && lossEpoch_->count() != goodAtLossCount_);
+}
+
+void Surface::restore() {
+    markedLost_ = false;
+    if (lossEpoch_) {
+        goodAtLossCount_ = lossEpoch_->count();
+    }
+}
+
+void Surface::pixelsWritten(const PixelRect&) {}
+
+void Surface::throwIfLost() const {
+    if (isLost()) {
+        throw DX5::Error(DX5::DDERR_SURFACELOST);
+    }
+}
+
+PixelView Surface::view() {
+    return {pixels_.data(), width_, height_, pitch_, format_};
+}
+
+void Surface::checkCanBlitOnto(const Surface& target) const {
+    throwIfLost();
+    target.throwIfLost();
+    if (locked_ || target.locked_) {
+        throw DX5::Error(DX5::DDERR_SURFACEBUSY);
+    }
+}
+
+void Surface::copyBlock(Surface& target, PixelRect sourceArea, int32_t targetX, int32_t targetY) {
+    const int64_t shiftX = int64_t{targetX} - sourceArea.left;
+    const int64_t shiftY = int64_t{targetY} - sourceArea.top;
+    WideRect inSource = intersect(widen(sourceArea), widen(bounds()));
+    const WideRect inTarget = intersect({inSource.left + shiftX, inSource.top + shiftY,
+                                         inSource.right + shiftX, inSource.bottom + shiftY},
+                                        widen(target.bounds()));
+    if (inTarget.right <= inTarget.left || inTarget.bottom <= inTarget.top) {
+        return;
+    }
+    // Both rectangles now lie inside surfaces whose sides fit in int32.
+    const PixelRect clipped{static_cast<int32_t>(inTarget.left - shiftX),
+                            static_cast<int32_t>(inTarget.top - shiftY),
+                            static_cast<int32_t>(inTarget.right - shiftX),
+                            static_cast<int32_t>(inTarget.bottom - shiftY)};
+    const auto toX = static_cast<int32_t>(inTarget.left);
+    const auto toY = static_cast<int32_t>(inTarget.top);
+    if (target.format_ == format_) {
+        copyRows(target, clipped, toX, toY);
+    } else {
+        convertPixels(view(), clipped.left, clipped.top, target.view(), toX, toY, clipped.width(),
+                      clipped.height());
+    }
+    target.pixelsWritten({toX, toY, toX + clipped.width(), toY + clipped.height()});
+}
+
+void Surface::copyRows(Surface& target, const PixelRect& sourceArea, int32_t targetX,
+                       int32_t targetY) {
+    const auto rowBytes = static_cast<std::size_t>(sourceArea.width() * format_.bytesPerPixel());
+    const int32_t rows = sourceArea.height();
+    // A copy within one surface to lower rows must start at the bottom, or it would read rows
+    // it has already overwritten.
+    const bool bottomUp = &target == this && targetY > sourceArea.top;
+    for (int32_t i = 0; i < rows; ++i) {
+        const int32_t row = bottomUp ? rows - 1 - i : i;
+        std::memmove(target.pixelAt(targetX, targetY + row),
+                     pixelAt(sourceArea.left, sourceArea.top + row), rowBytes);
+    }
+}
+
+uint8_t* Surface::pixelAt(int32_t x, int32_t y) {
+    return pixels_.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(pitch_) +
+           static_cast<std::size_t>(x) * static_cast<std::size_t>(format_.bytesPerPixel());
+}
+
+} // namespace DDraw

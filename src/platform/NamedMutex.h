@@ -1,0 +1,47 @@
+#pragma once
+
+#include "errors/BasicError.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+// A lock that processes of the same user find by its name, such as "PLUVO_SCREEN_SAVER_RUNNING".
+// It is a lock file in $XDG_RUNTIME_DIR (or the temporary folder) held with flock, so the system
+// releases it when its holder ends, however it ends. A holder's descriptor is not inherited by
+// programs it starts: a started program that waits for its parent would otherwise wait for itself.
+class NamedMutex {
+public:
+    // A lock file that could not be opened or locked; the text names the lock and the reason.
+    class Error : public BasicError {
+    public:
+        using BasicError::BasicError;
+    };
+
+    // Whether some holder, in this process or another, has the lock now.
+    static bool isHeld(const std::string& name);
+
+    // Takes the lock unless somebody else holds it; the lock is held until the object goes.
+    static std::optional<NamedMutex> tryAcquire(const std::string& name);
+
+    // Blocks until nobody holds the lock; returns at once when it was never created.
+    static void waitUntilReleased(const std::string& name);
+
+    // Where the lock file of a name lives; the name is escaped so that any text is a safe file
+    // name.
+    static std::filesystem::path lockFilePath(const std::string& name);
+
+    NamedMutex(NamedMutex&& other) noexcept;
+    NamedMutex& operator=(NamedMutex&& other) noexcept;
+    NamedMutex(const NamedMutex&) = delete;
+    NamedMutex& operator=(const NamedMutex&) = delete;
+    ~NamedMutex();
+
+    const std::string& name() const { return name_; }
+
+private:
+    NamedMutex(std::string name, int descriptor);
+
+    std::string name_;
+    int descriptor_ = -1;
+};

@@ -1,0 +1,73 @@
+#include "saver/DesktopCapture.h"
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <bit>
+#include <memory>
+
+namespace {
+
+struct DisplayCloser {
+    void operator()(Display* display) const { XCloseDisplay(display); }
+};
+struct ImageDestroyer {
+    void operator()(XImage* image) const { XDestroyImage(image); }
+};
+
+// Scales a channel read through its mask to 0..255.
+uint8_t channel(unsigned long pixel, unsigned long mask) {
+    if (mask == 0) {
+        return 0;
+    }
+    const int shift = std::countr_zero(mask);
+    const unsigned long maximum = mask >> shift;
+    return static_cast<uint8_t>(((pixel & mask) >> shift) * 255 / maximum);
+}
+
+Graphics::Bitmap toBitmap(XImage& image) {
+    Graphics::Bitmap bitmap(image.width, image.height);
+    for (int32_t y = 0; y < image.height; ++y) {
+        uint8_t* target = bitmap.row(y);
+        for (int32_t x = 0; x < image.width; ++x, target += 3) {
+            const unsigned long pixel = XGetPixel(&image, x, y);
+            target[0] = channel(pixel, image.blue_mask);
+            target[1] = channel(pixel, image.green_mask);
+            target[2] = channel(pixel, image.red_mask);
+        }
+    }
+    return bitmap;
+}
+
+} // namespace
+
+std::optional<Graphics::Bitmap> captureDesktop() {
+    std::unique_ptr<Display, DisplayCloser> display(XOpenDisplay(nullptr));
+    if (!display) {
+        return std::nullopt;
+    }
+    const int screen = DefaultScreen(display.get());
+    const Window root = RootWindow(display.get(), screen);
+    const auto width = static_cast<unsigned>(DisplayWidth(display.get(), screen));
+    const auto height = static_cast<unsigned>(DisplayHeight(display.get(), screen));
+    std::unique_ptr<XImage, ImageDestroyer> image(
+        XGetImage(display.get(), root, 0, 0, width, height, AllPlanes, ZPixmap));
+    if (!image) {
+        return std::nullopt;
+    }
+    return toBitmap(*image);
+}
+
+Graphics::Bitmap builtInBackground(int32_t width, int32_t height) {
+    Graphics::Bitmap bitmap(width, height);
+    for (int32_t y = 0; y < height; ++y) {
+        uint8_t* target = bitmap.row(y);
+        const int32_t depth = height > 1 ? y * 255 / (height - 1) : 0;
+        for (int32_t x = 0; x < width; ++x, target += 3) {
+            const int32_t across = width > 1 ? x * 40 / (width - 1) : 0;
+            target[0] = static_cast<uint8_t>(150 - depth / 3 + across / 2); // blue
+            target[1] = static_cast<uint8_t>(70 - depth / 5 + across / 4);  // green
+            target[2] = static_cast<uint8_t>(40 - depth / 8 + across);      // red
+        }
+    }
+    return bitmap;
+}

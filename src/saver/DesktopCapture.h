@@ -1,0 +1,12 @@
+#pragma once
+
+#include "display/Bitmap.h"
+
+#include <optional>
+
+// The picture on the screen when the saver starts, read from the X server's root window before
+// the saver window covers it. Nothing when there is no X display to read (Wayland, a console).
+std::optional<Graphics::Bitmap> captureDesktop();
+
+// What the rain falls over when the desktop cannot be read: a dark blue evening gradient.
+Graphics::Bitmap builtInBackground(int32_t width, int32_t height);

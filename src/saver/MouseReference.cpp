@@ -1,0 +1,6 @@
+#include "saver/MouseReference.h"
+
+MouseReference& MouseReference::processWide() {
+    static MouseReference reference;
+    return reference;
+}

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "display/Bitmap.h"
+#include "display/PrimarySurface.h"
+#include "display/Surface.h"
+#include "rain/Drawer.h"
+#include "rain/DropSystem.h"
+#include "saver/DesktopCapture.h"
+#include "saver/ResetSchedule.h"
+#include "saver/ScreenSaverWindow.h"
+
+#include <memory>
+#include <optional>
+
+class DirectDrawDevice;
+class ScreenSaverOptionsStorage;
+
+// The screen as it was before the saver window appeared. An X server reads the window's own
+// black into a capture of the screen once the window is mapped, so the picture is taken before
+// the window part is built.
+struct DesktopAtStart {
+    std::optional<Graphics::Bitmap> desktop_ = captureDesktop();
+};
+
+// The full-screen saver: rain over the desktop as it was at start-up, or over the user's
+// pictures, one frame per timer tick at the configured share of the processor.
+class PluvoScreenSaver : private DesktopAtStart, public ScreenSaverWindow {
+public:
+    // windowed: in a window on the desktop instead of over the whole screen.
+    explicit PluvoScreenSaver(bool hidden, bool windowed = false);
+    ~PluvoScreenSaver() override;
+
+    // 1 when another full-screen saver is running already (nothing else happens), 0 after a run.
+    int run();
+
+    void onTimer() override;
+    void onKeyDown(int32_t key) override;
+    void onPlatformEvent(const SDL_Event& event) override;
+
+protected:
+    virtual void initialize();
+    virtual void runLoop();
+    virtual void finish();
+
+private:
+    struct SceneSize {
+        int32_t width;
+        int32_t height;
+    };
+
+    SceneSize sceneSize() const;
+    void createDrawer();
+    void setUpDisplay();
+    void chooseDisplayMode(DirectDrawDevice& device);
+    void createSurfaces(DirectDrawDevice& device);
+    void showBitmap(const Graphics::Bitmap& picture);
+    void publishBackground();
+    void createDrops();
+    void chooseBackground();
+    void startResetClock();
+    void renderFrame();
+    void drawDrops();
+    void present();
+    bool restoreSurfaces();
+    void resetBackground();
+
+    ScreenSaverOptionsStorage& options_;
+    bool windowed_;
+    std::unique_ptr<Drawer> drawer_;
+    std::unique_ptr<DropSystem> dropSystem_;
+    std::unique_ptr<DDraw::PrimarySurface> primarySurface_;
+    std::unique_ptr<DDraw::Surface> backgroundSurface_;
+    DDraw::Surface* backBuffer_ = nullptr; // part of the primary surface's chain
+    ResetSchedule resetSchedule_;
+};

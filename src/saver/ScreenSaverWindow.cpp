@@ -1,0 +1,186 @@
+#include "saver/ScreenSaverWindow.h"
+
+#include "saver/AbnormalTerminationQueueMemFunAction.h"
+#include "saver/SaverWindowError.h"
+#include "saver/SdlInputTranslator.h"
+
+#include <SDL.h>
+#include <algorithm>
+
+namespace {
+
+// The loop wakes up at least this often to notice SIGINT and SIGTERM, whose handler cannot wake it.
+constexpr uint32_t longestSleep = 100;
+
+InterruptionPolicy::Placement placementOf(ScreenSaverWindow::Style style) {
+    return style == ScreenSaverWindow::Style::FullScreen
+               ? InterruptionPolicy::Placement::FullScreen
+               : InterruptionPolicy::Placement::DesktopWindow;
+}
+
+SDL_Rect primaryDisplayBounds() {
+    SDL_Rect bounds{};
+    if (SDL_GetDisplayBounds(0, &bounds) != 0) {
+        throw SaverWindowError::fromSdl("find the size of the screen");
+    }
+    return bounds;
+}
+
+SDL_Window* createFullScreenWindow(const std::string& title) {
+    // Without a window manager a full-screen window keeps the size it was made with, so it is made
+    // as large as the screen before it goes full screen.
+    const SDL_Rect bounds = primaryDisplayBounds();
+    SDL_Window* window = SDL_CreateWindow(title.c_str(), bounds.x, bounds.y, bounds.w, bounds.h,
+                                          SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN);
+    if (window != nullptr && SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) {
+        SDL_DestroyWindow(window);
+        throw SaverWindowError::fromSdl("make the saver window full screen");
+    }
+    return window;
+}
+
+SDL_Window* createDesktopWindow(const std::string& title) {
+    const SDL_Rect bounds = primaryDisplayBounds();
+    return SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                            bounds.w * 2 / 3, bounds.h * 2 / 3,
+                            SDL_WINDOW_RESIZABLE | SDL_WINDOW_HIDDEN);
+}
+
+} // namespace
+
+void ScreenSaverWindow::WindowDestroyer::operator()(SDL_Window* window) const {
+    SDL_DestroyWindow(window);
+}
+
+ScreenSaverWindow::ScreenSaverWindow(const std::string& title, bool hidden, int32_t interruptMode,
+                                     std::unique_ptr<ISaverDisplay> display, Style style)
+    : style_(style), policy_(interruptMode, MouseReference::processWide(), placementOf(style)),
+      window_(createWindow(title, style)), windowId_(SDL_GetWindowID(window_.get())),
+      display_(std::move(display)) {
+    if (style == Style::FullScreen) {
+        hiddenCursor_.emplace();
+    }
+    shutDownOnAbnormalTermination_ = AbnormalTerminationQueue::processWide().append(
+        std::make_unique<AbnormalTerminationQueueMemFunAction<ScreenSaverWindow>>(
+            *this, &ScreenSaverWindow::shutDown));
+    if (!hidden) {
+        show();
+        openDisplay();
+    }
+}
+
+ScreenSaverWindow::~ScreenSaverWindow() {
+    stopFrameTimer();
+    closing_ = true;
+    shutDownOnAbnormalTermination_.cancel();
+    try {
+        shutDown();
+    } catch (...) {
+        // Nobody is left to tell; shutDown() gave the window and the cursor back regardless.
+    }
+}
+
+std::unique_ptr<SDL_Window, ScreenSaverWindow::WindowDestroyer>
+ScreenSaverWindow::createWindow(const std::string& title, Style style) {
+    SDL_Window* window =
+        style == Style::FullScreen ? createFullScreenWindow(title) : createDesktopWindow(title);
+    if (window == nullptr) {
+        throw SaverWindowError::fromSdl("create the saver window");
+    }
+    return std::unique_ptr<SDL_Window, WindowDestroyer>(window);
+}
+
+void ScreenSaverWindow::show() {
+    SDL_ShowWindow(window_.get());
+    if (style_ == Style::FullScreen) {
+        // Keeps shortcuts such as Alt+F4 from the window manager: only the interruption mode
+        // decides which keys end the saver.
+        SDL_SetWindowKeyboardGrab(window_.get(), SDL_TRUE);
+    }
+}
+
+void ScreenSaverWindow::openDisplay() {
+    if (!display_) {
+        return;
+    }
+    displayInUse_ = true;
+    try {
+        display_->open(*window_);
+    } catch (...) {
+        shutDownDisplay();
+        throw;
+    }
+}
+
+void ScreenSaverWindow::shutDownDisplay() {
+    if (displayInUse_) {
+        displayInUse_ = false;
+        display_->shutDown();
+    }
+}
+
+void ScreenSaverWindow::shutDown() {
+    // The window and the cursor go back even when the display fails to.
+    try {
+        shutDownDisplay();
+    } catch (...) {
+        releaseWindowAndCursor();
+        throw;
+    }
+    releaseWindowAndCursor();
+}
+
+void ScreenSaverWindow::releaseWindowAndCursor() {
+    window_.reset();
+    if (hiddenCursor_) {
+        hiddenCursor_->restore();
+    }
+}
+
+void ScreenSaverWindow::stopFrameTimer() {
+    frameTimer_.stop();
+}
+
+void ScreenSaverWindow::setFrameTimer(uint32_t milliseconds) {
+    stopFrameTimer();
+    frameTimer_.set(milliseconds);
+}
+
+void ScreenSaverWindow::runMessageLoop() {
+    while (!quitRequested_) {
+        if (QuitSignalHandler::quitRequested()) {
+            requestQuit();
+            break;
+        }
+        if (frameTimer_.takeDueTick()) {
+            onTimer();
+            continue;
+        }
+        SDL_Event event;
+        if (SDL_WaitEventTimeout(&event, static_cast<int>(nextWaitMilliseconds())) != 0) {
+            handleEvent(event);
+        }
+    }
+}
+
+uint32_t ScreenSaverWindow::nextWaitMilliseconds() const {
+    return std::min(frameTimer_.millisecondsUntilDue().value_or(longestSleep), longestSleep);
+}
+
+bool ScreenSaverWindow::belongsToThisWindow(uint32_t windowId) const {
+    return windowId == 0 || windowId == windowId_;
+}
+
+void ScreenSaverWindow::handleEvent(const SDL_Event& event) {
+    onPlatformEvent(event);
+    const auto input = SdlInputTranslator::translate(event);
+    if (!input || !belongsToThisWindow(input->windowId)) {
+        return;
+    }
+    if (input->kind == InputEvent::Kind::KeyDown) {
+        onKeyDown(input->key);
+    }
+    if (policy_.endsSaver(*input, closing_)) {
+        requestQuit();
+    }
+}

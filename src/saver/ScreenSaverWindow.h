@@ -1,0 +1,102 @@
+#pragma once
+
+#include "saver/AbnormalTerminationQueue.h"
+#include "saver/FrameTimer.h"
+#include "saver/HiddenCursor.h"
+#include "saver/ISaverDisplay.h"
+#include "saver/InterruptionPolicy.h"
+#include "saver/QuitSignalHandler.h"
+#include "saver/SdlVideoSession.h"
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+struct SDL_Window;
+union SDL_Event;
+
+// The saver's window and its frame loop. Frames arrive as ticks of the frame timer (onTimer); the
+// user's input ends the loop according to the interruption mode; on every way out (destruction,
+// SIGINT or SIGTERM, abnormal termination) the display and the cursor are given back.
+class ScreenSaverWindow {
+public:
+    enum class Style {
+        // Borderless over the whole screen, cursor hidden: the real saver.
+        FullScreen,
+        // A resizable window on the desktop with the cursor visible, for trying the saver out.
+        Windowed,
+    };
+
+    // interruptMode: 0 mouse or keyboard, 1 keyboard only, 2 Escape only. hidden: the window is
+    // neither shown nor is the display opened. display may be empty (nothing to open).
+    // Throws SaverWindowError when the window cannot be made, and whatever display->open() throws.
+    ScreenSaverWindow(const std::string& title, bool hidden, int32_t interruptMode,
+                      std::unique_ptr<ISaverDisplay> display = nullptr,
+                      Style style = Style::FullScreen);
+    virtual ~ScreenSaverWindow();
+    ScreenSaverWindow(const ScreenSaverWindow&) = delete;
+    ScreenSaverWindow& operator=(const ScreenSaverWindow&) = delete;
+
+    // One tick of the frame timer.
+    virtual void onTimer() {}
+    // Every key press, before it is decided whether the key ends the saver. key is an SDL key code
+    // (Escape is 0x1B).
+    virtual void onKeyDown(int32_t key) { static_cast<void>(key); }
+    // Every SDL event the loop receives, before it is routed (window size changes, render resets).
+    virtual void onPlatformEvent(const SDL_Event& event) { static_cast<void>(event); }
+
+    void requestQuit() { quitRequested_ = true; }
+    bool quitRequested() const { return quitRequested_; }
+
+    void stopFrameTimer();
+    // The first tick comes after the given time, then one every period until stopped or re-armed;
+    // never sooner than 10 ms.
+    void setFrameTimer(uint32_t milliseconds);
+
+    // Sleeps for events and timer ticks and hands them out until a quit is requested (by input, a
+    // close request, SIGINT or SIGTERM, or requestQuit()). Errors of the handlers leave the loop.
+    void runMessageLoop();
+
+    // Shuts the display down and destroys the window; what abnormal termination does.
+    void shutDown();
+
+    // Empty after shutDown().
+    SDL_Window* sdlWindow() const { return window_.get(); }
+    int32_t interruptMode() const { return policy_.interruptMode(); }
+    Style style() const { return style_; }
+    bool closing() const { return closing_; }
+
+protected:
+    // Decides what one event means to the saver; the loop calls it for every event.
+    void handleEvent(const SDL_Event& event);
+
+private:
+    struct WindowDestroyer {
+        void operator()(SDL_Window* window) const;
+    };
+
+    static std::unique_ptr<SDL_Window, WindowDestroyer> createWindow(const std::string& title,
+                                                                     Style style);
+    void show();
+    void openDisplay();
+    void shutDownDisplay();
+    void releaseWindowAndCursor();
+    bool belongsToThisWindow(uint32_t windowId) const;
+    uint32_t nextWaitMilliseconds() const;
+
+    Style style_;
+    bool closing_ = false;
+    bool quitRequested_ = false;
+    InterruptionPolicy policy_;
+    FrameTimer frameTimer_;
+    // Declared in the order of set-up; they are given back in the reverse order.
+    SdlVideoSession videoSession_;
+    QuitSignalHandler quitSignals_;
+    std::unique_ptr<SDL_Window, WindowDestroyer> window_;
+    uint32_t windowId_ = 0;
+    std::optional<HiddenCursor> hiddenCursor_;
+    AbnormalTerminationQueue::Registration shutDownOnAbnormalTermination_;
+    std::unique_ptr<ISaverDisplay> display_;
+    bool displayInUse_ = false;
+};

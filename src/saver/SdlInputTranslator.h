@@ -1,0 +1,14 @@
+#pragma once
+
+#include "saver/InputEvent.h"
+
+#include <optional>
+
+union SDL_Event;
+
+// Turns the SDL events that can end the saver into our own input records; every other event gives
+// nothing.
+class SdlInputTranslator {
+public:
+    static std::optional<InputEvent> translate(const SDL_Event& event);
+};
