@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
-# Builds the program and shows the rain. Until the saver window exists, this renders a snapshot
-# of the rain over a picture: scripts/run.sh [--picture FILE] [--steps N] [--bolt] ...
-# (see rain-snapshot --help); the result is written to out/rain.png unless --output is given.
+# Builds the saver and starts it on your display. Without arguments it runs full screen (/s);
+# any arguments are passed on, e.g. scripts/run.sh --window to try it in a window.
+# A first run stores the default settings (see build/tools/pluvo-config).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 scripts/build.sh build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-mkdir -p out
-exec build/tools/rain-snapshot --output out/rain.png "$@"
+build/tools/pluvo-config ensure
+if [ $# -eq 0 ]; then
+    set -- /s
+fi
+exec build/src/app/pluvo "$@"

@@ -1,0 +1,126 @@
+// One whole frame of the full-screen saver at 1920x1080 beside the renderer alone: the drop
+// step, the drawing into the memory back buffer, and the present that copies the back buffer
+// into the screen's texture and hands it to SDL (software rendering on SDL's dummy driver here).
+#include "common/SceneBuffers.h"
+#include "common/SteppingClock.h"
+#include "display/DirectDrawDevice.h"
+#include "display/IDisplayModeSwitch.h"
+#include "display/PrimarySurface.h"
+#include "options/ScreenSaverOptionsStorage.h"
+#include "platform/Rand15.h"
+#include "rain/Drawer.h"
+#include "rain/DropSystem.h"
+#include "rain/DropTuning.h"
+#include "rain/Renderer.h"
+
+#include <SDL.h>
+#include <benchmark/benchmark.h>
+#include <cstdlib>
+#include <memory>
+
+namespace {
+
+constexpr int32_t width = 1920;
+constexpr int32_t height = 1080;
+constexpr int32_t warmUpSteps = 1500;
+
+// A display that is always 1920x1080 in 32 bits, whatever machine runs the benchmark.
+class FixedModeSwitch : public DDraw::IDisplayModeSwitch {
+public:
+    DDraw::DisplayModeDesc currentMode(SDL_Window*) override {
+        return {width, height, DDraw::PixelFormat::xrgb8888(), 60};
+    }
+    void showFullscreenAtDesktopMode(SDL_Window*) override {}
+    void showFullscreenInMode(SDL_Window*, const DDraw::DisplayModeDesc&) override {}
+    void returnToDesktopMode(SDL_Window*) override {}
+};
+
+struct WindowCloser {
+    void operator()(SDL_Window* window) const { SDL_DestroyWindow(window); }
+};
+
+struct SaverFrame {
+    SaverFrame()
+        : device(std::make_unique<FixedModeSwitch>()),
+          window(SDL_CreateWindow("frame", 0, 0, width, height, SDL_WINDOW_HIDDEN)) {
+        device.setCooperativeLevel(window.get(), DDraw::DDSCL_NORMAL);
+        primary = device.createPrimaryChain();
+        background = device.createOffscreenLike(*primary);
+        DDraw::Surface& back = primary->backBuffer();
+        const DDraw::PixelFormat& format = back.format();
+        setRendererPixelFormat(format.redMask, format.greenMask, format.blueMask);
+        drawer = std::make_unique<Drawer>(width, height, 10);
+        drops = std::make_unique<DropSystem>(width, height, *drawer, clock);
+        drops->applyOptions(options);
+        for (int32_t i = 0; i < warmUpSteps; ++i) {
+            step();
+            draw();
+        }
+    }
+    ~SaverFrame() {
+        primary.reset();
+        background.reset();
+    }
+
+    void step() {
+        clock.advance(1000 / 30);
+        drops->update();
+    }
+    void draw() {
+        DDraw::Surface& back = primary->backBuffer();
+        const PixelBufferDesc target = back.lock();
+        const PixelBufferDesc source = background->lock();
+        drawer->draw(target, source);
+        background->unlock();
+        back.unlock();
+    }
+
+    ScreenSaverOptionsStorage options;
+    SteppingClock clock;
+    DirectDrawDevice device;
+    std::unique_ptr<SDL_Window, WindowCloser> window;
+    std::unique_ptr<DDraw::PrimarySurface> primary;
+    std::unique_ptr<DDraw::Surface> background;
+    std::unique_ptr<Drawer> drawer;
+    std::unique_ptr<DropSystem> drops;
+};
+
+std::unique_ptr<SaverFrame> steadySaverFrame() {
+    ::setenv("SDL_VIDEODRIVER", "dummy", 0);
+    seedRand15(12345);
+    setNextRandomState(0);
+    setDropScale(8);
+    return std::make_unique<SaverFrame>();
+}
+
+void BM_WholeFrame(benchmark::State& state) {
+    const auto frame = steadySaverFrame();
+    for (auto _ : state) {
+        frame->step();
+        frame->draw();
+        frame->primary->flip();
+    }
+}
+
+void BM_RendererAlone(benchmark::State& state) {
+    const auto frame = steadySaverFrame();
+    for (auto _ : state) {
+        state.PauseTiming();
+        frame->step();
+        state.ResumeTiming();
+        frame->draw();
+    }
+}
+
+void BM_PresentAlone(benchmark::State& state) {
+    const auto frame = steadySaverFrame();
+    for (auto _ : state) {
+        frame->primary->flip();
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_WholeFrame)->Iterations(600)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RendererAlone)->Iterations(600)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PresentAlone)->Iterations(600)->Unit(benchmark::kMicrosecond);

@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# End-to-end check of the full-screen saver on a virtual X server: it starts from a fresh
+# configuration, draws frames, ends with exit code 0 on a key press, writes the configuration,
+# and leaves the screen to the desktop again. Usage: scripts/check-saver-under-xvfb.sh [BUILD_DIR]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build}
+work=$(mktemp -d)
+display=:$((90 + RANDOM % 100))
+cleanup() {
+    [ -n "${saver:-}" ] && kill "$saver" 2>/dev/null || true
+    [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xvfb=$!
+export DISPLAY=$display XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run
+mkdir -p "$XDG_RUNTIME_DIR"
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+
+"$build/tools/pluvo-config" ensure >/dev/null
+value="$XDG_CONFIG_HOME/Software/Quorvel/Pluvo Screen Saver/Configuration"
+before=$(stat -c %Y.%s "$value")
+sleep 1
+
+"$build/src/app/pluvo" /s >"$work/saver.log" 2>&1 &
+saver=$!
+sleep 4
+if ! kill -0 "$saver" 2>/dev/null; then
+    echo "FAIL: the saver ended by itself"; cat "$work/saver.log"; exit 1
+fi
+xwininfo -root -tree | grep -q "Pluvo Screen Saver" || { echo "FAIL: no saver window"; exit 1; }
+# A second full-screen instance returns at once.
+timeout 10 "$build/src/app/pluvo" /s >/dev/null 2>&1 || { echo "FAIL: second instance"; exit 1; }
+
+xdotool key space
+for _ in $(seq 50); do kill -0 "$saver" 2>/dev/null || break; sleep 0.1; done
+if kill -0 "$saver" 2>/dev/null; then
+    echo "FAIL: a key press did not end the saver"; exit 1
+fi
+status=0
+wait "$saver" || status=$?
+saver=
+[ "$status" -eq 0 ] || { echo "FAIL: exit code $status"; cat "$work/saver.log"; exit 1; }
+[ "$(stat -c %Y.%s "$value")" != "$before" ] || { echo "FAIL: configuration not written"; exit 1; }
+if xwininfo -root -tree | grep -q "Pluvo Screen Saver"; then
+    echo "FAIL: the saver window stayed"; exit 1
+fi
+echo "The saver ran under Xvfb and ended cleanly."
