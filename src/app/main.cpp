@@ -1,11 +1,8 @@
 #include "app/PluvoSSLauncher.h"
 #include "app/ProgramEntry.h"
 #include "app/StreamReporter.h"
-
-#if defined(PLUVO_HAS_SAVER) && __has_include("saver/PluvoScreenSaver.h")
+#include "display/GraphicsLayerVersion.h"
 #include "saver/PluvoScreenSaver.h"
-#define PLUVO_RUNS_SAVER 1
-#endif
 
 #include <iostream>
 #include <string>
@@ -26,16 +23,16 @@ std::string commandLineText(int argc, char** argv) {
 }
 
 PluvoSSLauncher::SaverRunner productSaver() {
-#ifdef PLUVO_RUNS_SAVER
     return [](bool windowed) { return PluvoScreenSaver(false, windowed).run(); };
-#else
-    return {};
-#endif
 }
 
-// The display layer has no version probe of its own yet.
-DirectXVersion unprobedDirectX() {
-    return {0, "no display probe"};
+// The report's "DX:" line names the graphics layer the saver draws through.
+DirectXVersion probeGraphicsLayer() {
+    const GraphicsLayerVersion layer = detectGraphicsLayerVersion();
+    if (!layer.videoWorks()) {
+        return {0, layer.reason};
+    }
+    return {layer.major * 256 + layer.minor, ""};
 }
 
 } // namespace
@@ -45,7 +42,7 @@ int main(int argc, char** argv) {
     parts.makeLauncher = [](const std::string& text) -> std::unique_ptr<ScreenSaverLauncher> {
         return std::make_unique<PluvoSSLauncher>(text, productSaver(), std::cerr);
     };
-    parts.probeDirectX = unprobedDirectX;
+    parts.probeDirectX = probeGraphicsLayer;
     StreamReporter reporter(std::cerr);
     return runProgram(commandLineText(argc, argv), parts, reporter);
 }

@@ -3,11 +3,36 @@
 #include "display/DX5Error.h"
 
 #include <SDL.h>
+#include <cstdlib>
+#include <string_view>
 
 namespace DDraw {
 
+namespace {
+
+// SDL falls back to drivers that show nothing when no display can be reached; a saver started
+// there would run unseen until killed. They serve only when asked for by name (tests, tools).
+bool drawsNowhereUnasked() {
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (driver == nullptr) {
+        return true;
+    }
+    const std::string_view current(driver);
+    if (current != "offscreen" && current != "dummy") {
+        return false;
+    }
+    const char* requested = std::getenv("SDL_VIDEODRIVER");
+    return requested == nullptr || current != requested;
+}
+
+} // namespace
+
 VideoSubsystem::VideoSubsystem() {
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+        throw DX5::NoDirectX5Error();
+    }
+    if (drawsNowhereUnasked()) {
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
         throw DX5::NoDirectX5Error();
     }
 }
