@@ -251,15 +251,22 @@ void PluvoScreenSaver::onTimer() {
 // other ends the saver quietly.
 void PluvoScreenSaver::renderFrame() {
     try {
+        bool changed = false;
         if (resetSchedule_.isDue(now())) {
             resetBackground();
+            changed = true;
         }
         dropSystem_->update();
+        changed = changed || !drawer_->dirtyRects().empty();
         drawDrops();
         if (!restoreSurfaces()) {
             return;
         }
-        present();
+        // The drops step only about 30 times a second; a frame in between would show the same
+        // picture again, and presenting a whole screen is the dearest part of a frame.
+        if (changed) {
+            present();
+        }
     } catch (const DX5::Error& error) {
         if (error.code() == DX5::DDERR_SURFACELOST && restoreSurfaces()) {
             return;
