@@ -23,12 +23,13 @@ constexpr int32_t warmUpSteps = 1500;
 constexpr int64_t measuredSteps = 600;
 
 struct RainScene {
-    RainScene(int32_t width, int32_t height, int32_t bitsPerPixel)
+    RainScene(int32_t width, int32_t height, int32_t bitsPerPixel, DropSystem::Lookup lookup)
         : background(width, height, bitsPerPixel), frame(width, height, bitsPerPixel),
           drawer(width, height, 10), drops(width, height, drawer, clock) {
         background.fillFrom(gradientImage(width, height));
         frame.copyFrom(background);
         drops.applyOptions(options);
+        drops.setLookup(lookup);
         for (int32_t i = 0; i < warmUpSteps; ++i) {
             step();
             draw();
@@ -49,7 +50,8 @@ struct RainScene {
     DropSystem drops;
 };
 
-std::unique_ptr<RainScene> steadyRain(const benchmark::State& state) {
+std::unique_ptr<RainScene> steadyRain(const benchmark::State& state,
+                                      DropSystem::Lookup lookup = DropSystem::Lookup::Grid) {
     const auto bitsPerPixel = static_cast<int32_t>(state.range(2));
     seedRand15(12345);
     setNextRandomState(0);
@@ -57,11 +59,22 @@ std::unique_ptr<RainScene> steadyRain(const benchmark::State& state) {
     const ChannelMasks masks = masksFor(bitsPerPixel);
     setRendererPixelFormat(masks.red, masks.green, masks.blue);
     return std::make_unique<RainScene>(static_cast<int32_t>(state.range(0)),
-                                       static_cast<int32_t>(state.range(1)), bitsPerPixel);
+                                       static_cast<int32_t>(state.range(1)), bitsPerPixel, lookup);
 }
 
 void BM_DropSystemStep(benchmark::State& state) {
     const auto scene = steadyRain(state);
+    for (auto _ : state) {
+        scene->step();
+        state.PauseTiming();
+        scene->draw();
+        state.ResumeTiming();
+    }
+}
+
+// The same steps with every drop looked up by a search through the whole list.
+void BM_DropSystemStepListSearch(benchmark::State& state) {
+    const auto scene = steadyRain(state, DropSystem::Lookup::List);
     for (auto _ : state) {
         scene->step();
         state.PauseTiming();
@@ -113,5 +126,6 @@ void rainFrameSizes(benchmark::internal::Benchmark* benchmark) {
 } // namespace
 
 BENCHMARK(BM_DropSystemStep)->Apply(rainFrameSizes);
+BENCHMARK(BM_DropSystemStepListSearch)->Apply(rainFrameSizes);
 BENCHMARK(BM_DrawerDraw)->Apply(rainFrameSizes);
 BENCHMARK(BM_FrameMemcpy)->Apply(frameSizes);

@@ -11,6 +11,7 @@ git ls-files -- '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 scripts/build.sh build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 ctest --test-dir build --output-on-failure -j"$(nproc)"
 scripts/check-saver-under-xvfb.sh build
+scripts/check-screen-under-xvfb.sh build
 
 scripts/build.sh build-asan -DCMAKE_BUILD_TYPE=Debug -DPLUVO_SANITIZE=ON -DPLUVO_BENCHMARKS=OFF
 ctest --test-dir build-asan --output-on-failure -j"$(nproc)"

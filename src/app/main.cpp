@@ -2,9 +2,11 @@
 #include "app/ProgramEntry.h"
 #include "app/StreamReporter.h"
 #include "display/GraphicsLayerVersion.h"
+#include "platform/StartupTrace.h"
 #include "saver/PluvoScreenSaver.h"
 
 #include <iostream>
+#include <malloc.h>
 #include <string>
 
 namespace {
@@ -38,6 +40,11 @@ DirectXVersion probeGraphicsLayer() {
 } // namespace
 
 int main(int argc, char** argv) {
+    StartupTrace::begin();
+    // The saver frees a screen-sized desktop picture once it is shown. glibc would raise its
+    // threshold for serving large blocks from the heap after the first one is freed, and later
+    // frame buffers freed from the heap stay resident; a fixed threshold gives them back.
+    mallopt(M_MMAP_THRESHOLD, 1 << 20);
     ProgramParts parts = standardProgramParts();
     parts.makeLauncher = [](const std::string& text) -> std::unique_ptr<ScreenSaverLauncher> {
         return std::make_unique<PluvoSSLauncher>(text, productSaver(), std::cerr);

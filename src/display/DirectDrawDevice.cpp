@@ -1,10 +1,12 @@
 #include "display/DirectDrawDevice.h"
 
 #include "display/DX5Error.h"
-#include "display/ScreenPresenter.h"
 #include "display/SdlDisplayModeSwitch.h"
+#include "display/TexturePresenter.h"
+#include "display/WindowSurfacePresenter.h"
 
 #include <SDL.h>
+#include <cstdlib>
 #include <string>
 
 namespace {
@@ -18,6 +20,17 @@ std::unique_ptr<DirectDrawDevice>& processDevice() {
 DDraw::PixelFormat modeFormatFor(int32_t bitsPerPixel) {
     return bitsPerPixel == 8 ? DDraw::PixelFormat::indexed8()
                              : DDraw::PixelFormat::forSurfaceDepth(bitsPerPixel);
+}
+
+// The window's own pixel buffer costs a fraction of a renderer where there is no graphics
+// processor, and little more where there is one; PLUVO_PRESENT=texture asks for the renderer.
+std::unique_ptr<DDraw::IScreenPresenter>
+makePresenter(SDL_Window* window, int32_t width, int32_t height, const DDraw::PixelFormat& format) {
+    const char* choice = std::getenv("PLUVO_PRESENT");
+    if (choice != nullptr && std::string(choice) == "texture") {
+        return std::make_unique<DDraw::TexturePresenter>(window, width, height, format);
+    }
+    return std::make_unique<DDraw::WindowSurfacePresenter>(window, width, height, format);
 }
 
 bool isDisplayDepth(int32_t bitsPerPixel) {
@@ -104,8 +117,8 @@ std::unique_ptr<DDraw::PrimarySurface> DirectDrawDevice::createPrimaryChain() {
     const DDraw::DisplayModeDesc mode = currentDisplayMode();
     const DDraw::PixelFormat format = DDraw::PixelFormat::forSurfaceDepth(mode.bitsPerPixel());
     return std::make_unique<DDraw::PrimarySurface>(
-        std::make_unique<DDraw::ScreenPresenter>(window_, mode.width, mode.height, format),
-        mode.width, mode.height, format, lossEpoch_);
+        makePresenter(window_, mode.width, mode.height, format), mode.width, mode.height, format,
+        lossEpoch_);
 }
 
 std::unique_ptr<DDraw::Surface>
@@ -114,8 +127,13 @@ DirectDrawDevice::createOffscreenLike(const DDraw::Surface& model) const {
                                             lossEpoch_);
 }
 
+// A window that changed size has a new pixel buffer, so the screen is taken again like after
+// a lost renderer.
 bool DirectDrawDevice::handleEvent(const SDL_Event& event) {
-    if (event.type != SDL_RENDER_TARGETS_RESET && event.type != SDL_RENDER_DEVICE_RESET) {
+    const bool resized =
+        event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED;
+    if (event.type != SDL_RENDER_TARGETS_RESET && event.type != SDL_RENDER_DEVICE_RESET &&
+        !resized) {
         return false;
     }
     lossEpoch_->loseAllSurfaces();

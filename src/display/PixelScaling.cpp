@@ -89,6 +89,12 @@ void setAreaAveragingFilter(pixman_image_t* image, double scaleX, double scaleY)
 } // namespace
 
 void scalePixels(const PixelView& source, const PixelView& destination) {
+    // The desktop is usually captured at the size the saver shows it: a plain conversion is
+    // many times cheaper than running the filter over every pixel.
+    if (source.width == destination.width && source.height == destination.height) {
+        convertPixels(source, 0, 0, destination, 0, 0, source.width, source.height);
+        return;
+    }
     PixmanImage from = wrap(source);
     PixmanImage to = wrap(destination);
     const double scaleX = static_cast<double>(source.width) / destination.width;

@@ -16,6 +16,7 @@ struct PixelRect {
     int32_t width() const { return right - left; }
     int32_t height() const { return bottom - top; }
     bool isEmpty() const { return right <= left || bottom <= top; }
+    bool operator==(const PixelRect&) const = default;
 };
 
 // Pixels in memory that the scaling code reads or writes; not owned.

@@ -1,38 +1,50 @@
 #pragma once
 
-#include "display/ScreenPresenter.h"
+#include "display/IScreenPresenter.h"
 #include "display/Surface.h"
 
 #include <memory>
+#include <span>
+#include <vector>
 
 namespace DDraw {
 
 // The picture on the screen and its one back buffer. Whatever is written into the primary
 // surface (a blit, an unlock) is shown at once; flip() shows the back buffer. Unlike a swap
 // chain, the back buffer keeps its contents across flips, because each frame only redraws the
-// parts of it that changed.
+// parts of it that changed. Where it can, the primary lies on the screen's own pixels.
 class PrimarySurface : public Surface {
 public:
-    PrimarySurface(std::unique_ptr<ScreenPresenter> presenter, int32_t width, int32_t height,
+    PrimarySurface(std::unique_ptr<IScreenPresenter> presenter, int32_t width, int32_t height,
                    PixelFormat format, std::shared_ptr<const SurfaceLossEpoch> lossEpoch);
 
     Surface& backBuffer() { return *backBuffer_; }
 
-    // Shows the back buffer. DDERR_SURFACELOST when the chain is lost, DDERR_SURFACEBUSY while
-    // either surface is locked.
+    // Shows the whole back buffer. DDERR_SURFACELOST when the chain is lost, DDERR_SURFACEBUSY
+    // while either surface is locked.
     void flip();
+    // Shows only these rectangles of the back buffer, the only parts that changed since the last
+    // flip; after a restore the whole back buffer, as the screen may have lost its picture.
+    void flip(std::span<const PixelRect> changed);
+    // Sends the whole picture to the screen again, e.g. after another window covered part of it.
+    void refreshScreen();
 
     // The chain is lost when either of its surfaces is.
     bool isLost() const override;
-    // Restores both surfaces and makes the screen's texture again.
+    // Restores both surfaces and takes hold of the screen again.
     void restore() override;
 
 protected:
     void pixelsWritten(const PixelRect& area) override;
 
 private:
-    std::unique_ptr<ScreenPresenter> presenter_;
+    PixelRect clippedToBounds(const PixelRect& area) const;
+
+    std::unique_ptr<IScreenPresenter> presenter_;
     std::unique_ptr<Surface> backBuffer_;
+    bool wholeFlipDue_ = false;
+    // The rectangles of the last flip, kept so that flipping does not allocate.
+    std::vector<PixelRect> shown_;
 };
 
 } // namespace DDraw

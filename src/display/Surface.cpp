@@ -50,9 +50,15 @@ WideRect widen(const PixelRect& rect) {
 
 Surface::Surface(int32_t width, int32_t height, PixelFormat format,
                  std::shared_ptr<const SurfaceLossEpoch> lossEpoch)
+    : Surface(width, height, format, std::move(lossEpoch), PixelView{}) {}
+
+Surface::Surface(int32_t width, int32_t height, PixelFormat format,
+                 std::shared_ptr<const SurfaceLossEpoch> lossEpoch, const PixelView& external)
     : width_(width), height_(height), format_(format), pitch_(checkedPitch(width, height, format)),
-      pixels_(static_cast<std::size_t>(pitch_) * static_cast<std::size_t>(height)),
-      lossEpoch_(std::move(lossEpoch)), goodAtLossCount_(lossEpoch_ ? lossEpoch_->count() : 0) {}
+      pixels_(nullptr), lossEpoch_(std::move(lossEpoch)),
+      goodAtLossCount_(lossEpoch_ ? lossEpoch_->count() : 0) {
+    usePixels(external);
+}
 
 PixelBufferDesc Surface::lock() {
     throwIfLost();
@@ -60,7 +66,7 @@ PixelBufferDesc Surface::lock() {
         throw DX5::Error(DX5::DDERR_SURFACEBUSY);
     }
     locked_ = true;
-    return {format_.bitsPerPixel, pitch_, width_, height_, pixels_.data()};
+    return {format_.bitsPerPixel, pitch_, width_, height_, pixels_};
 }
 
 void Surface::unlock() {
@@ -76,12 +82,12 @@ void Surface::unlock() {
 void Surface::copyRectTo(Surface& target, int32_t left, int32_t top, int32_t right,
                          int32_t bottom) {
     checkCanBlitOnto(target);
-    copyBlock(target, {left, top, right, bottom}, left, top);
+    target.announceWritten(copyBlock(target, {left, top, right, bottom}, left, top));
 }
 
 void Surface::copyToAt(Surface& target, int32_t x, int32_t y) {
     checkCanBlitOnto(target);
-    copyBlock(target, bounds(), x, y);
+    target.announceWritten(copyBlock(target, bounds(), x, y));
 }
 
 void Surface::copyTo(Surface& target) {
@@ -90,7 +96,7 @@ void Surface::copyTo(Surface& target) {
         return;
     }
     checkCanBlitOnto(target);
-    copyBlock(target, bounds(), 0, 0);
+    target.announceWritten(copyBlock(target, bounds(), 0, 0));
 }
 
 void Surface::stretchTo(Surface& target) {
@@ -141,7 +147,29 @@ void Surface::throwIfLost() const {
 }
 
 PixelView Surface::view() {
-    return {pixels_.data(), width_, height_, pitch_, format_};
+    return {pixels_, width_, height_, pitch_, format_};
+}
+
+bool Surface::fits(const PixelView& external) const {
+    return external.pixels != nullptr && external.width == width_ && external.height == height_ &&
+           external.format == format_ && external.pitch >= width_ * format_.bytesPerPixel();
+}
+
+void Surface::usePixels(const PixelView& external) {
+    if (fits(external)) {
+        ownPixels_ = {};
+        pixels_ = external.pixels;
+        pitch_ = external.pitch;
+        return;
+    }
+    pitch_ = checkedPitch(width_, height_, format_);
+    ownPixels_.resize(static_cast<std::size_t>(pitch_) * static_cast<std::size_t>(height_));
+    pixels_ = ownPixels_.data();
+}
+
+void Surface::copyRectQuietly(Surface& target, const PixelRect& area) {
+    checkCanBlitOnto(target);
+    copyBlock(target, area, area.left, area.top);
 }
 
 void Surface::checkCanBlitOnto(const Surface& target) const {
@@ -152,7 +180,15 @@ void Surface::checkCanBlitOnto(const Surface& target) const {
     }
 }
 
-void Surface::copyBlock(Surface& target, PixelRect sourceArea, int32_t targetX, int32_t targetY) {
+void Surface::announceWritten(const PixelRect& area) {
+    if (!area.isEmpty()) {
+        pixelsWritten(area);
+    }
+}
+
+// Returns the part of the target written, empty when the rectangles do not meet.
+PixelRect Surface::copyBlock(Surface& target, PixelRect sourceArea, int32_t targetX,
+                             int32_t targetY) {
     const int64_t shiftX = int64_t{targetX} - sourceArea.left;
     const int64_t shiftY = int64_t{targetY} - sourceArea.top;
     WideRect inSource = intersect(widen(sourceArea), widen(bounds()));
@@ -160,7 +196,7 @@ void Surface::copyBlock(Surface& target, PixelRect sourceArea, int32_t targetX, 
                                          inSource.right + shiftX, inSource.bottom + shiftY},
                                         widen(target.bounds()));
     if (inTarget.right <= inTarget.left || inTarget.bottom <= inTarget.top) {
-        return;
+        return {};
     }
     // Both rectangles now lie inside surfaces whose sides fit in int32.
     const PixelRect clipped{static_cast<int32_t>(inTarget.left - shiftX),
@@ -175,7 +211,7 @@ void Surface::copyBlock(Surface& target, PixelRect sourceArea, int32_t targetX, 
         convertPixels(view(), clipped.left, clipped.top, target.view(), toX, toY, clipped.width(),
                       clipped.height());
     }
-    target.pixelsWritten({toX, toY, toX + clipped.width(), toY + clipped.height()});
+    return {toX, toY, toX + clipped.width(), toY + clipped.height()};
 }
 
 void Surface::copyRows(Surface& target, const PixelRect& sourceArea, int32_t targetX,
@@ -193,7 +229,7 @@ void Surface::copyRows(Surface& target, const PixelRect& sourceArea, int32_t tar
 }
 
 uint8_t* Surface::pixelAt(int32_t x, int32_t y) {
-    return pixels_.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(pitch_) +
+    return pixels_ + static_cast<std::size_t>(y) * static_cast<std::size_t>(pitch_) +
            static_cast<std::size_t>(x) * static_cast<std::size_t>(format_.bytesPerPixel());
 }
 

@@ -24,6 +24,10 @@ public:
     // lossEpoch: the device's count of surface losses; without one only markLost() loses it.
     Surface(int32_t width, int32_t height, PixelFormat format,
             std::shared_ptr<const SurfaceLossEpoch> lossEpoch = nullptr);
+    // Over pixels kept elsewhere (the screen's own memory) when they have exactly this size and
+    // format; otherwise the surface keeps pixels of its own.
+    Surface(int32_t width, int32_t height, PixelFormat format,
+            std::shared_ptr<const SurfaceLossEpoch> lossEpoch, const PixelView& external);
     virtual ~Surface() = default;
     Surface(const Surface&) = delete;
     Surface& operator=(const Surface&) = delete;
@@ -43,6 +47,9 @@ public:
     // clipped to both surfaces.
     virtual void copyRectTo(Surface& target, int32_t left, int32_t top, int32_t right,
                             int32_t bottom);
+    // The same without telling the target, which shows the pixels later itself (a flip that
+    // sends many rectangles to the screen at once).
+    void copyRectQuietly(Surface& target, const PixelRect& area);
     // Copies the whole surface unscaled with its top-left corner at (x, y) of the target, clipped.
     virtual void copyToAt(Surface& target, int32_t x, int32_t y);
     // The whole surface onto the whole target; scaled when the sizes differ.
@@ -67,10 +74,15 @@ protected:
     void throwIfLost() const;
     PixelView view();
     PixelRect bounds() const { return {0, 0, width_, height_}; }
+    // Moves the surface onto other pixels kept elsewhere, or onto pixels of its own when they do
+    // not fit; the picture is not carried over.
+    void usePixels(const PixelView& external);
 
 private:
     void checkCanBlitOnto(const Surface& target) const;
-    void copyBlock(Surface& target, PixelRect sourceArea, int32_t targetX, int32_t targetY);
+    bool fits(const PixelView& external) const;
+    void announceWritten(const PixelRect& area);
+    PixelRect copyBlock(Surface& target, PixelRect sourceArea, int32_t targetX, int32_t targetY);
     void copyRows(Surface& target, const PixelRect& sourceArea, int32_t targetX, int32_t targetY);
     uint8_t* pixelAt(int32_t x, int32_t y);
 
@@ -78,7 +90,9 @@ private:
     int32_t height_;
     PixelFormat format_;
     int32_t pitch_;
-    std::vector<uint8_t> pixels_;
+    // Empty while the surface lies on pixels kept elsewhere.
+    std::vector<uint8_t> ownPixels_;
+    uint8_t* pixels_;
     std::shared_ptr<const SurfaceLossEpoch> lossEpoch_;
     uint64_t goodAtLossCount_ = 0;
     bool markedLost_ = false;

@@ -1,6 +1,7 @@
 #include "rain/DropSystem.h"
 
 #include "platform/Rand15.h"
+#include "rain/DropTuning.h"
 
 #include <algorithm>
 
@@ -16,9 +17,11 @@ int32_t jitteredStreak(int32_t wind) {
 
 } // namespace
 
+// A cell as wide as the largest landed drop keeps a probe within a few cells.
 DropSystem::DropSystem(int32_t width, int32_t height, IDrawer& drawer, IMillisecondClock& clock)
-    : drawer_(drawer), clock_(clock), startTime_(clock.now()), width_(width), height_(height),
-      nextTime_(startTime_ + stepPeriod()) {}
+    : drawer_(drawer), clock_(clock), grid_(width, height, 2 * dropTuning().referenceRadius + 1),
+      largestRadius_(dropTuning().referenceRadius), startTime_(clock.now()), width_(width),
+      height_(height), nextTime_(startTime_ + stepPeriod()) {}
 
 DropSystem::~DropSystem() = default;
 
@@ -50,15 +53,53 @@ void DropSystem::clear() {
     }
     drops_.clear();
     markedForRemoval_.clear();
+    gridIsCurrent_ = false;
 }
 
 Drop* DropSystem::findDropAt(int32_t px, int32_t py, int32_t pr) {
+    return lookup_ == Lookup::Grid ? findInGrid(px, py, pr) : findInList(px, py, pr);
+}
+
+Drop* DropSystem::findInList(int32_t px, int32_t py, int32_t pr) {
     for (const auto& drop : drops_) {
         if (!isMarkedForRemoval(*drop) && drop->hits(px, py, pr)) {
             return drop.get();
         }
     }
     return nullptr;
+}
+
+// Drops removed during this step have already left the grid, so no mark needs testing.
+Drop* DropSystem::findInGrid(int32_t px, int32_t py, int32_t pr) {
+    if (!gridIsCurrent_) {
+        rebuildGrid();
+    }
+    uint32_t first = noDrop;
+    const auto consider = [&](uint32_t index) {
+        if (index < first && drops_[index]->hits(px, py, pr)) {
+            first = index;
+        }
+    };
+    grid_.forEachNear(px, py, pr + largestRadius_, [&](uint32_t index) {
+        if (index != movingIndex_) {
+            consider(index);
+        }
+    });
+    if (movingIndex_ != noDrop) {
+        consider(movingIndex_);
+    }
+    return first == noDrop ? nullptr : drops_[first].get();
+}
+
+void DropSystem::rebuildGrid() {
+    grid_.clear();
+    for (uint32_t index = 0; index < drops_.size(); ++index) {
+        const Drop& drop = *drops_[index];
+        if (!isMarkedForRemoval(drop)) {
+            grid_.insert(index, drop.x(), drop.y());
+        }
+    }
+    gridIsCurrent_ = true;
 }
 
 float DropSystem::rampElapsed() const {
@@ -97,15 +138,44 @@ void DropSystem::spawnDrop() {
     const int32_t x = rand15Below(width_ + streakX) - streakX;
     const int32_t y = rand15Below(height_ + streakY) - streakY;
     drops_.push_back(std::make_unique<Drop>(streakX, streakY, x, y, radius, drawer_));
+    largestRadius_ = std::max(largestRadius_, radius);
+    if (gridIsCurrent_) {
+        grid_.insert(static_cast<uint32_t>(drops_.size() - 1), x, y);
+    }
 }
 
 // Gone drops stay in the list until the purge, so a partner never refers to a destroyed drop;
 // the marks keep them from being found again in the meantime.
 void DropSystem::moveDrops() {
-    for (const auto& drop : drops_) {
-        if (!drop->update(width_, height_, *this)) {
-            markedForRemoval_.push_back(drop.get());
-        }
+    if (lookup_ == Lookup::Grid && !gridIsCurrent_) {
+        rebuildGrid();
+    }
+    for (uint32_t index = 0; index < drops_.size(); ++index) {
+        moveDrop(index);
+    }
+}
+
+// Only the moving drop changes its place during its move, so the grid follows it afterwards.
+void DropSystem::moveDrop(uint32_t index) {
+    Drop& drop = *drops_[index];
+    const int32_t fromX = drop.x();
+    const int32_t fromY = drop.y();
+    const bool listed = gridIsCurrent_;
+    movingIndex_ = index;
+    const bool stays = drop.update(width_, height_, *this);
+    movingIndex_ = noDrop;
+    if (!stays) {
+        markedForRemoval_.push_back(&drop);
+    }
+    if (!listed) {
+        // The grid was made during the move, with this drop wherever it was at that moment.
+        gridIsCurrent_ = false;
+        return;
+    }
+    if (stays) {
+        grid_.move(index, fromX, fromY, drop.x(), drop.y());
+    } else {
+        grid_.remove(index, fromX, fromY);
     }
 }
 
@@ -116,6 +186,7 @@ void DropSystem::purgeMarkedDrops() {
     std::erase_if(drops_,
                   [this](const std::unique_ptr<Drop>& drop) { return isMarkedForRemoval(*drop); });
     markedForRemoval_.clear();
+    gridIsCurrent_ = false;
 }
 
 bool DropSystem::isMarkedForRemoval(const Drop& drop) const {

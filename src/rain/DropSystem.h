@@ -3,6 +3,7 @@
 #include "options/IDropSystemOptions.h"
 #include "platform/MillisecondClock.h"
 #include "rain/Drop.h"
+#include "rain/DropGrid.h"
 #include "rain/DropSystemListener.h"
 #include "rain/IDrawer.h"
 #include "rain/IDropSystem.h"
@@ -34,6 +35,11 @@ public:
     void clear();
     std::size_t dropCount() const { return drops_.size(); }
 
+    // The grid finds exactly the drop the search through the whole list finds, only faster; the
+    // list search stays for comparison.
+    enum class Lookup { Grid, List };
+    void setLookup(Lookup lookup) { lookup_ = lookup; }
+
     Drop* findDropAt(int32_t px, int32_t py, int32_t pr) override;
     float rampElapsed() const override;
     float rampLength() const override;
@@ -44,6 +50,10 @@ private:
     void spawnDrops();
     void spawnDrop();
     void moveDrops();
+    void moveDrop(uint32_t index);
+    Drop* findInList(int32_t px, int32_t py, int32_t pr);
+    Drop* findInGrid(int32_t px, int32_t py, int32_t pr);
+    void rebuildGrid();
     void purgeMarkedDrops();
     bool isMarkedForRemoval(const Drop& drop) const;
     uint32_t stepPeriod() const;
@@ -54,6 +64,15 @@ private:
     std::vector<std::unique_ptr<Drop>> drops_;
     // Drops gone during the current step; kept between steps so marking does not allocate.
     std::vector<const Drop*> markedForRemoval_;
+    Lookup lookup_ = Lookup::Grid;
+    DropGrid grid_;
+    // False once the list changed in a way the grid has not followed.
+    bool gridIsCurrent_ = false;
+    // The drop being moved: it may move while it probes, so the grid's record of it is old.
+    static constexpr uint32_t noDrop = UINT32_MAX;
+    uint32_t movingIndex_ = noDrop;
+    // The largest radius any drop has had: how far from a probe a centre can lie.
+    int32_t largestRadius_ = 0;
     float density_ = 30.0f;
     bool densityRampUp_ = false;
     uint32_t startTime_;

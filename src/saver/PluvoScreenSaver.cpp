@@ -8,6 +8,7 @@
 #include "options/Configuration.h"
 #include "platform/MillisecondClock.h"
 #include "platform/NamedMutex.h"
+#include "platform/StartupTrace.h"
 #include "rain/DropTuning.h"
 #include "rain/Renderer.h"
 #include "resources/Strings.h"
@@ -15,6 +16,9 @@
 #include "saver/DirectDrawSaverDisplay.h"
 #include "saver/FramePacing.h"
 #include "saver/SceneErrors.h"
+
+#include <SDL_events.h>
+#include <cstdio>
 
 namespace {
 
@@ -70,7 +74,9 @@ PluvoScreenSaver::PluvoScreenSaver(bool hidden, bool windowed)
                         Configuration::options()->controlOptions().interruptMode(),
                         std::make_unique<DirectDrawSaverDisplay>(),
                         windowed ? Style::Windowed : Style::FullScreen),
-      options_(*Configuration::options()), windowed_(windowed) {}
+      options_(*Configuration::options()), windowed_(windowed) {
+    StartupTrace::note("window shown");
+}
 
 PluvoScreenSaver::~PluvoScreenSaver() = default;
 
@@ -88,13 +94,15 @@ int PluvoScreenSaver::run() {
 
 void PluvoScreenSaver::initialize() {
     createDrawer();
+    StartupTrace::note("drop templates made");
     setUpDisplay();
-    const SceneSize size = sceneSize();
-    showBitmap(desktop_ ? *desktop_ : builtInBackground(size.width, size.height));
-    desktop_.reset();
+    StartupTrace::note("display set up");
+    showDesktop();
+    StartupTrace::note("desktop shown");
     createDrops();
     chooseBackground();
     startResetClock();
+    StartupTrace::note("scene built");
 }
 
 void PluvoScreenSaver::runLoop() {
@@ -103,6 +111,11 @@ void PluvoScreenSaver::runLoop() {
 }
 
 void PluvoScreenSaver::finish() {
+    if (StartupTrace::enabled() && presentedFrames_ > 0) {
+        const double seconds = (StartupTrace::elapsedMilliseconds() - firstPresentAt_) / 1000.0;
+        std::fprintf(stderr, "pluvo: presented %u frames in %.2f s\n", presentedFrames_ - 1,
+                     seconds);
+    }
     if (primarySurface_ && restoreSurfaces()) {
         backgroundSurface_->copyTo(*primarySurface_);
     }
@@ -110,9 +123,20 @@ void PluvoScreenSaver::finish() {
 
 void PluvoScreenSaver::onKeyDown(int32_t) {}
 
+// The window's picture is only sent when it changes, so a part that another window uncovered
+// is sent again at once.
 void PluvoScreenSaver::onPlatformEvent(const SDL_Event& event) {
     if (DirectDrawDevice::exists()) {
         DirectDrawDevice::openDevice().handleEvent(event);
+    }
+    const bool exposed =
+        event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_EXPOSED;
+    if (exposed && primarySurface_ && !primarySurface_->isLost()) {
+        try {
+            primarySurface_->refreshScreen();
+        } catch (const DX5::Error&) {
+            // A lost screen is restored and shown whole by the next frame.
+        }
     }
 }
 
@@ -187,10 +211,19 @@ void PluvoScreenSaver::createSurfaces(DirectDrawDevice& device) {
     primarySurface_ = device.createPrimaryChain();
     backBuffer_ = &primarySurface_->backBuffer();
     backgroundSurface_ = device.createOffscreenLike(*primarySurface_);
+    damage_ = DDraw::FrameDamage(primarySurface_->width(), primarySurface_->height());
 }
 
-void PluvoScreenSaver::showBitmap(const Graphics::Bitmap& picture) {
-    backBuffer_->stretchFrom(picture);
+// The desktop picture goes as soon as the back buffer holds it, before the screen's buffer is
+// first filled, so that the two never take memory at the same time.
+void PluvoScreenSaver::showDesktop() {
+    if (desktop_) {
+        backBuffer_->stretchFrom(*desktop_);
+        desktop_.reset();
+    } else {
+        const SceneSize size = sceneSize();
+        backBuffer_->stretchFrom(builtInBackground(size.width, size.height));
+    }
     publishBackground();
 }
 
@@ -250,28 +283,41 @@ void PluvoScreenSaver::onTimer() {
 // A display error ends the frame: a lost display that comes back only costs the frame, any
 // other ends the saver quietly.
 void PluvoScreenSaver::renderFrame() {
+    if (screenCheck_.isDone()) {
+        return;
+    }
     try {
-        bool changed = false;
+        damage_.clear();
         if (resetSchedule_.isDue(now())) {
             resetBackground();
-            changed = true;
+            damage_.addWholeFrame();
         }
         dropSystem_->update();
-        changed = changed || !drawer_->dirtyRects().empty();
+        collectDropDamage();
         drawDrops();
         if (!restoreSurfaces()) {
             return;
         }
         // The drops step only about 30 times a second; a frame in between would show the same
-        // picture again, and presenting a whole screen is the dearest part of a frame.
-        if (changed) {
+        // picture again.
+        if (!damage_.isEmpty()) {
             present();
+        }
+        if (screenCheck_.isDue(presentedFrames_)) {
+            screenCheck_.capture(*backBuffer_);
         }
     } catch (const DX5::Error& error) {
         if (error.code() == DX5::DDERR_SURFACELOST && restoreSurfaces()) {
             return;
         }
         requestQuit();
+    }
+}
+
+// The drawer forgets its rectangles once it has drawn them.
+void PluvoScreenSaver::collectDropDamage() {
+    for (const DirtyRect& rect : drawer_->dirtyRects()) {
+        damage_.add({rect.left, rect.top, rect.right + 1, rect.bottom + 1});
     }
 }
 
@@ -288,7 +334,12 @@ void PluvoScreenSaver::present() {
     bool restored = false;
     for (;;) {
         try {
-            primarySurface_->flip();
+            if (damage_.coversWholeFrame()) {
+                primarySurface_->flip();
+            } else {
+                primarySurface_->flip(damage_.rects());
+            }
+            countPresentedFrame();
             return;
         } catch (const DX5::Error& error) {
             const bool busy = error.code() == DX5::DDERR_WASSTILLDRAWING ||
@@ -302,6 +353,13 @@ void PluvoScreenSaver::present() {
             }
             return;
         }
+    }
+}
+
+void PluvoScreenSaver::countPresentedFrame() {
+    if (presentedFrames_++ == 0) {
+        StartupTrace::note("first frame presented");
+        firstPresentAt_ = StartupTrace::elapsedMilliseconds();
     }
 }
 

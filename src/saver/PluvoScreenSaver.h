@@ -1,12 +1,14 @@
 #pragma once
 
 #include "display/Bitmap.h"
+#include "display/FrameDamage.h"
 #include "display/PrimarySurface.h"
 #include "display/Surface.h"
 #include "rain/Drawer.h"
 #include "rain/DropSystem.h"
 #include "saver/DesktopCapture.h"
 #include "saver/ResetSchedule.h"
+#include "saver/ScreenCheck.h"
 #include "saver/ScreenSaverWindow.h"
 
 #include <memory>
@@ -53,14 +55,16 @@ private:
     void setUpDisplay();
     void chooseDisplayMode(DirectDrawDevice& device);
     void createSurfaces(DirectDrawDevice& device);
-    void showBitmap(const Graphics::Bitmap& picture);
+    void showDesktop();
     void publishBackground();
     void createDrops();
     void chooseBackground();
     void startResetClock();
     void renderFrame();
+    void collectDropDamage();
     void drawDrops();
     void present();
+    void countPresentedFrame();
     bool restoreSurfaces();
     void resetBackground();
 
@@ -72,4 +76,9 @@ private:
     std::unique_ptr<DDraw::Surface> backgroundSurface_;
     DDraw::Surface* backBuffer_ = nullptr; // part of the primary surface's chain
     ResetSchedule resetSchedule_;
+    // What this frame changed on the back buffer, and so what the flip must show.
+    DDraw::FrameDamage damage_{0, 0};
+    uint32_t presentedFrames_ = 0;
+    ScreenCheck screenCheck_;
+    double firstPresentAt_ = 0.0;
 };

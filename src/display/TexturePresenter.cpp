@@ -1,9 +1,10 @@
-#include "display/ScreenPresenter.h"
+#include "display/TexturePresenter.h"
 
 #include "display/DX5Error.h"
 #include "display/SdlPixelFormats.h"
 
 #include <SDL.h>
+#include <cstddef>
 
 namespace DDraw {
 
@@ -28,16 +29,16 @@ SDL_Renderer* rendererOf(SDL_Window* window) {
 
 } // namespace
 
-void ScreenPresenter::RendererRelease::operator()(SDL_Renderer* renderer) const {
+void TexturePresenter::RendererRelease::operator()(SDL_Renderer* renderer) const {
     SDL_DestroyRenderer(renderer);
 }
 
-void ScreenPresenter::TextureRelease::operator()(SDL_Texture* texture) const {
+void TexturePresenter::TextureRelease::operator()(SDL_Texture* texture) const {
     SDL_DestroyTexture(texture);
 }
 
-ScreenPresenter::ScreenPresenter(SDL_Window* window, int32_t width, int32_t height,
-                                 PixelFormat format)
+TexturePresenter::TexturePresenter(SDL_Window* window, int32_t width, int32_t height,
+                                   PixelFormat format)
     : renderer_(rendererOf(window)), width_(width), height_(height),
       sdlFormat_(sdlFormatFor(format)) {
     if (sdlFormat_ == SDL_PIXELFORMAT_UNKNOWN) {
@@ -50,18 +51,25 @@ ScreenPresenter::ScreenPresenter(SDL_Window* window, int32_t width, int32_t heig
         }
         renderer_ = ownedRenderer_.get();
     }
-    recreateTexture();
+    recreate();
 }
 
-ScreenPresenter::~ScreenPresenter() = default;
+TexturePresenter::~TexturePresenter() = default;
 
-void ScreenPresenter::show(const uint8_t* pixels, int32_t pitch) {
-    check(SDL_UpdateTexture(texture_.get(), nullptr, pixels, pitch));
+void TexturePresenter::show(const PixelView& primary, std::span<const PixelRect> areas) {
+    const int32_t bytesPerPixel = primary.format.bytesPerPixel();
+    for (const PixelRect& area : areas) {
+        const SDL_Rect rect{area.left, area.top, area.width(), area.height()};
+        const uint8_t* first = primary.pixels +
+                               static_cast<std::ptrdiff_t>(area.top) * primary.pitch +
+                               static_cast<std::ptrdiff_t>(area.left) * bytesPerPixel;
+        check(SDL_UpdateTexture(texture_.get(), &rect, first, primary.pitch));
+    }
     check(SDL_RenderCopy(renderer_, texture_.get(), nullptr, nullptr));
     SDL_RenderPresent(renderer_);
 }
 
-void ScreenPresenter::recreateTexture() {
+void TexturePresenter::recreate() {
     texture_.reset();
     texture_.reset(
         SDL_CreateTexture(renderer_, sdlFormat_, SDL_TEXTUREACCESS_STREAMING, width_, height_));

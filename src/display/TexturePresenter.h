@@ -1,10 +1,12 @@
 #pragma once
 
+#include "display/IScreenPresenter.h"
 #include "display/PixelFormat.h"
 #include "display/VideoSubsystem.h"
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 struct SDL_Window;
 struct SDL_Renderer;
@@ -12,20 +14,22 @@ struct SDL_Texture;
 
 namespace DDraw {
 
-// Shows pictures of one size and pixel format in a window: each picture is uploaded into a
-// streaming texture of that format and presented stretched over the whole window.
-class ScreenPresenter {
+// Shows the pictures through a renderer: the changed rectangles are uploaded into a streaming
+// texture and the texture is drawn stretched over the whole window. Cheap where the renderer
+// runs on a graphics processor; in software it costs a whole-window draw per frame.
+class TexturePresenter final : public IScreenPresenter {
 public:
     // Uses the window's renderer when it already has one, otherwise makes (and owns) one.
     // Raises DX5::Error with SDL's message when the window cannot be drawn to.
-    ScreenPresenter(SDL_Window* window, int32_t width, int32_t height, PixelFormat format);
-    ~ScreenPresenter();
-    ScreenPresenter(const ScreenPresenter&) = delete;
-    ScreenPresenter& operator=(const ScreenPresenter&) = delete;
+    TexturePresenter(SDL_Window* window, int32_t width, int32_t height, PixelFormat format);
+    ~TexturePresenter() override;
+    TexturePresenter(const TexturePresenter&) = delete;
+    TexturePresenter& operator=(const TexturePresenter&) = delete;
 
-    void show(const uint8_t* pixels, int32_t pitch);
+    PixelView screenPixels() override { return {}; }
+    void show(const PixelView& primary, std::span<const PixelRect> areas) override;
     // After the renderer was reset its textures are gone and must be made again.
-    void recreateTexture();
+    void recreate() override;
 
 private:
     struct RendererRelease {

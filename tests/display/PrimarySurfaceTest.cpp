@@ -1,0 +1,187 @@
+#include "display/PrimarySurface.h"
+
+#include "SdlDisplayTestVideo.h"
+#include "display/DX5Error.h"
+#include "display/DX5ResultCodes.h"
+#include "display/WindowSurfacePresenter.h"
+
+#include <cstring>
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace {
+
+using DDraw::PixelFormat;
+using DDraw::PixelRect;
+using DDraw::PixelView;
+
+// Remembers what reached the screen; can offer pixels of its own as the screen's.
+class FakePresenter final : public DDraw::IScreenPresenter {
+public:
+    FakePresenter(std::vector<std::vector<PixelRect>>& shown, PixelView screen)
+        : shown_(shown), screen_(screen) {}
+    PixelView screenPixels() override { return screen_; }
+    void show(const PixelView& primary, std::span<const PixelRect> areas) override {
+        lastPixels = primary.pixels;
+        shown_.emplace_back(areas.begin(), areas.end());
+    }
+    void recreate() override { ++recreated; }
+
+    const uint8_t* lastPixels = nullptr;
+    int recreated = 0;
+
+private:
+    std::vector<std::vector<PixelRect>>& shown_;
+    PixelView screen_;
+};
+
+uint32_t pixelAt(DDraw::Surface& surface, int32_t x, int32_t y) {
+    const PixelBufferDesc desc = surface.lock();
+    uint32_t value = 0;
+    std::memcpy(&value, desc.pixels + y * desc.pitch + x * 4, 4);
+    surface.unlock();
+    return value;
+}
+
+void paint(DDraw::Surface& surface, uint32_t colour) {
+    const PixelBufferDesc desc = surface.lock();
+    for (int32_t y = 0; y < desc.height; ++y) {
+        for (int32_t x = 0; x < desc.width; ++x) {
+            std::memcpy(desc.pixels + y * desc.pitch + x * 4, &colour, 4);
+        }
+    }
+    surface.unlock();
+}
+
+class PrimarySurfaceTest : public ::testing::Test {
+protected:
+    static constexpr int32_t width = 40;
+    static constexpr int32_t height = 30;
+
+    std::unique_ptr<DDraw::PrimarySurface> makePrimary(PixelView screen = {}) {
+        auto presenter = std::make_unique<FakePresenter>(shown, screen);
+        presenterSeen = presenter.get();
+        return std::make_unique<DDraw::PrimarySurface>(std::move(presenter), width, height,
+                                                       PixelFormat::xrgb8888(), nullptr);
+    }
+
+    std::vector<std::vector<PixelRect>> shown;
+    FakePresenter* presenterSeen = nullptr;
+};
+
+TEST_F(PrimarySurfaceTest, AFlipOfChangedRectanglesCopiesAndShowsOnlyThose) {
+    auto primary = makePrimary();
+    paint(primary->backBuffer(), 0x111111);
+    primary->flip();
+    paint(primary->backBuffer(), 0x222222);
+    shown.clear();
+
+    const std::vector<PixelRect> changed{{2, 3, 6, 5}, {-5, 25, 3, 40}, {50, 0, 60, 10}};
+    primary->flip(changed);
+
+    EXPECT_EQ(pixelAt(*primary, 2, 3), 0x222222u);
+    EXPECT_EQ(pixelAt(*primary, 5, 4), 0x222222u);
+    EXPECT_EQ(pixelAt(*primary, 0, 29), 0x222222u);
+    EXPECT_EQ(pixelAt(*primary, 6, 4), 0x111111u);
+    EXPECT_EQ(pixelAt(*primary, 20, 20), 0x111111u);
+    // The locks above each showed the whole surface; the flip showed the clipped rectangles.
+    ASSERT_FALSE(shown.empty());
+    const std::vector<PixelRect>& flipped = shown.front();
+    ASSERT_EQ(flipped.size(), 2u);
+    EXPECT_EQ(flipped[1].left, 0);
+    EXPECT_EQ(flipped[1].bottom, height);
+}
+
+TEST_F(PrimarySurfaceTest, TheFirstFlipAfterARestoreShowsTheWholeFrame) {
+    auto primary = makePrimary();
+    paint(primary->backBuffer(), 0x333333);
+    primary->markLost();
+    primary->restore();
+    EXPECT_EQ(presenterSeen->recreated, 1);
+    shown.clear();
+
+    const std::vector<PixelRect> changed{{1, 1, 2, 2}};
+    primary->flip(changed);
+    ASSERT_EQ(shown.size(), 1u);
+    ASSERT_EQ(shown[0].size(), 1u);
+    EXPECT_EQ(shown[0][0].right, width);
+    EXPECT_EQ(shown[0][0].bottom, height);
+    EXPECT_EQ(pixelAt(*primary, 39, 29), 0x333333u);
+
+    shown.clear();
+    primary->flip(changed);
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0][0].right, 2);
+}
+
+TEST_F(PrimarySurfaceTest, ThePrimaryDrawsStraightIntoFittingScreenPixelsOnly) {
+    std::vector<uint8_t> screen(static_cast<std::size_t>(width) * height * 4);
+    auto primary = makePrimary({screen.data(), width, height, width * 4, PixelFormat::xrgb8888()});
+    paint(primary->backBuffer(), 0x445566);
+    primary->flip();
+    uint32_t onScreen = 0;
+    std::memcpy(&onScreen, screen.data() + (7 * width + 9) * 4, 4);
+    EXPECT_EQ(onScreen, 0x445566u);
+    EXPECT_EQ(presenterSeen->lastPixels, screen.data());
+
+    std::vector<uint8_t> narrow(static_cast<std::size_t>(width) * height * 2);
+    auto other = makePrimary({narrow.data(), width, height, width * 2, PixelFormat::rgb565()});
+    other->flip();
+    EXPECT_NE(presenterSeen->lastPixels, narrow.data());
+}
+
+// The window's own pixel buffer on SDL's dummy video: what the primary draws lands in it, in
+// the window's format even when the primary's differs.
+class WindowSurfacePresenterTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        useDummyVideo();
+        ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_VIDEO), 0) << SDL_GetError();
+        window = makeTestWindow(32, 24);
+        ASSERT_NE(window, nullptr) << SDL_GetError();
+    }
+    void TearDown() override {
+        window.reset();
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    }
+
+    uint32_t windowPixel(int32_t x, int32_t y) {
+        SDL_Surface* surface = SDL_GetWindowSurface(window.get());
+        uint32_t value = 0;
+        std::memcpy(&value, static_cast<uint8_t*>(surface->pixels) + y * surface->pitch + x * 4, 4);
+        return value;
+    }
+
+    TestWindow window;
+};
+
+TEST_F(WindowSurfacePresenterTest, ChangedRectanglesReachTheWindowInItsOwnFormat) {
+    auto straight = std::make_unique<DDraw::WindowSurfacePresenter>(window.get(), 32, 24,
+                                                                    PixelFormat::xrgb8888());
+    ASSERT_NE(straight->screenPixels().pixels, nullptr);
+    DDraw::PrimarySurface primary(std::move(straight), 32, 24, PixelFormat::xrgb8888(), nullptr);
+    paint(primary.backBuffer(), 0x00A0B0C0);
+    const std::vector<PixelRect> changed{{4, 4, 8, 8}};
+    primary.flip(changed);
+    EXPECT_EQ(windowPixel(5, 5) & 0xFFFFFF, 0xA0B0C0u);
+    EXPECT_NE(windowPixel(9, 9) & 0xFFFFFF, 0xA0B0C0u);
+
+    auto converting = std::make_unique<DDraw::WindowSurfacePresenter>(window.get(), 32, 24,
+                                                                      PixelFormat::rgb565());
+    EXPECT_EQ(converting->screenPixels().pixels, nullptr);
+    DDraw::PrimarySurface deep(std::move(converting), 32, 24, PixelFormat::rgb565(), nullptr);
+    const PixelBufferDesc desc = deep.backBuffer().lock();
+    for (int32_t y = 0; y < 24; ++y) {
+        for (int32_t x = 0; x < 32; ++x) {
+            const uint16_t red = 0xF800;
+            std::memcpy(desc.pixels + y * desc.pitch + x * 2, &red, 2);
+        }
+    }
+    deep.backBuffer().unlock();
+    const std::vector<PixelRect> corner{{0, 0, 2, 2}};
+    deep.flip(corner);
+    EXPECT_EQ(windowPixel(1, 1) & 0xFFFFFF, 0xFF0000u);
+    EXPECT_NE(windowPixel(3, 3) & 0xFFFFFF, 0xFF0000u);
+}
+
+} // namespace
