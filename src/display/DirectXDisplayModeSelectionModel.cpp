@@ -131,10 +131,9 @@ bool DirectXDisplayModeSelectionModel::isListed(const IDisplayModeDescription* m
 }
 
 void DirectXDisplayModeSelectionModel::readBody(Persistence::InputStream& stream) {
-    // The settings below came with version 256; an older body carries the version alone.
-    if (stream.readInt32() < bodyVersion) {
-        return;
-    }
+    // Every body holds all the fields, whatever version it names; a reader that took a low
+    // version for a shorter body would lose the stored switch and mode.
+    stream.readInt32();
     useCurrentMode_ = stream.readByte() != 0;
     minimumBitsPerPixel_ = stream.readInt32();
     enumerateRefreshRates_ = stream.readInt32();

@@ -43,9 +43,11 @@ ReadObjectResult InputStream::readObject() {
 
 void InputStream::expectMarker() {
     const std::streamoff markerPosition = position();
+    // A value that ends inside the marker has no object there: that is a bad object at this
+    // position, not a failed read.
     std::array<char, 4> marker{};
-    readBytes(marker.data(), marker.size());
-    if (marker != objectMarker) {
+    bytes_.read(marker.data(), static_cast<std::streamsize>(marker.size()));
+    if (bytes_.gcount() != static_cast<std::streamsize>(marker.size()) || marker != objectMarker) {
         throw BadObjectInStream(markerPosition);
     }
     if (depth_ >= maxNestingDepth) {

@@ -1,10 +1,10 @@
 #include "platform/MillisecondClock.h"
 
-#include <chrono>
+SteadyMillisecondClock::SteadyMillisecondClock() : start_(std::chrono::steady_clock::now()) {}
 
 uint32_t SteadyMillisecondClock::now() const {
     using namespace std::chrono;
-    const auto sinceStart = duration_cast<milliseconds>(steady_clock::now().time_since_epoch());
+    const auto sinceStart = duration_cast<milliseconds>(steady_clock::now() - start_);
     return static_cast<uint32_t>(sinceStart.count());
 }
 

@@ -36,7 +36,7 @@ void DropSystem::applyOptions(const IDropSystemOptions& options) {
 }
 
 void DropSystem::update() {
-    if (now() < nextTime_) {
+    if (!isTimeReached(now(), nextTime_)) {
         return;
     }
     spawnDrops();

@@ -18,9 +18,8 @@ void FrameTimer::stop() {
     armed_ = false;
 }
 
-// The clock wraps, so "reached" means "less than half the range behind".
 bool FrameTimer::isDue(uint32_t now) const {
-    return static_cast<int32_t>(now - deadline_) >= 0;
+    return isTimeReached(now, deadline_);
 }
 
 bool FrameTimer::takeDueTick() {

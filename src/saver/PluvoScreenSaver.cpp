@@ -6,6 +6,7 @@
 #include "display/GraphicsError.h"
 #include "display/ImageLoader.h"
 #include "options/Configuration.h"
+#include "platform/Deadline.h"
 #include "platform/MillisecondClock.h"
 #include "platform/NamedMutex.h"
 #include "platform/StartupTrace.h"
@@ -51,16 +52,16 @@ private:
 // Copies source onto target, waiting while either is busy, for at most displayBusyTimeout.
 // Returns false when the display stayed busy.
 bool copyWhenFree(DDraw::Surface& source, DDraw::Surface& target) {
-    const uint32_t deadline = now() + displayBusyTimeout;
+    const Deadline deadline(systemClock(), displayBusyTimeout);
     for (;;) {
         while ((source.bltStatus() != DX5::DD_OK || target.bltStatus() != DX5::DD_OK) &&
-               now() < deadline) {
+               !deadline.isReached()) {
         }
         try {
             source.copyTo(target);
             return true;
         } catch (const DX5::Error& error) {
-            if (error.code() != DX5::DDERR_SURFACEBUSY || now() >= deadline) {
+            if (error.code() != DX5::DDERR_SURFACEBUSY || deadline.isReached()) {
                 throw;
             }
         }
@@ -330,7 +331,7 @@ void PluvoScreenSaver::drawDrops() {
 // A busy display is asked again (for at most a few seconds); a lost one is restored and asked
 // once more; anything else costs this frame only.
 void PluvoScreenSaver::present() {
-    const uint32_t deadline = now() + displayBusyTimeout;
+    const Deadline deadline(systemClock(), displayBusyTimeout);
     bool restored = false;
     for (;;) {
         try {
@@ -344,7 +345,7 @@ void PluvoScreenSaver::present() {
         } catch (const DX5::Error& error) {
             const bool busy = error.code() == DX5::DDERR_WASSTILLDRAWING ||
                               error.code() == DX5::DDERR_SURFACEBUSY;
-            if (busy && now() < deadline) {
+            if (busy && !deadline.isReached()) {
                 continue;
             }
             if (error.code() == DX5::DDERR_SURFACELOST && !restored && restoreSurfaces()) {

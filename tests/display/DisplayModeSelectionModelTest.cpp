@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 #include <sstream>
+#include <string>
 
 namespace {
 
@@ -165,12 +166,32 @@ TEST_F(DisplayModeModel, LetsAnExplicitChoiceWinOverTheStoredMode) {
     EXPECT_EQ(model->selectedMode(), chosen);
 }
 
-TEST_F(DisplayModeModel, ReadsABodyOlderThanItsSettingsAsDefaults) {
-    auto model = Body().int32(0).read();
-    EXPECT_TRUE(model->useCurrentMode());
-    EXPECT_EQ(model->minimumBitsPerPixel(), 8);
-    EXPECT_EQ(model->enumerateRefreshRates(), 0);
-    EXPECT_EQ(model->selectedMode(), nullptr);
+TEST_F(DisplayModeModel, ReadsEveryFieldWhateverVersionTheBodyNames) {
+    for (const int32_t version : {0, 255}) {
+        for (const bool useCurrent : {false, true}) {
+            const auto model = Body()
+                                   .int32(version)
+                                   .byte(useCurrent ? 1 : 0)
+                                   .int32(16)
+                                   .int32(0)
+                                   .byte(1)
+                                   .int32(1024)
+                                   .int32(768)
+                                   .int32(32)
+                                   .int32(0)
+                                   .read();
+            const std::string context = "version " + std::to_string(version) + ", use current " +
+                                        std::to_string(useCurrent);
+            EXPECT_EQ(model->useCurrentMode(), useCurrent) << context;
+            EXPECT_EQ(model->minimumBitsPerPixel(), 16) << context;
+            ASSERT_NE(model->selectedMode(), nullptr) << context;
+            EXPECT_EQ(model->selectedMode()->text(), "1024x768 True Color (32 bit)") << context;
+        }
+    }
+}
+
+TEST_F(DisplayModeModel, BodyWithTheVersionAloneCannotBeRead) {
+    EXPECT_THROW(Body().int32(0).read(), Persistence::InputStream::CouldNotRead);
 }
 
 } // namespace

@@ -5,12 +5,15 @@
 
 #include <algorithm>
 #include <csignal>
+#include <cstddef>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <string>
 #include <sys/resource.h>
 #include <unistd.h>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -117,6 +120,30 @@ TEST_F(ConfigurationTest, DamagedObjectsKeepTheOptionsInForce) {
     Configuration::options()->setDensity(9);
     EXPECT_THROW(Configuration::load(true), Persistence::Error);
     EXPECT_EQ(Configuration::options()->density(), 9);
+}
+
+TEST_F(ConfigurationTest, DefaultValueCutBeforeItsFirstObjectFlagsNamesTheError) {
+    Configuration::save(true);
+    const std::vector<uint8_t> whole = storedValue(user);
+    // Both versions, then the plain sections of the default record: 46 + 17 + 17 + 9 + 6 bytes.
+    const std::size_t markerAt = 0x67;
+    ASSERT_EQ(std::string(whole.begin() + markerAt, whole.begin() + markerAt + 4), "POBJ");
+    for (std::size_t length = markerAt; length <= markerAt + 4; ++length) {
+        const std::vector<uint8_t> cut(whole.begin(),
+                                       whole.begin() + static_cast<std::ptrdiff_t>(length));
+        ASSERT_EQ(user.writeValue(productKey, "Configuration", cut), 0);
+        Configuration::options()->setDensity(9);
+        std::string message = "no error";
+        try {
+            Configuration::load(true);
+        } catch (const Persistence::Error& error) {
+            message = error.what();
+        }
+        EXPECT_EQ(message, length < markerAt + 4 ? "InputStream: Bad object in stream at 67"
+                                                 : "InputStream: Could not read input stream")
+            << length << " bytes";
+        EXPECT_EQ(Configuration::options()->density(), 9) << length << " bytes";
+    }
 }
 
 TEST_F(ConfigurationTest, FailedSaveKeepsTheOldValueAndSaysWhy) {

@@ -168,13 +168,24 @@ TEST(InputStreamErrors, IndicesOutsideTheMapsAreReported) {
               "InputStream: Class index outside class map: 4294967295");
 }
 
-TEST(InputStreamErrors, ShortInputIsCouldNotRead) {
+TEST(InputStreamErrors, ShortInputAfterTheMarkerIsCouldNotRead) {
     const std::vector<uint8_t> whole = leafEntry({1, 0, 0, 0, 0, 0, 0, 0});
-    for (std::size_t length : {std::size_t{0}, std::size_t{2}, std::size_t{5}, std::size_t{20},
-                               std::size_t{27}, whole.size() - 1}) {
+    for (std::size_t length :
+         {std::size_t{4}, std::size_t{5}, std::size_t{20}, std::size_t{27}, whole.size() - 1}) {
         std::istringstream bytes(
             textOf({whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(length)}));
         EXPECT_THROW(InputStream(bytes).readObject(), InputStream::CouldNotRead) << length;
+    }
+}
+
+TEST(InputStreamErrors, InputEndingBeforeOrInsideTheMarkerIsABadObjectAtTheMarker) {
+    const std::string prefix(0x1F, 'x');
+    for (std::size_t kept = 0; kept < 4; ++kept) {
+        std::istringstream bytes(prefix + std::string("POBJ").substr(0, kept));
+        bytes.seekg(static_cast<std::streamoff>(prefix.size()));
+        EXPECT_EQ(messageOf<InputStream::BadObjectInStream>(bytes),
+                  "InputStream: Bad object in stream at 1F")
+            << kept << " marker bytes";
     }
 }
 

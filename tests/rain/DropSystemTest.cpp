@@ -4,8 +4,11 @@
 #include "ScriptedRand15.h"
 #include "rain/DropTuning.h"
 
+#include <algorithm>
+#include <array>
 #include <gtest/gtest.h>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -67,6 +70,24 @@ protected:
     void step() {
         clock.time += 1000;
         system->update();
+    }
+
+    // Seven seconds of frames at an uneven pace, with the ramp-up on: at each frame whether the
+    // system stepped, and the density then in force. No drop spawns, so each step draws once.
+    std::vector<std::pair<bool, float>> framesFrom(uint32_t startTime) {
+        options.densityPercent = 5;
+        options.rampUp = true;
+        start(startTime);
+        constexpr std::array<uint32_t, 4> gaps{7, 13, 40, 3};
+        std::vector<std::pair<bool, float>> frames;
+        for (uint32_t offset = 0, frame = 0; offset < 7000; ++frame) {
+            offset += gaps[frame % gaps.size()];
+            clock.time = startTime + offset;
+            const int drawsBefore = draws.drawCount;
+            system->update();
+            frames.emplace_back(draws.drawCount != drawsBefore, system->rampElapsed());
+        }
+        return frames;
     }
 
     // One spawn round that succeeds with a drop at (x, y) under the default options.
@@ -132,6 +153,20 @@ TEST_F(DropSystemTest, RampElapsedCountsWholeSecondsUpToTheDensityAcrossAClockWr
     system->applyOptions(options);
     clock.time = startTime;
     EXPECT_EQ(system->rampElapsed(), 30.0f);
+}
+
+TEST_F(DropSystemTest, StepsAndRampUpGoOnAlikeWhenTheClockWrapsOrCrossesHalfItsRange) {
+    const auto reference = framesFrom(1000);
+    const auto steps = std::count_if(reference.begin(), reference.end(),
+                                     [](const auto& frame) { return frame.first; });
+    EXPECT_GT(steps, 100);
+    EXPECT_EQ(reference.back().second, 5.0f);
+    // Wraps about three seconds in, with every placing of the frames around the wrap: a frame
+    // just before it, or one that jumps across it together with the step time.
+    for (uint32_t shift = 0; shift < 63; ++shift) {
+        EXPECT_EQ(framesFrom(0xFFFFFFFFu - 2999u - shift), reference) << "shift " << shift;
+    }
+    EXPECT_EQ(framesFrom(0x80000000u - 3000u), reference);
 }
 
 TEST_F(DropSystemTest, StepsAtMostOncePerPeriodWithoutMakingUpMissedStepsAndTellsListenersInOrder) {

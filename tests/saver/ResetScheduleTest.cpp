@@ -1,6 +1,7 @@
 #include "saver/ResetSchedule.h"
 
 #include <gtest/gtest.h>
+#include <vector>
 
 TEST(ResetScheduleTest, DueOnlyAfterThePeriodAndOnlyWhenEnabled) {
     const ResetSchedule schedule(true, 60, 1000);
@@ -21,4 +22,29 @@ TEST(ResetScheduleTest, OneResetPerFrameWhileBehind) {
     }
     EXPECT_EQ(resets, 3);
     EXPECT_EQ(schedule.nextResetTime(), 240000u); // advanced from the due time, not from now
+}
+
+TEST(ResetScheduleTest, FiresOncePerPeriodWhenTheClockWrapsOrCrossesHalfItsRange) {
+    for (const uint32_t start : {1000u, 0xFFFFFFFFu - 2999u, 0x80000000u - 3000u}) {
+        ResetSchedule schedule(true, 1, start);
+        std::vector<uint32_t> resetsAt;
+        for (uint32_t offset = 10; offset <= 5500; offset += 10) {
+            if (schedule.isDue(start + offset)) {
+                schedule.advance();
+                resetsAt.push_back(offset);
+            }
+        }
+        EXPECT_EQ(resetsAt, (std::vector<uint32_t>{1010, 2010, 3010, 4010, 5010})) << start;
+    }
+}
+
+TEST(ResetScheduleTest, PeriodsBeyondWhatTheClockCanTellAreNotDueEarly) {
+    constexpr uint32_t start = 1000;
+    constexpr uint32_t day = 86400000;
+    const ResetSchedule month(true, 30 * 86400, start);
+    EXPECT_FALSE(month.isDue(start + 10));
+    EXPECT_FALSE(month.isDue(start + 24 * day));
+    EXPECT_TRUE(month.isDue(start + 25 * day)); // as late as the clock can wait
+    // Fifty days in milliseconds would wrap 32 bits to about seven hours.
+    EXPECT_FALSE(ResetSchedule(true, 50 * 86400, start).isDue(start + day / 3));
 }
