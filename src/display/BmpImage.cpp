@@ -61,7 +61,14 @@ std::unique_ptr<Image> Image::fromResource(std::string_view name) {
     if (!bytes) {
         throw ResourceNotFoundError();
     }
-    SDL_RWops* source = SDL_RWFromConstMem(bytes->data(), static_cast<int>(bytes->size()));
+    return fromMemory(std::span(reinterpret_cast<const unsigned char*>(bytes->data()), bytes->size()));
+}
+
+std::unique_ptr<Image> Image::fromMemory(std::span<const unsigned char> data) {
+    if (data.size() > static_cast<std::size_t>(INT32_MAX)) {
+        throw Graphics::Error(std::string("BMP image error: the file is too large"));
+    }
+    SDL_RWops* source = SDL_RWFromConstMem(data.data(), static_cast<int>(data.size()));
     if (source == nullptr) {
         throwDecodingError();
     }

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <span>
 #include <string_view>
 
 namespace BMP {
@@ -31,6 +32,8 @@ public:
     static std::unique_ptr<Image> fromFile(const std::filesystem::path& file);
     // A "BITMAP" resource built into the program, stored as a complete .bmp file.
     static std::unique_ptr<Image> fromResource(std::string_view name);
+    // A complete .bmp file held in memory; Graphics::Error when it cannot be read.
+    static std::unique_ptr<Image> fromMemory(std::span<const unsigned char> data);
 
     using DecodedImage::DecodedImage;
 };

@@ -78,28 +78,40 @@ void Configuration::load(bool perUser) {
     }
     const std::vector<uint8_t> value =
         store.readValue(subkey(), valueName).value_or(std::vector<uint8_t>());
-    if (value.size() < 4) {
-        return;
-    }
-    std::istringstream bytes(std::string(value.begin(), value.end()));
-    const uint32_t version =
-        value[0] | value[1] << 8 | value[2] << 16 | static_cast<uint32_t>(value[3]) << 24;
-    if (version < firstVersionWithOptions) {
-        return;
-    }
-    bytes.seekg(4);
     // Built aside, so that an error while reading keeps the options in force.
-    auto loaded = std::make_unique<ScreenSaverOptionsStorage>(bytes);
-    currentOptions() = std::move(loaded);
+    auto loaded = optionsFromValue(
+        std::string_view(reinterpret_cast<const char*>(value.data()), value.size()));
+    if (loaded) {
+        currentOptions() = std::move(loaded);
+    }
 }
 
-void Configuration::save(bool perUser) {
+std::unique_ptr<ScreenSaverOptionsStorage> Configuration::optionsFromValue(std::string_view value) {
+    if (value.size() < 4) {
+        return nullptr;
+    }
+    const auto byte = [&](std::size_t index) { return static_cast<uint8_t>(value[index]); };
+    const uint32_t version =
+        byte(0) | byte(1) << 8 | byte(2) << 16 | static_cast<uint32_t>(byte(3)) << 24;
+    if (version < firstVersionWithOptions) {
+        return nullptr;
+    }
+    std::istringstream bytes{std::string(value)};
+    bytes.seekg(4);
+    return std::make_unique<ScreenSaverOptionsStorage>(bytes);
+}
+
+std::string Configuration::valueOf(ScreenSaverOptionsStorage& options) {
     std::ostringstream bytes;
     const char version[4] = {static_cast<char>(currentVersion & 0xFF),
                              static_cast<char>(currentVersion >> 8), 0, 0};
     bytes.write(version, 4);
-    options()->write(bytes, ScreenSaverOptionsStorage::currentVersion);
-    const std::string text = bytes.str();
+    options.write(bytes, ScreenSaverOptionsStorage::currentVersion);
+    return bytes.str();
+}
+
+void Configuration::save(bool perUser) {
+    const std::string text = valueOf(*options());
 
     const KeyValueStore store = storeOf(perUser);
     if (const int code = store.createKey(subkey()); code != 0) {

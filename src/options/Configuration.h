@@ -3,7 +3,9 @@
 #include "errors/BasicError.h"
 #include "options/ScreenSaverOptionsStorage.h"
 
+#include <memory>
 #include <string>
+#include <string_view>
 
 // Holds the saver's settings for the whole process and keeps them in the settings store: one
 // binary value "Configuration" under Software\Quorvel\<product name>, for the current user or,
@@ -31,6 +33,11 @@ public:
     // the stored value is missing, too short or of an old version, or when reading it fails.
     static void load(bool perUser);
     static void save(bool perUser);
+    // The options a stored value holds; nullptr when it is too short or of a version without
+    // options. Raises the stream's errors for a damaged value.
+    static std::unique_ptr<ScreenSaverOptionsStorage> optionsFromValue(std::string_view value);
+    // The value that stores these options in the current version.
+    static std::string valueOf(ScreenSaverOptionsStorage& options);
     // The settings in force; the pointer stays valid until the next load.
     static ScreenSaverOptionsStorage* options();
     // Puts the default settings in force (the stored value is untouched until a save).
