@@ -21,17 +21,18 @@ int64_t ceilDiv(int64_t numerator, int64_t positiveDenominator) {
     return -floorDiv(-numerator, positiveDenominator);
 }
 
-int64_t floorToInteger(double value) {
-    const auto truncated = static_cast<int64_t>(value);
-    return static_cast<double>(truncated) > value ? truncated - 1 : truncated;
-}
+// Added to texel coordinates so that they stay positive, where truncation is the floor; a
+// multiple of every texture side, so the texel picked is the same.
+constexpr double texelOffset = 1 << 24;
 
 bool isUsable(const TexturedVertex& vertex) {
-    const auto withinLimit = [](double value) {
-        return std::isfinite(value) && std::fabs(value) <= TriangleRasterizer::coordinateLimit;
+    const auto within = [](double value, double limit) {
+        return std::isfinite(value) && std::fabs(value) <= limit;
     };
-    return withinLimit(vertex.x) && withinLimit(vertex.y) && withinLimit(vertex.u) &&
-           withinLimit(vertex.v);
+    return within(vertex.x, TriangleRasterizer::coordinateLimit) &&
+           within(vertex.y, TriangleRasterizer::coordinateLimit) &&
+           within(vertex.u, TriangleRasterizer::textureCoordinateLimit) &&
+           within(vertex.v, TriangleRasterizer::textureCoordinateLimit);
 }
 
 struct SnappedPoint {
@@ -222,12 +223,16 @@ void TriangleRasterizer::fillSpans(const Setup& setup, const AlphaTexture& textu
             continue;
         }
         const auto row = static_cast<double>(y);
-        double u = setup.u.at(static_cast<double>(first), row);
-        double v = setup.v.at(static_cast<double>(first), row);
+        // Each pixel's coordinates from the span's start, not by repeated addition, so that
+        // long spans gather no rounding error.
+        const double uStart = setup.u.at(static_cast<double>(first), row) + texelOffset;
+        const double vStart = setup.v.at(static_cast<double>(first), row) + texelOffset;
         uint8_t* pixel = target_.pixels + y * target_.pitch + first * BytesPerPixel;
-        for (int64_t x = first; x <= last;
-             ++x, u += setup.u.perX, v += setup.v.perX, pixel += BytesPerPixel) {
-            const uint8_t alpha = texture.at(floorToInteger(u), floorToInteger(v));
+        double step = 0.0;
+        for (int64_t x = first; x <= last; ++x, step += 1.0, pixel += BytesPerPixel) {
+            const auto u = static_cast<int64_t>(uStart + setup.u.perX * step);
+            const auto v = static_cast<int64_t>(vStart + setup.v.perX * step);
+            const uint8_t alpha = texture.at(u, v);
             if (alpha == 0) {
                 continue;
             }

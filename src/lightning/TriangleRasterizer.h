@@ -26,6 +26,8 @@ public:
     // Triangles reaching further from the origin, in pixels, are skipped rather than drawn with
     // overflowing arithmetic.
     static constexpr double coordinateLimit = 1 << 20;
+    // Likewise for texture coordinates, in whole textures.
+    static constexpr double textureCoordinateLimit = 1 << 14;
 
     // Throws DX5::Error for a target it cannot draw into (see canDrawInto).
     explicit TriangleRasterizer(const DDraw::PixelView& target);
