@@ -81,8 +81,6 @@ public:
     explicit WaitingState(LightningController& controller);
     void update() override;
 
-    int32_t delay() const { return delay_; }
-
 private:
     int32_t delay_;
     uint32_t deadline_;
@@ -94,10 +92,6 @@ class DisplayingState : public LightningController::State {
 public:
     explicit DisplayingState(LightningController& controller);
     void update() override;
-
-    int32_t duration() const { return duration_; }
-    int32_t togglePeriod() const { return togglePeriod_; }
-    int32_t flashDuration() const { return flashDuration_; }
 
 private:
     void pickTogglePeriod();

@@ -223,14 +223,6 @@ TEST_F(LightningControllerTest, ThunderPanFollowsTheBoltsEntryPoint) {
     }
 }
 
-TEST_F(LightningControllerTest, RunsWithoutViewOrSoundManager) {
-    ScriptedController bare(drops, options);
-    bare.update();
-    bare.clock += 5000;
-    bare.update();
-    EXPECT_TRUE(bare.lightning()->isBoltVisible());
-}
-
 TEST(LightningControllerAreaTest, EmptyAreaIsRefused) {
     FakeLightningOptions options;
     FakeDropSystem drops;

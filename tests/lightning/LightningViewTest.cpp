@@ -140,13 +140,6 @@ TEST_P(LightningViewTest, NewFlashShowsTheNewBackground) {
     EXPECT_EQ(pixelAt(target, 50, 105), 0u); // the old bright band is dark now
 }
 
-TEST_P(LightningViewTest, NoBoltDrawsNothing) {
-    LightningView view(target, options);
-    EXPECT_TRUE(view.draw().isEmpty());
-    EXPECT_EQ(view.lightning(), nullptr);
-    EXPECT_EQ(allPixels(target), clean);
-}
-
 INSTANTIATE_TEST_SUITE_P(Formats, LightningViewTest,
                          ::testing::Values(PixelFormat::xrgb8888(), PixelFormat::rgb888(),
                                            PixelFormat::rgb565()));
