@@ -1,50 +1,62 @@
 #include "rain-snapshot/BoltOverlay.h"
 
-#include <algorithm>
-#include <cmath>
+#include "display/Surface.h"
+#include "lightning/LightningController.h"
+#include "lightning/LightningView.h"
+#include "options/ScreenSaverOptionsStorage.h"
+#include "rain/IDropSystem.h"
+
+#include <cstring>
 
 namespace {
 
-constexpr float glowWidth = 3.0f;
+// The controller only asks whether the rain is at full strength, which here it always is.
+class FullStrengthRain : public IDropSystem {
+public:
+    Drop* findDropAt(int32_t, int32_t, int32_t) override { return nullptr; }
+    float rampElapsed() const override { return 1.0f; }
+    float rampLength() const override { return 1.0f; }
+};
 
-void addLight(uint8_t* rgb, uint32_t colour, float strength) {
-    for (int channel = 0; channel < 3; ++channel) {
-        const auto level = static_cast<float>((colour >> (8 * channel)) & 0xFF);
-        const float value = rgb[channel] + level * strength;
-        rgb[channel] = static_cast<uint8_t>(std::min(value, 255.0f));
+// The tool's buffers of 16, 24 and 32 bits have the saver's own surface layouts.
+void copyRows(const PixelBufferDesc& from, const PixelBufferDesc& to) {
+    const auto rowBytes = static_cast<std::size_t>(from.width * from.bitsPerPixel / 8);
+    for (int32_t y = 0; y < from.height; ++y) {
+        std::memcpy(to.pixels + static_cast<std::ptrdiff_t>(y) * to.pitch,
+                    from.pixels + static_cast<std::ptrdiff_t>(y) * from.pitch, rowBytes);
     }
 }
 
-void paintSegment(RgbImage& image, const ILightningSegment& segment, uint32_t colour) {
-    const PointF a = segment.start();
-    const PointF b = segment.end();
-    const float reach = segment.halfWidth() + glowWidth;
-    const int32_t left = std::max(0, static_cast<int32_t>(std::floor(std::min(a.x, b.x) - reach)));
-    const int32_t right =
-        std::min(image.width - 1, static_cast<int32_t>(std::ceil(std::max(a.x, b.x) + reach)));
-    const int32_t top = std::max(0, static_cast<int32_t>(std::floor(std::min(a.y, b.y) - reach)));
-    const int32_t bottom =
-        std::min(image.height - 1, static_cast<int32_t>(std::ceil(std::max(a.y, b.y) + reach)));
-    for (int32_t y = top; y <= bottom; ++y) {
-        for (int32_t x = left; x <= right; ++x) {
-            const PointF centre{static_cast<float>(x) + 0.5f, static_cast<float>(y) + 0.5f};
-            const float outside = segment.distanceTo(centre) - segment.halfWidth();
-            if (outside >= glowWidth) {
-                continue;
-            }
-            const float strength = outside <= 0 ? 1.0f : 0.45f * (1.0f - outside / glowWidth);
-            addLight(&image.rgb[static_cast<std::size_t>((y * image.width + x) * 3)], colour,
-                     strength);
-        }
-    }
+void show(const RgbImage& image, PixelBuffer& buffer, DDraw::Surface& surface) {
+    buffer.fillFrom(image);
+    const PixelBufferDesc pixels = surface.lock();
+    copyRows(buffer.desc(), pixels);
+    surface.unlock();
 }
 
 } // namespace
 
-void overlayBolt(RgbImage& image, const ILightning& bolt) {
-    for (const auto& branch : bolt.branches()) {
-        for (const auto& segment : branch->segments()) {
-            paintSegment(image, *segment, bolt.colour());
-        }
-    }
+RgbImage overlayBolt(const RgbImage& background, const RgbImage& frame, int32_t bitsPerPixel,
+                     bool flash) {
+    const int32_t depth = bitsPerPixel == 8 ? 32 : bitsPerPixel;
+    DDraw::Surface surface(frame.width, frame.height, DDraw::PixelFormat::forSurfaceDepth(depth));
+    PixelBuffer buffer(frame.width, frame.height, depth);
+    const ScreenSaverOptionsStorage settings;
+
+    show(background, buffer, surface);
+    LightningView view(surface, settings);
+    show(frame, buffer, surface);
+
+    const FullStrengthRain rain;
+    LightningController controller(AreaRect{0, frame.height, frame.width, 0}, rain, settings);
+    const auto bolt = controller.createLightning();
+    bolt->setBoltVisible(true);
+    bolt->setFlashOn(flash);
+    view.setLightning(bolt.get());
+    view.draw();
+
+    const PixelBufferDesc pixels = surface.lock();
+    copyRows(pixels, buffer.desc());
+    surface.unlock();
+    return buffer.toRgb();
 }

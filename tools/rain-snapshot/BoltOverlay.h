@@ -1,8 +1,12 @@
 #pragma once
 
 #include "common/SceneBuffers.h"
-#include "lightning/ILightning.h"
 
-// Paints a bolt's strokes over a picture with a soft additive glow, so that the shape of a
-// generated bolt can be judged by eye.
-void overlayBolt(RgbImage& image, const ILightning& bolt);
+#include <cstdint>
+
+// Draws one bolt over a rain frame the way the saver does: the lightning view with the default
+// options, its flash image made from the background picture, the bolt from the lightning
+// controller. bitsPerPixel is the frame's depth; 8-bit frames are drawn at 32 bits, since the
+// saver never draws lightning into a palette.
+RgbImage overlayBolt(const RgbImage& background, const RgbImage& frame, int32_t bitsPerPixel,
+                     bool flash);

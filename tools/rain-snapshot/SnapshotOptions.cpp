@@ -5,9 +5,10 @@
 
 const char* const snapshotUsage =
     "usage: rain-snapshot [--picture FILE] [--output FILE.png] [--size WIDTHxHEIGHT]\n"
-    "                     [--bpp 8|16|24|32] [--seed N] [--steps N] [--bolt]\n"
+    "                     [--bpp 8|16|24|32] [--seed N] [--steps N] [--bolt] [--flash]\n"
     "Runs the rain over a picture (PNG or JPEG, or a built-in gradient) and writes the\n"
-    "composed frame as a PNG. --bolt overlays one generated lightning bolt.\n";
+    "composed frame as a PNG. --bolt draws one lightning bolt over it as the saver does;\n"
+    "--flash draws the bolt with its flash lit.\n";
 
 namespace {
 
@@ -46,6 +47,10 @@ std::optional<SnapshotOptions> parseSnapshotOptions(const std::vector<std::strin
             const std::string& flag = arguments[i];
             if (flag == "--bolt") {
                 options.bolt = true;
+                continue;
+            }
+            if (flag == "--flash") {
+                options.flash = true;
                 continue;
             }
             if (i + 1 >= arguments.size()) {

@@ -15,6 +15,7 @@ struct SnapshotOptions {
     uint32_t seed = 1;
     int32_t steps = 600;
     bool bolt = false;
+    bool flash = false; // with the bolt
 };
 
 // Parses the command line; returns nothing and prints the reason when it is wrong.

@@ -3,7 +3,6 @@
 #include "common/SceneBuffers.h"
 #include "common/SteppingClock.h"
 #include "display/ImageLoader.h"
-#include "lightning/LightningGenerator.h"
 #include "options/ScreenSaverOptionsStorage.h"
 #include "platform/Rand15.h"
 #include "rain-snapshot/BoltOverlay.h"
@@ -83,16 +82,6 @@ RgbImage runRain(const SnapshotOptions& options, const RgbImage& picture) {
     return frame.toRgb();
 }
 
-void addBolt(RgbImage& image) {
-    const float startX = static_cast<float>(rand15Below(image.width));
-    LightningGeneratorParameters parameters;
-    parameters.setStart(PointF{startX, 0.0f})
-        .setLimitY(static_cast<float>(image.height))
-        .setColour(0x00FFE0D0);
-    LightningGenerator generator(parameters);
-    overlayBolt(image, *generator.generate());
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -103,9 +92,10 @@ int main(int argc, char** argv) {
     try {
         seedRand15(options->seed);
         setDropScale(referenceRadius);
-        RgbImage result = runRain(*options, backgroundFor(*options));
-        if (options->bolt) {
-            addBolt(result);
+        const RgbImage background = backgroundFor(*options);
+        RgbImage result = runRain(*options, background);
+        if (options->bolt || options->flash) {
+            result = overlayBolt(background, result, options->bitsPerPixel, options->flash);
         }
         writePng(options->output, result);
         std::printf("%s: %dx%d, %d bits per pixel, %d steps\n", options->output.c_str(),

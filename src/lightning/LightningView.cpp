@@ -1,0 +1,106 @@
+#include "lightning/LightningView.h"
+
+#include "lightning/FlashAdapter.h"
+#include "lightning/LightningTexture.h"
+#include "lightning/SimpleFlash.h"
+#include "lightning/TriangleRasterizer.h"
+
+namespace {
+
+// Unlocks on every way out, so that a failed draw leaves the back buffer usable.
+class SurfaceLock {
+public:
+    explicit SurfaceLock(DDraw::Surface& surface) : surface_(surface), pixels_(surface.lock()) {}
+    ~SurfaceLock() { surface_.unlock(); }
+    SurfaceLock(const SurfaceLock&) = delete;
+    SurfaceLock& operator=(const SurfaceLock&) = delete;
+
+    DDraw::PixelView view() const {
+        return {pixels_.pixels, pixels_.width, pixels_.height, pixels_.pitch, surface_.format()};
+    }
+
+private:
+    DDraw::Surface& surface_;
+    PixelBufferDesc pixels_;
+};
+
+// Refuses a target the rasteriser cannot draw into before anything else is made.
+DDraw::Surface& drawableTarget(DDraw::Surface& target) {
+    if (!TriangleRasterizer::canDrawInto(target.format())) {
+        TriangleRasterizer::refuse(target.format());
+    }
+    return target;
+}
+
+} // namespace
+
+LightningView::LightningView(DDraw::Surface& target, const ILightningOptions& options)
+    : target_(drawableTarget(target)), options_(options), texture_(loadLightningTexture()),
+      backup_(target) {
+    createFlash();
+}
+
+LightningView::~LightningView() = default;
+
+void LightningView::setLightning(ILightning* bolt) {
+    mesh_.reset();
+    bolt_ = bolt;
+    if (bolt_ != nullptr) {
+        mesh_ = std::make_unique<LightningMesh>(*bolt_);
+    }
+}
+
+AreaRect LightningView::draw() {
+    if (bolt_ == nullptr) {
+        return {};
+    }
+    dirty_ = false;
+    AreaRect painted;
+    bool wholeTargetSaved = false;
+    if (bolt_->isFlashOn()) {
+        wholeTargetSaved = flash_->saveTarget(backup_);
+        if (!wholeTargetSaved) {
+            backup_.clear();
+        }
+        flash_->apply();
+        dirty_ = flash_->replacesTarget();
+        if (dirty_) {
+            painted = wholeTarget();
+        }
+    }
+    if (options_.boltsEnabled() && bolt_->isBoltVisible()) {
+        // While the flash is lit its backup of the whole target already covers the bolt.
+        if (!wholeTargetSaved) {
+            backup_.save(mesh_->boundingBox());
+        }
+        painted = unite(painted, drawBolt());
+        dirty_ = true;
+    }
+    return painted;
+}
+
+AreaRect LightningView::restore() {
+    if (!dirty_) {
+        return {};
+    }
+    backup_.restore();
+    dirty_ = false;
+    return backup_.area();
+}
+
+void LightningView::createFlash() {
+    std::unique_ptr<IFlash> flash;
+    if (options_.flashesEnabled()) {
+        flash = std::make_unique<SimpleFlash>(target_, options_);
+    } else {
+        flash = std::make_unique<FlashAdapter>();
+    }
+    flash_ = std::move(flash);
+}
+
+AreaRect LightningView::drawBolt() {
+    const SurfaceLock lock(target_);
+    TriangleRasterizer rasterizer(lock.view());
+    rasterizer.drawTriangles(mesh_->vertices(), mesh_->indices(), texture_);
+    return intersect(mesh_->boundingBox(), wholeTarget());
+}

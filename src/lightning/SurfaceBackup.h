@@ -1,0 +1,28 @@
+#pragma once
+
+#include "display/Surface.h"
+#include "lightning/AreaRect.h"
+
+#include <memory>
+
+// Keeps a copy of a rectangle of a surface so that what is painted over it can be undone. The
+// copy lives at the same place in a store the size of the target, made on first use and then
+// reused, so that saving a new rectangle every frame allocates nothing.
+class SurfaceBackup {
+public:
+    explicit SurfaceBackup(DDraw::Surface& target);
+
+    // Replaces the saved copy with the part of area that lies on the target.
+    void save(const AreaRect& area);
+    // Copies the saved rectangle back onto the target.
+    void restore();
+    // Forgets the saved copy; restore() then does nothing.
+    void clear() { area_ = {}; }
+    // What restore() puts back: clipped to the target, empty when nothing is saved.
+    const AreaRect& area() const { return area_; }
+
+private:
+    DDraw::Surface& target_;
+    std::unique_ptr<DDraw::Surface> store_;
+    AreaRect area_;
+};

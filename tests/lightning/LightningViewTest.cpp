@@ -1,0 +1,178 @@
+#include "lightning/LightningView.h"
+
+#include "LightningFakes.h"
+#include "SurfacePixels.h"
+#include "display/DX5Error.h"
+#include "lightning/LightningTexture.h"
+#include "resources/EmbeddedResources.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using DDraw::PixelFormat;
+using DDraw::Surface;
+
+constexpr int32_t width = 160;
+constexpr int32_t height = 120;
+
+// A dim background with a white band in rows 100..109, so that a flash lights only the band.
+// Pixels are written with as many bytes as the format has, so white is white in every format.
+uint32_t background(int32_t x, int32_t y) {
+    if (y >= 100 && y < 110) {
+        return 0x00FFFFFFu;
+    }
+    return static_cast<uint32_t>((x + y) % 40) * 0x010101u;
+}
+
+// Which pixels differ from the clean picture, and the rectangle around them.
+AreaRect changedArea(Surface& target, const std::vector<uint32_t>& clean) {
+    AreaRect changed;
+    for (int32_t y = 0; y < height; ++y) {
+        for (int32_t x = 0; x < width; ++x) {
+            if (pixelAt(target, x, y) != clean[static_cast<std::size_t>(y * width + x)]) {
+                changed = unite(changed, AreaRect{x, y + 1, x + 1, y});
+            }
+        }
+    }
+    return changed;
+}
+
+bool contains(const AreaRect& outer, const AreaRect& inner) {
+    return inner.isEmpty() || (outer.minX <= inner.minX && outer.minY <= inner.minY &&
+                               outer.maxX >= inner.maxX && outer.maxY >= inner.maxY);
+}
+
+class LightningViewTest : public ::testing::TestWithParam<PixelFormat> {
+protected:
+    LightningViewTest() : target(width, height, GetParam()) {
+        fillSurface(target, background);
+        clean = allPixels(target);
+        // A bolt down the middle that bends left and leaves through the bottom edge.
+        bolt = boltThrough({{{80, 0}, {80, 40}, {60, 80}, {62, 130}}});
+    }
+
+    std::unique_ptr<LightningView> makeView() {
+        auto view = std::make_unique<LightningView>(target, options);
+        view->setLightning(bolt.get());
+        return view;
+    }
+
+    Surface target;
+    FakeLightningOptions options;
+    std::unique_ptr<Lightning> bolt;
+    std::vector<uint32_t> clean;
+};
+
+TEST_P(LightningViewTest, VisibleBoltPaintsInsideItsBoundingBoxAndIsPutBack) {
+    options.flashes = false;
+    const auto view = makeView();
+    bolt->setBoltVisible(true);
+    const AreaRect painted = view->draw();
+    const AreaRect box = intersect(view->mesh()->boundingBox(), AreaRect{0, height, width, 0});
+    EXPECT_EQ(painted, box);
+    const AreaRect changed = changedArea(target, clean);
+    EXPECT_FALSE(changed.isEmpty());
+    EXPECT_TRUE(contains(painted, changed));
+    // The core along the first segment is lit.
+    EXPECT_NE(pixelAt(target, 80, 20), clean[20 * width + 80]);
+    EXPECT_EQ(view->restore(), box);
+    EXPECT_EQ(allPixels(target), clean);
+    EXPECT_TRUE(view->restore().isEmpty());
+}
+
+TEST_P(LightningViewTest, FlashCoversTheWholeTargetWithoutASeparateBoltBackup) {
+    const auto view = makeView();
+    bolt->setBoltVisible(true);
+    bolt->setFlashOn(true);
+    EXPECT_EQ(view->draw(), (AreaRect{0, height, width, 0}));
+    // The band is lit (white flash, bolt light added on top where they meet), the rest black
+    // except where the bolt glows.
+    EXPECT_EQ(pixelAt(target, 5, 105), pixelAt(target, 150, 105));
+    EXPECT_EQ(pixelAt(target, 5, 5), 0u);
+    EXPECT_NE(pixelAt(target, 80, 20), 0u);
+    EXPECT_EQ(view->restore(), (AreaRect{0, height, width, 0}));
+    EXPECT_EQ(allPixels(target), clean);
+}
+
+TEST_P(LightningViewTest, BoltsOffFlashesOnPaintsOnlyTheFlash) {
+    options.bolts = false;
+    const auto view = makeView();
+    bolt->setBoltVisible(true);
+    bolt->setFlashOn(true);
+    view->draw();
+    EXPECT_EQ(pixelAt(target, 80, 20), 0u);
+    EXPECT_NE(pixelAt(target, 80, 105), 0u);
+    view->restore();
+    EXPECT_EQ(allPixels(target), clean);
+}
+
+TEST_P(LightningViewTest, FlashesOffAndBoltInvisibleLeaveEverythingAlone) {
+    options.flashes = false;
+    const auto view = makeView();
+    bolt->setFlashOn(true); // the flag runs its course, but there is nothing to paint
+    EXPECT_TRUE(view->draw().isEmpty());
+    EXPECT_EQ(allPixels(target), clean);
+    EXPECT_TRUE(view->restore().isEmpty());
+}
+
+TEST_P(LightningViewTest, InvisibleBoltWithoutFlashRestoresNothing) {
+    const auto view = makeView();
+    bolt->setBoltVisible(true);
+    view->draw();
+    view->restore();
+    bolt->setBoltVisible(false);
+    fillSurface(target, [](int32_t x, int32_t) { return static_cast<uint32_t>(x); });
+    const std::vector<uint32_t> nextRain = allPixels(target);
+    EXPECT_TRUE(view->draw().isEmpty());
+    EXPECT_TRUE(view->restore().isEmpty());
+    EXPECT_EQ(allPixels(target), nextRain);
+}
+
+TEST_P(LightningViewTest, NewFlashShowsTheNewBackground) {
+    const auto view = makeView();
+    fillSurface(target, [](int32_t x, int32_t) { return x < 10 ? 0x00FFFFFFu : 0u; });
+    view->createFlash();
+    options.bolts = false;
+    bolt->setFlashOn(true);
+    view->draw();
+    EXPECT_NE(pixelAt(target, 5, 105), 0u);
+    EXPECT_EQ(pixelAt(target, 50, 105), 0u); // the old bright band is dark now
+}
+
+INSTANTIATE_TEST_SUITE_P(Formats, LightningViewTest,
+                         ::testing::Values(PixelFormat::xrgb8888(), PixelFormat::rgb888(),
+                                           PixelFormat::rgb565()));
+
+TEST(LightningViewSetupTest, PalettedTargetIsRefused) {
+    Surface target(16, 16, PixelFormat::indexed8());
+    FakeLightningOptions options;
+    EXPECT_THROW(LightningView(target, options), DX5::Error);
+}
+
+TEST(LightningTextureTest, BuiltInTextureIsARunLengthEncodedGlowAroundABrightCore) {
+    const auto file = Resources::findResource("BITMAP", "IDB_LIGHTNING_TEXTURE");
+    ASSERT_GT(file.size(), 54u);
+    EXPECT_EQ(file[30], 1); // BI_RLE8
+    EXPECT_EQ(file[28], 8);
+
+    const AlphaTexture texture = loadLightningTexture();
+    ASSERT_EQ(texture.width(), 256);
+    ASSERT_EQ(texture.height(), 64);
+    for (const int32_t column : {0, 100, 213, 214, 227}) {
+        for (int32_t row = 26; row < 38; ++row) {
+            EXPECT_GE(texture.at(column, row), 150) << column << ", " << row;
+        }
+        // The glow fades out symmetrically towards the outer rows.
+        for (int32_t row = 1; row < 26; ++row) {
+            EXPECT_LE(texture.at(column, row - 1), texture.at(column, row)) << column;
+            EXPECT_EQ(texture.at(column, row), texture.at(column, 63 - row)) << column;
+        }
+        EXPECT_LE(texture.at(column, 0), 2);
+        EXPECT_GT(texture.at(column, 20), 10);
+    }
+    // The tip: the last column is nearly dark even in the core.
+    EXPECT_LT(texture.at(255, 32), 20);
+}
+
+} // namespace

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "display/Surface.h"
+
+#include <cstring>
+#include <functional>
+#include <vector>
+
+// Reads and writes whole pixels of a surface for the tests, through its lock.
+inline uint32_t pixelAt(DDraw::Surface& surface, int32_t x, int32_t y) {
+    const PixelBufferDesc desc = surface.lock();
+    uint32_t value = 0;
+    std::memcpy(&value, desc.pixels + y * desc.pitch + x * surface.format().bytesPerPixel(),
+                static_cast<std::size_t>(surface.format().bytesPerPixel()));
+    surface.unlock();
+    return value;
+}
+
+inline void fillSurface(DDraw::Surface& surface,
+                        const std::function<uint32_t(int32_t, int32_t)>& pixel) {
+    const PixelBufferDesc desc = surface.lock();
+    const int32_t bytes = surface.format().bytesPerPixel();
+    for (int32_t y = 0; y < desc.height; ++y) {
+        for (int32_t x = 0; x < desc.width; ++x) {
+            const uint32_t value = pixel(x, y);
+            std::memcpy(desc.pixels + y * desc.pitch + x * bytes, &value,
+                        static_cast<std::size_t>(bytes));
+        }
+    }
+    surface.unlock();
+}
+
+// Every pixel, row by row.
+inline std::vector<uint32_t> allPixels(DDraw::Surface& surface) {
+    std::vector<uint32_t> pixels;
+    for (int32_t y = 0; y < surface.height(); ++y) {
+        for (int32_t x = 0; x < surface.width(); ++x) {
+            pixels.push_back(pixelAt(surface, x, y));
+        }
+    }
+    return pixels;
+}
