@@ -1,7 +1,6 @@
 #include "lightning/LightningController.h"
 
 #include "lightning/BoltColour.h"
-#include "lightning/ClockCompare.h"
 #include "lightning/LightningGenerator.h"
 #include "platform/MillisecondClock.h"
 #include "platform/Rand15.h"

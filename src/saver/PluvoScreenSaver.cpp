@@ -102,6 +102,7 @@ void PluvoScreenSaver::initialize() {
     StartupTrace::note("desktop shown");
     createDrops();
     chooseBackground();
+    createLightning();
     startResetClock();
     StartupTrace::note("scene built");
 }
@@ -268,6 +269,19 @@ void PluvoScreenSaver::chooseBackground() {
     publishBackground();
 }
 
+// After the background is final, as the view makes its flash image from it. The objects exist
+// whether or not bolts or flashes are on, so that switching them needs nothing new.
+void PluvoScreenSaver::createLightning() {
+    lightningView_ = std::make_unique<LightningView>(*backBuffer_, options_);
+    const AreaRect area{0, backBuffer_->height(), backBuffer_->width(), 0};
+    lightningController_ = std::make_unique<LightningController>(area, *dropSystem_, options_);
+    lightningController_->setView(lightningView_.get());
+}
+
+bool PluvoScreenSaver::lightningActive() const {
+    return options_.boltsEnabled() || options_.flashesEnabled();
+}
+
 void PluvoScreenSaver::startResetClock() {
     const ScreensaverControlOptions& control = options_.controlOptions();
     resetSchedule_ = ResetSchedule(control.resetEnabled(), control.resetPeriod(), now());
@@ -296,14 +310,17 @@ void PluvoScreenSaver::renderFrame() {
         dropSystem_->update();
         collectDropDamage();
         drawDrops();
-        if (!restoreSurfaces()) {
-            return;
-        }
+        addDamage(restoredByLightning_);
+        restoredByLightning_ = {};
+        drawLightning();
         // The drops step only about 30 times a second; a frame in between would show the same
         // picture again.
-        if (!damage_.isEmpty()) {
+        if (restoreSurfaces() && !damage_.isEmpty()) {
             present();
         }
+        // Also when the frame could not be shown: a bolt left in the back buffer would be taken
+        // for rain by the next frame's backup and never leave the screen.
+        restoreLightning();
         if (screenCheck_.isDue(presentedFrames_)) {
             screenCheck_.capture(*backBuffer_);
         }
@@ -312,6 +329,25 @@ void PluvoScreenSaver::renderFrame() {
             return;
         }
         requestQuit();
+    }
+}
+
+void PluvoScreenSaver::drawLightning() {
+    if (lightningActive()) {
+        lightningController_->update();
+        addDamage(lightningView_->draw());
+    }
+}
+
+void PluvoScreenSaver::restoreLightning() {
+    if (lightningActive()) {
+        restoredByLightning_ = lightningView_->restore();
+    }
+}
+
+void PluvoScreenSaver::addDamage(const AreaRect& area) {
+    if (!area.isEmpty()) {
+        damage_.add({area.minX, area.minY, area.maxX, area.maxY});
     }
 }
 
@@ -383,5 +419,6 @@ void PluvoScreenSaver::resetBackground() {
     chooseBackground();
     drawer_->reset();
     backgroundSurface_->copyTo(*backBuffer_);
+    lightningView_->createFlash();
     resetSchedule_.advance();
 }

@@ -4,6 +4,8 @@
 #include "display/FrameDamage.h"
 #include "display/PrimarySurface.h"
 #include "display/Surface.h"
+#include "lightning/LightningController.h"
+#include "lightning/LightningView.h"
 #include "rain/Drawer.h"
 #include "rain/DropSystem.h"
 #include "saver/DesktopCapture.h"
@@ -59,6 +61,11 @@ private:
     void publishBackground();
     void createDrops();
     void chooseBackground();
+    void createLightning();
+    bool lightningActive() const;
+    void drawLightning();
+    void restoreLightning();
+    void addDamage(const AreaRect& area);
     void startResetClock();
     void renderFrame();
     void collectDropDamage();
@@ -75,9 +82,15 @@ private:
     std::unique_ptr<DDraw::PrimarySurface> primarySurface_;
     std::unique_ptr<DDraw::Surface> backgroundSurface_;
     DDraw::Surface* backBuffer_ = nullptr; // part of the primary surface's chain
+    // The view holds the controller's bolt, so it goes first.
+    std::unique_ptr<LightningController> lightningController_;
+    std::unique_ptr<LightningView> lightningView_;
     ResetSchedule resetSchedule_;
     // What this frame changed on the back buffer, and so what the flip must show.
     DDraw::FrameDamage damage_{0, 0};
+    // What the view put back after the last present: the screen still shows the bolt or flash
+    // there until the next present sends it.
+    AreaRect restoredByLightning_;
     uint32_t presentedFrames_ = 0;
     ScreenCheck screenCheck_;
     double firstPresentAt_ = 0.0;
