@@ -2,8 +2,10 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <fcntl.h>
 #include <fstream>
 #include <iterator>
+#include <sys/file.h>
 #include <system_error>
 #include <unistd.h>
 
@@ -39,6 +41,47 @@ int writeAll(int descriptor, const std::vector<uint8_t>& bytes) {
         written += static_cast<std::size_t>(count);
     }
     return ::fsync(descriptor) == 0 ? 0 : lastError();
+}
+
+// Holds an exclusive lock on a key's folder, so that two processes saving into one key take
+// turns and neither mistakes the other's temporary file for one a killed save left behind. The
+// lock goes with the process, so a killed save never holds it.
+class KeyFolderLock {
+public:
+    explicit KeyFolderLock(const fs::path& folder)
+        : descriptor_(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
+        if (descriptor_ >= 0) {
+            while (::flock(descriptor_, LOCK_EX) != 0 && errno == EINTR) {
+            }
+        }
+    }
+    ~KeyFolderLock() {
+        if (descriptor_ >= 0) {
+            ::close(descriptor_);
+        }
+    }
+    KeyFolderLock(const KeyFolderLock&) = delete;
+    KeyFolderLock& operator=(const KeyFolderLock&) = delete;
+
+private:
+    int descriptor_;
+};
+
+std::string temporaryPrefix(const std::string& name) {
+    return "." + name + ".";
+}
+
+// A save killed between making its temporary file and renaming it leaves the file behind; left
+// there, they would pile up and keep the uninstaller from removing the key's folder.
+void removeLeftoverTemporaries(const fs::path& folder, const std::string& name) {
+    const std::string prefix = temporaryPrefix(name);
+    std::error_code error;
+    for (const auto& entry : fs::directory_iterator(folder, error)) {
+        const std::string file = entry.path().filename().string();
+        if (file.size() == prefix.size() + 6 && file.starts_with(prefix)) {
+            fs::remove(entry.path(), error);
+        }
+    }
 }
 
 } // namespace
@@ -110,8 +153,11 @@ int KeyValueStore::createKey(const std::string& key) const {
 
 int KeyValueStore::writeValue(const std::string& key, const std::string& name,
                               const std::vector<uint8_t>& bytes) const {
-    const fs::path target = keyPath(key) / name;
-    std::string temporary = (keyPath(key) / ("." + name + ".XXXXXX")).string();
+    const fs::path folder = keyPath(key);
+    const fs::path target = folder / name;
+    const KeyFolderLock lock(folder);
+    removeLeftoverTemporaries(folder, name);
+    std::string temporary = (folder / (temporaryPrefix(name) + "XXXXXX")).string();
     const int descriptor = ::mkstemp(temporary.data());
     if (descriptor < 0) {
         return lastError();
