@@ -2,16 +2,19 @@
 # Processor time of the full-screen saver beside XScreenSaver's `ripples`, which also animates
 # water over a picture of the desktop, on the same virtual X server.
 #
-#   scripts/bench-cpu.sh [WIDTHxHEIGHT] [SECONDS]        (default 1920x1080, 20 s)
+#   scripts/bench-cpu.sh [WIDTHxHEIGHT] [SECONDS] [WARM_UP]   (default 1920x1080, 20 s, 2 s)
 #
 # For each program: a fresh Xvfb of that size with a picture on its root window, the program
-# started over it, and after SECONDS its processor time and the X server's read from /proc.
+# started over it, and after WARM_UP seconds its processor time and the X server's measured over
+# SECONDS from /proc. The saver's rain takes about 25 s to reach full strength with the default
+# settings; a warm-up of 40 s measures the steady state.
 # Prints both shares of one core, their ratio, the saver's frames presented per second and its
 # peak resident memory. BUILD_DIR (default build) names the build tree to take the saver from.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 size=${1:-1920x1080}
 seconds=${2:-20}
+warm_up=${3:-2}
 build=${BUILD_DIR:-build}
 peer=/usr/libexec/xscreensaver/ripples
 picture=docs/rain-storm-1280x720.png
@@ -64,7 +67,7 @@ measure() {
     start_x_server
     "$@" >"$work/program.log" 2>&1 &
     program=$!
-    sleep 2 # start-up is not what is measured
+    sleep "$warm_up" # start-up is not what is measured
     local cpu0 x0 cpu1 x1
     cpu0=$(cpu_ticks "$program")
     x0=$(cpu_ticks "$xvfb")
@@ -92,7 +95,7 @@ frames=$(sed -n 's/.*presented \([0-9]*\) frames in \([0-9.]*\) s.*/\1 \2/p' "$w
     tail -n1)
 fps=$(awk -v f="$frames" 'BEGIN { split(f, a, " "); if (a[2] > 0) printf "%.1f", a[1] / a[2]; else print "?" }')
 
-printf '%-28s %8s %8s %8s\n' "at $size for $seconds s" "own %" "X %" "total %"
+printf '%-28s %8s %8s %8s\n' "$size, $seconds s after $warm_up s" "own %" "X %" "total %"
 printf '%-28s %8s %8s %8s\n' "pluvo /s" "$saver_cpu" "$saver_x" \
     "$(awk -v a="$saver_cpu" -v b="$saver_x" 'BEGIN { printf "%.1f", a + b }')"
 if [ -x "$peer" ]; then
