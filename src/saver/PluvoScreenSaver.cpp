@@ -15,6 +15,7 @@
 #include "saver/DirectDrawSaverDisplay.h"
 #include "saver/FramePacing.h"
 #include "saver/SceneErrors.h"
+#include "sound/SoundSystem.h"
 
 namespace {
 
@@ -92,6 +93,7 @@ void PluvoScreenSaver::initialize() {
     const SceneSize size = sceneSize();
     showBitmap(desktop_ ? *desktop_ : builtInBackground(size.width, size.height));
     desktop_.reset();
+    createSound();
     createDrops();
     chooseBackground();
     startResetClock();
@@ -208,6 +210,11 @@ void PluvoScreenSaver::publishBackground() {
     copyWhenFree(*backBuffer_, *backgroundSurface_);
 }
 
+// Before any buffer is made: a buffer made while sound is off stays silent.
+void PluvoScreenSaver::createSound() {
+    Sound::SoundSystem::create().setEnabled(options_.soundEnabled());
+}
+
 void PluvoScreenSaver::createDrops() {
     const SceneSize size = sceneSize();
     setDropScale(referenceRadius);
@@ -215,6 +222,7 @@ void PluvoScreenSaver::createDrops() {
     setRendererPixelFormat(format.redMask, format.greenMask, format.blueMask);
     dropSystem_ = std::make_unique<DropSystem>(size.width, size.height, *drawer_);
     dropSystem_->applyOptions(options_);
+    dropSound_ = std::make_unique<DropSystemSound>(*dropSystem_, options_.rainVolume());
 }
 
 void PluvoScreenSaver::chooseBackground() {

@@ -5,6 +5,7 @@
 #include "display/Surface.h"
 #include "rain/Drawer.h"
 #include "rain/DropSystem.h"
+#include "rain/DropSystemSound.h"
 #include "saver/DesktopCapture.h"
 #include "saver/ResetSchedule.h"
 #include "saver/ScreenSaverWindow.h"
@@ -55,6 +56,7 @@ private:
     void createSurfaces(DirectDrawDevice& device);
     void showBitmap(const Graphics::Bitmap& picture);
     void publishBackground();
+    void createSound();
     void createDrops();
     void chooseBackground();
     void startResetClock();
@@ -68,6 +70,7 @@ private:
     bool windowed_;
     std::unique_ptr<Drawer> drawer_;
     std::unique_ptr<DropSystem> dropSystem_;
+    std::unique_ptr<DropSystemSound> dropSound_;
     std::unique_ptr<DDraw::PrimarySurface> primarySurface_;
     std::unique_ptr<DDraw::Surface> backgroundSurface_;
     DDraw::Surface* backBuffer_ = nullptr; // part of the primary surface's chain
