@@ -20,6 +20,9 @@ void Mixer::remove(Voice& voice) {
 
 void Mixer::mix(float* out, uint32_t frames) {
     std::fill_n(out, 2 * static_cast<std::size_t>(frames), 0.0f);
+    if (frames == 0) {
+        return;
+    }
     {
         const std::lock_guard lock(voicesMutex_);
         for (Voice* voice : voices_) {
