@@ -42,16 +42,18 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-sox "$sounds/rain.ogg" -t raw -e unsigned -b 8 "$work/rain.u8"
+sox -D "$sounds/rain.ogg" -t raw -e unsigned -b 8 "$work/rain.u8"
 python3 - "$work/rain.u8" <<'PY'
 import sys
 data = open(sys.argv[1], "rb").read()
 for channel, name in ((0, "left"), (1, "right")):
     samples = data[channel::2]
-    steps = [abs(samples[i] - samples[i - 1]) for i in range(1, len(samples))]
+    steps = sorted(abs(samples[i] - samples[i - 1]) for i in range(1, len(samples)))
     seam = abs(samples[0] - samples[-1])
-    mean = sum(steps) / len(steps)
-    print(f"{name:5}: step at the seam {seam}; inside: largest {max(steps)}, mean {mean:.1f} (of 255)")
+    as_large = sum(1 for step in steps if step >= seam) / len(steps)
+    print(f"{name:5}: step at the seam {seam}; inside: largest {steps[-1]}, "
+          f"99th percentile {steps[len(steps) * 99 // 100]}, "
+          f"{100 * as_large:.1f} % of steps as large as the seam's (of 255)")
 PY
 
 mkdir -p docs

@@ -77,7 +77,7 @@ void RainLoop::addTicks() {
     const double length = static_cast<double>(recording_.frames()) / rate;
     for (double t = random_.exponentialGap(ticksPerSecond); t < length;
          t += random_.exponentialGap(ticksPerSecond)) {
-        const double level = fromDb(-34.0 + 28.0 * std::pow(random_.uniform(), 4.0));
+        const double level = fromDb(-32.0 + 22.0 * std::pow(random_.uniform(), 3.0));
         addTick(t, random_.between(-1.0, 1.0), level);
     }
 }
