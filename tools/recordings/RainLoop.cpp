@@ -82,16 +82,16 @@ void RainLoop::addTicks() {
     }
 }
 
-// A drop on glass: a bright resonance of a few milliseconds over a very short noise click.
+// A drop on glass: a bright resonance of a few milliseconds over a very short noise click. The
+// struck pane starts from rest, so the ring starts at zero and the click alone is the attack.
 void RainLoop::addTick(double time, double pan, double level) {
     const double frequency = random_.logBetween(1200.0, 6500.0);
     const double decay = random_.between(0.0012, 0.0045);
     const Placement where = place(time, pan);
     const auto length = static_cast<std::size_t>(5.0 * decay * rate);
-    const double phase = random_.between(0.0, twoPi);
     for (std::size_t n = 0; n < length; ++n) {
         const double t = static_cast<double>(n) / rate;
-        const double ring = std::exp(-t / decay) * std::sin(twoPi * frequency * t + phase);
+        const double ring = std::exp(-t / decay) * std::sin(twoPi * frequency * t);
         const double click = 0.3 * std::exp(-t / 0.0003) * random_.noise();
         add(where, n, static_cast<float>(level * (ring + click)));
     }
