@@ -17,6 +17,7 @@
 #include "saver/DirectDrawSaverDisplay.h"
 #include "saver/FramePacing.h"
 #include "saver/SceneErrors.h"
+#include "sound/SoundSystem.h"
 
 #include <SDL_events.h>
 #include <cstdio>
@@ -100,6 +101,7 @@ void PluvoScreenSaver::initialize() {
     StartupTrace::note("display set up");
     showDesktop();
     StartupTrace::note("desktop shown");
+    createSound();
     createDrops();
     chooseBackground();
     createLightning();
@@ -243,6 +245,11 @@ void PluvoScreenSaver::publishBackground() {
     copyWhenFree(*backBuffer_, *backgroundSurface_);
 }
 
+// Before any buffer is made: a buffer made while sound is off stays silent.
+void PluvoScreenSaver::createSound() {
+    Sound::SoundSystem::create().setEnabled(options_.soundEnabled());
+}
+
 void PluvoScreenSaver::createDrops() {
     const SceneSize size = sceneSize();
     setDropScale(referenceRadius);
@@ -250,6 +257,7 @@ void PluvoScreenSaver::createDrops() {
     setRendererPixelFormat(format.redMask, format.greenMask, format.blueMask);
     dropSystem_ = std::make_unique<DropSystem>(size.width, size.height, *drawer_);
     dropSystem_->applyOptions(options_);
+    dropSound_ = std::make_unique<DropSystemSound>(*dropSystem_, options_.rainVolume());
 }
 
 void PluvoScreenSaver::chooseBackground() {
@@ -273,9 +281,12 @@ void PluvoScreenSaver::chooseBackground() {
 // whether or not bolts or flashes are on, so that switching them needs nothing new.
 void PluvoScreenSaver::createLightning() {
     lightningView_ = std::make_unique<LightningView>(*backBuffer_, options_);
+    thunderPlayer_ = std::make_unique<LightningSoundManager>();
+    thunderPlayer_->setVolume(options_.thunderVolume());
     const AreaRect area{0, backBuffer_->height(), backBuffer_->width(), 0};
     lightningController_ = std::make_unique<LightningController>(area, *dropSystem_, options_);
     lightningController_->setView(lightningView_.get());
+    lightningController_->setSoundManager(thunderPlayer_.get());
 }
 
 bool PluvoScreenSaver::lightningActive() const {

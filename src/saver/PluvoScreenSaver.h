@@ -5,9 +5,11 @@
 #include "display/PrimarySurface.h"
 #include "display/Surface.h"
 #include "lightning/LightningController.h"
+#include "lightning/LightningSoundManager.h"
 #include "lightning/LightningView.h"
 #include "rain/Drawer.h"
 #include "rain/DropSystem.h"
+#include "rain/DropSystemSound.h"
 #include "saver/DesktopCapture.h"
 #include "saver/ResetSchedule.h"
 #include "saver/ScreenCheck.h"
@@ -59,6 +61,7 @@ private:
     void createSurfaces(DirectDrawDevice& device);
     void showDesktop();
     void publishBackground();
+    void createSound();
     void createDrops();
     void chooseBackground();
     void createLightning();
@@ -79,12 +82,14 @@ private:
     bool windowed_;
     std::unique_ptr<Drawer> drawer_;
     std::unique_ptr<DropSystem> dropSystem_;
+    std::unique_ptr<DropSystemSound> dropSound_;
     std::unique_ptr<DDraw::PrimarySurface> primarySurface_;
     std::unique_ptr<DDraw::Surface> backgroundSurface_;
     DDraw::Surface* backBuffer_ = nullptr; // part of the primary surface's chain
     // The view holds the controller's bolt, so it goes first.
     std::unique_ptr<LightningController> lightningController_;
     std::unique_ptr<LightningView> lightningView_;
+    std::unique_ptr<LightningSoundManager> thunderPlayer_;
     ResetSchedule resetSchedule_;
     // What this frame changed on the back buffer, and so what the flip must show.
     DDraw::FrameDamage damage_{0, 0};

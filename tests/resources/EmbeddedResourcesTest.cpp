@@ -26,7 +26,8 @@ TEST(EmbeddedResourcesTest, HighlightTableIsBuiltIn) {
 TEST(EmbeddedResourcesTest, UnknownResourcesAreNotFound) {
     EXPECT_FALSE(Resources::lookUp("RCDATA", "NO_SUCH_TABLE").has_value());
     EXPECT_FALSE(Resources::lookUp("BITMAP", "COSNTABLE").has_value());
-    EXPECT_FALSE(Resources::lookUp("RCDATA", 136).has_value());
+    EXPECT_FALSE(Resources::lookUp("RCDATA", 135).has_value());
+    EXPECT_FALSE(Resources::lookUp("BITMAP", 136).has_value());
 }
 
 TEST(EmbeddedResourcesTest, FindResourceNamesWhatIsMissing) {
@@ -38,9 +39,9 @@ TEST(EmbeddedResourcesTest, FindResourceNamesWhatIsMissing) {
         EXPECT_STREQ(error.what(), "Resource not found, resource id: IDB_NOTHING");
     }
     try {
-        Resources::findResource("RCDATA", 136);
+        Resources::findResource("RCDATA", 135);
         FAIL() << "no error";
     } catch (const Resources::ResourceNotFoundError& error) {
-        EXPECT_STREQ(error.what(), "Resource not found, resource id: 136");
+        EXPECT_STREQ(error.what(), "Resource not found, resource id: 135");
     }
 }

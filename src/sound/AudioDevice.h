@@ -1,0 +1,32 @@
+#pragma once
+
+#include "sound/Mixer.h"
+
+#include <SDL.h>
+#include <memory>
+
+namespace Sound {
+
+// The default audio output, opened in stereo floating point, fed by a mixer from the audio
+// thread.
+class AudioDevice {
+public:
+    // nullptr when there is no audio output (no sound server, or a driver that names nothing).
+    static std::unique_ptr<AudioDevice> open();
+    ~AudioDevice();
+
+    AudioDevice(const AudioDevice&) = delete;
+    AudioDevice& operator=(const AudioDevice&) = delete;
+
+    // Lives on as long as a buffer uses it, also after the device has closed.
+    const std::shared_ptr<Mixer>& mixer() const { return mixer_; }
+
+private:
+    AudioDevice() = default;
+    static void fill(void* device, Uint8* stream, int bytes);
+
+    SDL_AudioDeviceID id_ = 0;
+    std::shared_ptr<Mixer> mixer_;
+};
+
+} // namespace Sound
