@@ -283,10 +283,16 @@ void PluvoScreenSaver::createLightning() {
     lightningView_ = std::make_unique<LightningView>(*backBuffer_, options_);
     thunderPlayer_ = std::make_unique<LightningSoundManager>();
     thunderPlayer_->setVolume(options_.thunderVolume());
-    const AreaRect area{0, backBuffer_->height(), backBuffer_->width(), 0};
-    lightningController_ = std::make_unique<LightningController>(area, *dropSystem_, options_);
+    lightningController_ = makeLightningController(
+        {0, backBuffer_->height(), backBuffer_->width(), 0}, *dropSystem_, options_);
     lightningController_->setView(lightningView_.get());
     lightningController_->setSoundManager(thunderPlayer_.get());
+}
+
+std::unique_ptr<LightningController>
+PluvoScreenSaver::makeLightningController(const AreaRect& area, const IDropSystem& drops,
+                                          const ILightningOptions& options) {
+    return std::make_unique<LightningController>(area, drops, options);
 }
 
 bool PluvoScreenSaver::lightningActive() const {

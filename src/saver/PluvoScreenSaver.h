@@ -47,6 +47,12 @@ protected:
     virtual void initialize();
     virtual void runLoop();
     virtual void finish();
+    // The controller times the bolts by the system clock and rand15; a test gives its own.
+    virtual std::unique_ptr<LightningController>
+    makeLightningController(const AreaRect& area, const IDropSystem& drops,
+                            const ILightningOptions& options);
+    // The picture each frame is composed on; once a frame has ended it holds the rain alone.
+    const DDraw::Surface& backBuffer() const { return *backBuffer_; }
 
 private:
     struct SceneSize {

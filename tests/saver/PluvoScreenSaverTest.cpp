@@ -1,11 +1,13 @@
 #include "saver/PluvoScreenSaver.h"
 
 #include "display/DirectDrawDevice.h"
+#include "lightning/LightningController.h"
 #include "options/Configuration.h"
 #include "platform/NamedMutex.h"
 
 #include <SDL.h>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -27,6 +29,7 @@ protected:
         std::filesystem::create_directories(runtime);
         ::setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
         ::setenv("SDL_VIDEODRIVER", "dummy", 1);
+        ::setenv("SDL_AUDIODRIVER", "dummy", 1);
         ::unsetenv("DISPLAY");
         Configuration::useDefaults();
     }
@@ -59,4 +62,91 @@ TEST_F(PluvoScreenSaverTest, ASecondFullScreenSaverReturnsAtOnce) {
     ASSERT_TRUE(first.has_value());
     SceneUnderTest second;
     EXPECT_EQ(second.run(), 1);
+}
+
+namespace {
+
+// Lightning on a clock the test moves: a display starts as soon as the rain allows.
+class ScriptedLightning final : public LightningController {
+public:
+    using LightningController::LightningController;
+    uint32_t now() override { return clock; }
+    float random01() override { return 0.0f; }
+    uint32_t clock = 0;
+};
+
+class StormUnderTest : public PluvoScreenSaver {
+public:
+    StormUnderTest() : PluvoScreenSaver(false) {}
+    using PluvoScreenSaver::backBuffer;
+    using PluvoScreenSaver::initialize;
+
+    std::unique_ptr<LightningController>
+    makeLightningController(const AreaRect& area, const IDropSystem& drops,
+                            const ILightningOptions& options) override {
+        auto controller = std::make_unique<ScriptedLightning>(area, drops, options);
+        lightning = controller.get();
+        return controller;
+    }
+
+    // What the window shows, in the back buffer's layout.
+    bool screenShowsBackBuffer() {
+        SDL_Surface* screen = SDL_GetWindowSurface(sdlWindow());
+        const DDraw::Surface& back = backBuffer();
+        auto& unlocked = const_cast<DDraw::Surface&>(back);
+        const PixelBufferDesc pixels = unlocked.lock();
+        bool same = screen->w == pixels.width && screen->h == pixels.height;
+        for (int32_t y = 0; same && y < pixels.height; ++y) {
+            same = std::memcmp(static_cast<const uint8_t*>(screen->pixels) + y * screen->pitch,
+                               pixels.pixels + y * pixels.pitch,
+                               static_cast<std::size_t>(pixels.width) * 4) == 0;
+        }
+        unlocked.unlock();
+        return same;
+    }
+
+    ScriptedLightning* lightning = nullptr;
+};
+
+// After every frame the back buffer holds the rain alone, so whenever the lightning shows
+// nothing the screen must match it: a bolt that went dark or a flash that ended is gone from
+// the screen with the next presented frame, even where no drop changed.
+void expectLightningLeavesTheScreen(bool bolts, bool flashes) {
+    ScreenSaverOptionsStorage& options = *Configuration::options();
+    options.setDensityRampUp(false);
+    options.setBoltsEnabled(bolts);
+    options.setFlashesEnabled(flashes);
+    options.setMinInterval(1);
+    options.setIntervalSpread(0);
+    options.setSoundEnabled(false);
+    StormUnderTest scene;
+    scene.initialize();
+    ASSERT_NE(scene.lightning, nullptr);
+    int shown = 0;
+    int darkAfterShown = 0;
+    for (int frame = 0; frame < 400; ++frame) {
+        scene.lightning->clock += 10;
+        scene.onTimer();
+        ASSERT_FALSE(scene.quitRequested());
+        ILightning* bolt = scene.lightning->lightning();
+        const bool lit = (bolts && bolt->isBoltVisible()) || (flashes && bolt->isFlashOn());
+        if (lit) {
+            shown += scene.screenShowsBackBuffer() ? 0 : 1;
+        } else {
+            ASSERT_TRUE(scene.screenShowsBackBuffer()) << "frame " << frame;
+            darkAfterShown += shown > 0 ? 1 : 0;
+        }
+    }
+    EXPECT_GT(shown, 0);
+    EXPECT_GT(darkAfterShown, 0);
+}
+
+} // namespace
+
+TEST_F(PluvoScreenSaverTest, ABoltThatWentDarkLeavesTheScreenWithTheNextFrame) {
+    expectLightningLeavesTheScreen(true, false);
+}
+
+TEST_F(PluvoScreenSaverTest, AFlashThatEndedLeavesTheScreenWithTheNextFrame) {
+    expectLightningLeavesTheScreen(false, true);
 }
