@@ -8,6 +8,8 @@
 #include "display/FrameDamage.h"
 #include "display/IDisplayModeSwitch.h"
 #include "display/PrimarySurface.h"
+#include "lightning/LightningController.h"
+#include "lightning/LightningView.h"
 #include "options/ScreenSaverOptionsStorage.h"
 #include "platform/Rand15.h"
 #include "rain/Drawer.h"
@@ -114,6 +116,31 @@ void BM_WholeFrame(benchmark::State& state) {
     }
 }
 
+// The same frames with a bolt showing all the time: drawn over the rain, presented with it and
+// put back after the present, whose rectangle the next frame presents too.
+void BM_WholeFrameWithBolt(benchmark::State& state) {
+    const auto frame = steadySaverFrame();
+    DDraw::Surface& back = frame->primary->backBuffer();
+    LightningView view(back, frame->options);
+    LightningController controller(AreaRect{0, height, width, 0}, *frame->drops, frame->options);
+    const std::unique_ptr<ILightning> bolt = controller.createLightning();
+    bolt->setBoltVisible(true);
+    view.setLightning(bolt.get());
+    AreaRect restored;
+    for (auto _ : state) {
+        frame->step();
+        frame->collectDamage();
+        frame->draw();
+        for (const AreaRect& area : {restored, view.draw()}) {
+            if (!area.isEmpty()) {
+                frame->damage.add({area.minX, area.minY, area.maxX, area.maxY});
+            }
+        }
+        frame->primary->flip(frame->damage.rects());
+        restored = view.restore();
+    }
+}
+
 void BM_RendererAlone(benchmark::State& state) {
     const auto frame = steadySaverFrame();
     for (auto _ : state) {
@@ -156,6 +183,7 @@ void BM_FlipWholeFrame(benchmark::State& state) {
 } // namespace
 
 BENCHMARK(BM_WholeFrame)->Iterations(600)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_WholeFrameWithBolt)->Iterations(600)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RendererAlone)->Iterations(600)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_FlipChangedRects)->Iterations(600)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_FlipWholeFrame)->Iterations(600)->Unit(benchmark::kMicrosecond);
