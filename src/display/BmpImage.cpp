@@ -61,7 +61,8 @@ std::unique_ptr<Image> Image::fromResource(std::string_view name) {
     if (!bytes) {
         throw ResourceNotFoundError();
     }
-    return fromMemory(std::span(reinterpret_cast<const unsigned char*>(bytes->data()), bytes->size()));
+    return fromMemory(
+        std::span(reinterpret_cast<const unsigned char*>(bytes->data()), bytes->size()));
 }
 
 std::unique_ptr<Image> Image::fromMemory(std::span<const unsigned char> data) {

@@ -6,8 +6,8 @@
 #include <chrono>
 #include <csignal>
 #include <filesystem>
-#include <iostream>
 #include <gtest/gtest.h>
+#include <iostream>
 #include <random>
 #include <sys/wait.h>
 #include <thread>
