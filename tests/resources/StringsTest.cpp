@@ -41,9 +41,7 @@ TEST(StringsTest, MissingStringNamesTheRequestedId) {
 TEST(StringsTest, UnitTextsSitAboveTheirUnitsBase) {
     EXPECT_EQ(
         loadUnitString(StringUnit::DirectX, 20)
-            .rfind("This program requires DirectX 5 or later installed.\nYou can download the "
-                   "latest version of DirectX from\n",
-                   0),
+            .rfind("Pluvo Screensaver needs a graphical display and could not open one (%s).\n", 0),
         0u);
     EXPECT_EQ(loadUnitString(StringUnit::Installer, 22), "Removing program folders");
     EXPECT_EQ(loadUnitString(StringUnit::Vantic, 11), loadString(7011));
