@@ -12,8 +12,8 @@
 namespace {
 
 constexpr int iconSize = 32;
-constexpr int reportColumns = 80;
-constexpr int reportRows = 18;
+constexpr int reportColumns = 96;
+constexpr int reportRows = 20;
 
 // The report is built with the line ends a Windows user pastes; the text field shows them as
 // plain line breaks.
