@@ -15,6 +15,7 @@ namespace {
 // Xlib's own handler ends the process on any error. Ours keeps the last one: a parent that
 // vanishes makes every later request for our window fail, which only means the preview is over.
 int lastErrorCode = 0;
+XErrorHandler previousErrorHandler = nullptr;
 
 int recordError(Display*, XErrorEvent* error) {
     lastErrorCode = error->error_code;
@@ -57,7 +58,7 @@ X11ChildWindow::X11ChildWindow(unsigned long parentWindow) : display_(XOpenDispl
     if (!display_) {
         throw DX5::NoDirectX5Error("the X display \"" + displayName() + "\" could not be opened");
     }
-    XSetErrorHandler(recordError);
+    previousErrorHandler = XSetErrorHandler(recordError);
     Display* display = display_.get();
     XWindowAttributes parent{};
     if (parentWindow == 0 || XGetWindowAttributes(display, parentWindow, &parent) == 0) {
@@ -97,6 +98,7 @@ X11ChildWindow::~X11ChildWindow() {
         XDestroyWindow(display, window_);
     }
     XSync(display, False);
+    XSetErrorHandler(previousErrorHandler);
 }
 
 void X11ChildWindow::createImage() {
