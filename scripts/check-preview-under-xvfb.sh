@@ -23,7 +23,7 @@ Xvfb -displayfd "$fd" -screen 0 800x600x24 -nolisten tcp -noreset >"$work/xvfb.l
 xvfb=$!
 read -r -t 10 number <&"$fd" || { echo "FAIL: Xvfb did not start"; exit 1; }
 export DISPLAY=:$number XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run PLUVO_REPORT=stderr
-mkdir -p "$XDG_RUNTIME_DIR"
+mkdir -p -m 700 "$XDG_RUNTIME_DIR"
 hsetroot -fill docs/rain-storm-1280x720.png >/dev/null
 "$build/tools/pluvo-config" ensure >/dev/null
 
@@ -75,9 +75,26 @@ wait "$preview" || status=$?
 preview=
 [ "$status" -eq 0 ] || { echo "FAIL: exit status $status"; cat "$work/preview.log"; exit 1; }
 
+# The message box stays until the user answers it.
+PLUVO_REPORT= "$build/src/app/pluvo" /p 4711 >"$work/missing.log" 2>&1 &
+preview=$!
+box=
+for _ in $(seq 50); do
+    box=$(xdotool search --name "^Pluvo Screen Saver 2.2.17\$" 2>/dev/null | head -1 || true)
+    [ -n "$box" ] && break
+    sleep 0.1
+done
+[ -n "$box" ] || { echo "FAIL: no message box"; cat "$work/missing.log"; exit 1; }
+sleep 0.5
+kill -0 "$preview" 2>/dev/null || { echo "FAIL: the message box did not wait"; exit 1; }
+xdotool windowfocus --sync "$box" key Return
+for _ in $(seq 50); do kill -0 "$preview" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$preview" 2>/dev/null && { echo "FAIL: the message box did not close"; exit 1; }
 status=0
-"$build/src/app/pluvo" /p 4711 >"$work/missing.log" 2>&1 || status=$?
+wait "$preview" || status=$?
+preview=
 [ "$status" -eq 1 ] || { echo "FAIL: a missing window gave status $status"; exit 1; }
 grep -q "Sorry: The preview cannot be shown" "$work/missing.log" ||
     { echo "FAIL: no reason given"; cat "$work/missing.log"; exit 1; }
-echo "The preview drew rain ($differing of $total bytes changed) and ended with its parent window."
+echo "The preview drew rain ($differing of $total bytes changed) and ended with its parent window;"
+echo "a missing window gave a message box and status 1."
