@@ -3,7 +3,6 @@
 #include "options/Configuration.h"
 #include "options/ScreenSaverOptionsStorage.h"
 #include "saver/DesktopCapture.h"
-#include "saver/FramePacing.h"
 
 #include <algorithm>
 
@@ -64,6 +63,12 @@ void PreviewWindowImpl::handleEvents() {
             return;
         }
     }
+}
+
+uint32_t PreviewWindowImpl::idleMilliseconds(uint32_t workMilliseconds, int32_t maxCpuLoad) {
+    const auto share = static_cast<float>(std::clamp(maxCpuLoad, 1, 100) * 0.01);
+    const long double x = share;
+    return static_cast<uint32_t>(static_cast<long double>(workMilliseconds) * (1.0L - x) / x);
 }
 
 void PreviewWindowImpl::onTimer() {

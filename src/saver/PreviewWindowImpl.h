@@ -28,6 +28,11 @@ public:
     // parent).
     void runMessageLoop();
 
+    // The wait after a frame whose work, painting included, took workMilliseconds: the share is
+    // rounded to single precision and the rest is worked out in extended precision. A share of 0
+    // would divide by zero and counts as 1.
+    static uint32_t idleMilliseconds(uint32_t workMilliseconds, int32_t maxCpuLoad);
+
     bool destroyed() const { return destroyed_; }
     const PreviewScene& scene() const { return scene_; }
 
