@@ -35,19 +35,6 @@ TEST(ProcessHooksTest, RunningOutOfMemoryRaisesTheVerboseErrorOnce) {
     EXPECT_THROW(handler(), VerboseError);
 }
 
-TEST(ProcessHooksTest, HooksGoWithTheirObject) {
-    const std::terminate_handler terminateBefore = std::get_terminate();
-    const std::new_handler newBefore = std::get_new_handler();
-    {
-        RecordingReporter reporter;
-        ErrorGuard guard(reporter, {});
-        const ProcessHooks hooks(guard, {});
-        EXPECT_NE(std::get_terminate(), terminateBefore);
-    }
-    EXPECT_EQ(std::get_terminate(), terminateBefore);
-    EXPECT_EQ(std::get_new_handler(), newBefore);
-}
-
 // Runs in a child process: the handler ends the process with status 1 after giving everything
 // back and reporting.
 [[noreturn]] void terminateWithHooks() {
