@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, checks the formatting, then builds and runs every test twice:
 # an optimised build, and a debug build under AddressSanitizer and UndefinedBehaviorSanitizer;
-# the optimised saver also runs once on a virtual X server.
+# the optimised saver and its preview also run once on a virtual X server.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -12,6 +12,7 @@ scripts/build.sh build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 ctest --test-dir build --output-on-failure -j"$(nproc)"
 scripts/check-saver-under-xvfb.sh build
 scripts/check-screen-under-xvfb.sh build
+scripts/check-preview-under-xvfb.sh build
 
 scripts/build.sh build-asan -DCMAKE_BUILD_TYPE=Debug -DPLUVO_SANITIZE=ON -DPLUVO_BENCHMARKS=OFF
 ctest --test-dir build-asan --output-on-failure -j"$(nproc)"

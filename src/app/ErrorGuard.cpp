@@ -10,6 +10,10 @@ namespace {
 constexpr uint32_t sorryPrefixText = 26;
 constexpr uint32_t unknownErrorTextId = 27;
 
+std::string silentEndText(const std::exception& error) {
+    return std::string("ended without a report: ") + error.what();
+}
+
 } // namespace
 
 std::string sorryText(const std::exception& error) {
@@ -23,17 +27,17 @@ std::string unknownErrorText() {
 ErrorGuard::ErrorGuard(Reporter& reporter, DirectXProbe probeDirectX, SilentErrorTest isSilent)
     : reporter_(reporter), probeDirectX_(std::move(probeDirectX)), isSilent_(std::move(isSilent)) {}
 
-bool ErrorGuard::run(const std::function<void()>& work) {
+int ErrorGuard::run(const std::function<void()>& work) {
     try {
         work();
-        return true;
+        return exitSuccess;
     } catch (...) {
         report(std::current_exception());
-        return false;
+        return exitFailure;
     }
 }
 
-void ErrorGuard::report(const std::exception_ptr& error) {
+void ErrorGuard::report(const std::exception_ptr& error) noexcept {
     try {
         std::rethrow_exception(error);
     } catch (const std::exception& standardError) {
@@ -53,12 +57,13 @@ void ErrorGuard::report(const std::exception_ptr& error) {
 
 void ErrorGuard::reportStandardError(const std::exception& error) {
     if (isSilent_ && isSilent_(error)) {
+        reporter_.noteSilentEnd(productCaption_, silentEndText(error));
         return;
     }
     if (const auto* verbose = dynamic_cast<const VerboseError*>(&error)) {
         const DirectXVersion version = probeDirectX_ ? probeDirectX_() : DirectXVersion{};
         reporter_.showDetailedReport(
-            productCaption_,
+            productCaption_, verbose->what(),
             detailedReportText(*verbose, systemInformation(productCaption_, version)));
         return;
     }

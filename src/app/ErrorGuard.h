@@ -13,9 +13,13 @@ std::string sorryText(const std::exception& error);
 // The text for an error that is not a standard exception.
 std::string unknownErrorText();
 
+// The program's exit statuses: a failure must reach the programs that start a saver.
+inline constexpr int exitSuccess = 0;
+inline constexpr int exitFailure = 1;
+
 // Catches whatever escapes the program's work and reports it once, first match winning:
-// silent errors are not reported, VerboseErrors get the detailed report, other standard
-// exceptions the sorry text, anything else the unknown-error text.
+// silent errors only leave a line in the log, VerboseErrors get the detailed report, other
+// standard exceptions the sorry text, anything else the unknown-error text.
 class ErrorGuard {
 public:
     ErrorGuard(Reporter& reporter, DirectXProbe probeDirectX,
@@ -24,11 +28,14 @@ public:
     // The title of the reports; known only once start-up has read the string table.
     void setProductCaption(std::string caption) { productCaption_ = std::move(caption); }
 
-    // True when work ran to its end; false when an error escaped it (and was reported).
-    bool run(const std::function<void()>& work);
+    // exitSuccess when work ran to its end; exitFailure when an error escaped it (and was
+    // reported).
+    int run(const std::function<void()>& work);
+
+    // Reports one error as run() does; also for errors that end the program elsewhere.
+    void report(const std::exception_ptr& error) noexcept;
 
 private:
-    void report(const std::exception_ptr& error);
     void reportStandardError(const std::exception& error);
     // The last resort when building a report fails in turn: the bare text.
     void reportPlainly(const std::string& text) noexcept;

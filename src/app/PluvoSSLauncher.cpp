@@ -1,13 +1,28 @@
 #include "app/PluvoSSLauncher.h"
 
+#include "platform/NamedMutex.h"
+#include "saver/PreviewWindowImpl.h"
+
+#include <optional>
 #include <ostream>
 
 PluvoSSLauncher::PluvoSSLauncher(std::string_view commandLineText, SaverRunner saver,
-                                 std::ostream& notices)
-    : ScreenSaverLauncher(commandLineText), saver_(std::move(saver)), notices_(notices) {}
+                                 std::ostream& notices, PreviewRunner preview)
+    : ScreenSaverLauncher(commandLineText), saver_(std::move(saver)), notices_(notices),
+      preview_(std::move(preview)) {}
 
-PluvoSSLauncher::PluvoSSLauncher(CommandLine commandLine, SaverRunner saver, std::ostream& notices)
-    : ScreenSaverLauncher(std::move(commandLine)), saver_(std::move(saver)), notices_(notices) {}
+PluvoSSLauncher::PluvoSSLauncher(CommandLine commandLine, SaverRunner saver, std::ostream& notices,
+                                 PreviewRunner preview)
+    : ScreenSaverLauncher(std::move(commandLine)), saver_(std::move(saver)), notices_(notices),
+      preview_(std::move(preview)) {}
+
+PluvoSSLauncher::PreviewRunner PluvoSSLauncher::productPreview() {
+    return [](int32_t parentWindow) {
+        bool done = false;
+        const std::unique_ptr<PreviewWindowImpl> window = createPreviewWindow(parentWindow, done);
+        window->runMessageLoop();
+    };
+}
 
 void PluvoSSLauncher::runSaver() {
     if (!saver_) {
@@ -21,8 +36,11 @@ void PluvoSSLauncher::runSettings(int32_t /*parentWindow*/) {
     announceUnavailable("Settings");
 }
 
-void PluvoSSLauncher::runPreview(int32_t /*parentWindow*/) {
-    announceUnavailable("Preview");
+void PluvoSSLauncher::runPreview(int32_t parentWindow) {
+    // Only other programs look at it, so a second preview runs all the same.
+    static std::optional<NamedMutex> running;
+    running = NamedMutex::tryAcquire(previewMutexName);
+    preview_(parentWindow);
 }
 
 void PluvoSSLauncher::runUninstaller() {

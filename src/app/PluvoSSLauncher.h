@@ -11,13 +11,23 @@ class PluvoSSLauncher : public ScreenSaverLauncher {
 public:
     // Runs the saver, windowed on the desktop or full screen; returns the saver's result.
     using SaverRunner = std::function<int(bool windowed)>;
+    // Runs the preview inside the given window until it is closed or the window goes.
+    using PreviewRunner = std::function<void(int32_t parentWindow)>;
 
     // The uninstall entry the product's installer made.
     static constexpr const char* uninstallKeyName = "{5D1C7A20-3B8E-4F61-9A47-C0E2B6D39F14}";
 
+    // Taken by preview mode for the process's life; it tells other programs a preview runs.
+    static constexpr const char* previewMutexName = "PLUVO_SCREEN_SAVER_PREVIEW_RUNNING";
+
     // Modes not built yet are announced on notices.
-    PluvoSSLauncher(std::string_view commandLineText, SaverRunner saver, std::ostream& notices);
-    PluvoSSLauncher(CommandLine commandLine, SaverRunner saver, std::ostream& notices);
+    PluvoSSLauncher(std::string_view commandLineText, SaverRunner saver, std::ostream& notices,
+                    PreviewRunner preview = productPreview());
+    PluvoSSLauncher(CommandLine commandLine, SaverRunner saver, std::ostream& notices,
+                    PreviewRunner preview = productPreview());
+
+    // The rain in a child window of the given one, until the child is closed or destroyed.
+    static PreviewRunner productPreview();
 
 protected:
     void runSaver() override;
@@ -30,4 +40,5 @@ private:
 
     SaverRunner saver_;
     std::ostream& notices_;
+    PreviewRunner preview_;
 };

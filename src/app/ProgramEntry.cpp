@@ -1,10 +1,13 @@
 #include "app/ProgramEntry.h"
 
 #include "app/ErrorGuard.h"
+#include "app/ProcessHooks.h"
 #include "options/Configuration.h"
+#include "platform/HelpNames.h"
 #include "platform/Rand15.h"
 #include "resources/Strings.h"
 #include "resources/UnitStrings.h"
+#include "saver/AbnormalTerminationQueue.h"
 
 #include <ctime>
 
@@ -16,10 +19,17 @@ void seedRandomFromCalendarTime() {
     seedRand15(static_cast<uint32_t>(std::time(nullptr)));
 }
 
+void setHelpFileNames() {
+    HelpNames& names = processHelpNames();
+    names.helpFile = helpFileName;
+    names.contextHelpPrefix = std::string(helpFileName) + "::/context-help/";
+}
+
 void giveUnitsTheirStringBases() {
     Resources::setUnitStringBase(Resources::StringUnit::DirectX, Resources::directXStringBase);
     Resources::setUnitStringBase(Resources::StringUnit::Installer, Resources::installerStringBase);
     Resources::setUnitStringBase(Resources::StringUnit::Vantic, Resources::vanticStringBase);
+    processHelpNames().topicPrefix = "Vantic/";
 }
 
 } // namespace
@@ -28,6 +38,7 @@ ProgramParts standardProgramParts() {
     ProgramParts parts;
     parts.loadConfiguration = [] { Configuration::load(); };
     parts.saveConfiguration = [] { Configuration::save(true); };
+    parts.runAbnormalTerminationActions = [] { AbnormalTerminationQueue::processWide().runAll(); };
     return parts;
 }
 
@@ -37,9 +48,11 @@ std::string productCaption() {
 
 int runProgram(const std::string& commandLineText, const ProgramParts& parts, Reporter& reporter) {
     ErrorGuard guard(reporter, parts.probeDirectX, parts.isSilent);
-    guard.run([&] {
+    const ProcessHooks hooks(guard, parts.runAbnormalTerminationActions);
+    return guard.run([&] {
         seedRandomFromCalendarTime();
         guard.setProductCaption(productCaption());
+        setHelpFileNames();
         giveUnitsTheirStringBases();
         parts.loadConfiguration();
         {
@@ -49,5 +62,4 @@ int runProgram(const std::string& commandLineText, const ProgramParts& parts, Re
         }
         parts.saveConfiguration();
     });
-    return 0;
 }

@@ -17,6 +17,8 @@ struct ProgramParts {
     std::function<void()> saveConfiguration;
     DirectXProbe probeDirectX;
     SilentErrorTest isSilent = isSilentError;
+    // What gives the display and the cursor back when the program dies abnormally.
+    std::function<void()> runAbnormalTerminationActions;
 };
 
 // The configuration store of the current user (falling back to the machine's for loading).
@@ -26,7 +28,9 @@ ProgramParts standardProgramParts();
 std::string productCaption();
 
 inline constexpr const char* productVersion = "2.2.17";
+inline constexpr const char* helpFileName = "Pluvo Screensaver.chm";
 
-// Prepares the process, loads the configuration, runs the mode the command line asks for and
-// saves the configuration. An error is reported once and nothing is saved after it. Always 0.
+// Installs the error hooks, prepares the process, loads the configuration, runs the mode the
+// command line asks for and saves the configuration. An error is reported once and nothing is
+// saved after it. Returns exitSuccess, or exitFailure after an error.
 int runProgram(const std::string& commandLineText, const ProgramParts& parts, Reporter& reporter);

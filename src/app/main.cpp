@@ -1,6 +1,6 @@
+#include "app/DialogReporter.h"
 #include "app/PluvoSSLauncher.h"
 #include "app/ProgramEntry.h"
-#include "app/StreamReporter.h"
 #include "display/GraphicsLayerVersion.h"
 #include "platform/StartupTrace.h"
 #include "saver/PluvoScreenSaver.h"
@@ -50,6 +50,6 @@ int main(int argc, char** argv) {
         return std::make_unique<PluvoSSLauncher>(text, productSaver(), std::cerr);
     };
     parts.probeDirectX = probeGraphicsLayer;
-    StreamReporter reporter(std::cerr);
+    DialogReporter reporter(std::cerr);
     return runProgram(commandLineText(argc, argv), parts, reporter);
 }

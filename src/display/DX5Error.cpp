@@ -17,6 +17,15 @@ std::string decimalAndHex(uint32_t value) {
     return text;
 }
 
+// The reason is put in as it is; it is no format of its own.
+std::string withReason(std::string text, const std::string& reason) {
+    const std::size_t slot = text.find("%s");
+    if (slot != std::string::npos) {
+        text.replace(slot, 2, reason);
+    }
+    return text;
+}
+
 } // namespace
 
 std::string Error::messageFor(int32_t code) {
@@ -39,7 +48,8 @@ Error::Error(std::string message, int32_t code, int framesToSkip)
 
 UnsupportedVideoModeError::UnsupportedVideoModeError() : Error("UnsupportedVideoModeError", 0, 1) {}
 
-NoDirectX5Error::NoDirectX5Error()
-    : BasicError(Resources::loadUnitString(Resources::StringUnit::DirectX, noDirectX5String)) {}
+NoDirectX5Error::NoDirectX5Error(const std::string& reason)
+    : BasicError(withReason(
+          Resources::loadUnitString(Resources::StringUnit::DirectX, noDirectX5String), reason)) {}
 
 } // namespace DX5

@@ -35,10 +35,11 @@ public:
     UnsupportedVideoModeError();
 };
 
-// The graphics layer cannot start at all; the user is told so by the text.
+// The graphics layer cannot start at all: no display could be opened. The text says what is
+// missing, with the platform's reason.
 class NoDirectX5Error : public BasicError {
 public:
-    NoDirectX5Error();
+    explicit NoDirectX5Error(const std::string& reason);
 };
 
 } // namespace DX5

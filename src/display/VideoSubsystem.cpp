@@ -4,6 +4,7 @@
 
 #include <SDL.h>
 #include <cstdlib>
+#include <string>
 #include <string_view>
 
 namespace DDraw {
@@ -29,11 +30,15 @@ bool drawsNowhereUnasked() {
 
 VideoSubsystem::VideoSubsystem() {
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
-        throw DX5::NoDirectX5Error();
+        throw DX5::NoDirectX5Error(std::string("SDL: ") + SDL_GetError());
     }
     if (drawsNowhereUnasked()) {
+        const char* driver = SDL_GetCurrentVideoDriver();
+        const std::string reason = std::string("SDL found no display and offered only its \"") +
+                                   (driver != nullptr ? driver : "") +
+                                   "\" video driver, which shows nothing";
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
-        throw DX5::NoDirectX5Error();
+        throw DX5::NoDirectX5Error(reason);
     }
 }
 

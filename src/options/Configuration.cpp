@@ -4,6 +4,7 @@
 #include "resources/Strings.h"
 
 #include <cerrno>
+#include <cstring>
 #include <memory>
 #include <sstream>
 
@@ -42,7 +43,7 @@ std::string detailOf(int code) {
     if (code == accessDeniedCode) {
         return Resources::loadString(accessDeniedText);
     }
-    return " GetLastError() = " + std::to_string(code);
+    return std::string(std::strerror(code)) + " (error " + std::to_string(code) + ")";
 }
 
 } // namespace

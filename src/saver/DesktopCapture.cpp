@@ -4,6 +4,7 @@
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <algorithm>
 #include <bit>
 #include <cstddef>
 #include <memory>
@@ -83,6 +84,28 @@ std::optional<Graphics::Bitmap> captureDesktop() {
     }
     Graphics::Bitmap bitmap = toBitmap(*image);
     StartupTrace::note("desktop captured");
+    return bitmap;
+}
+
+std::optional<Graphics::Bitmap> captureScreenCorner(int32_t width, int32_t height) {
+    std::unique_ptr<Display, DisplayCloser> display(XOpenDisplay(nullptr));
+    if (!display || width <= 0 || height <= 0) {
+        return std::nullopt;
+    }
+    const int screen = DefaultScreen(display.get());
+    const int32_t readWidth = std::min(width, DisplayWidth(display.get(), screen));
+    const int32_t readHeight = std::min(height, DisplayHeight(display.get(), screen));
+    std::unique_ptr<XImage, ImageDestroyer> image(XGetImage(
+        display.get(), RootWindow(display.get(), screen), 0, 0, static_cast<unsigned>(readWidth),
+        static_cast<unsigned>(readHeight), AllPlanes, ZPixmap));
+    if (!image) {
+        return std::nullopt;
+    }
+    const Graphics::Bitmap corner = toBitmap(*image);
+    Graphics::Bitmap bitmap(width, height);
+    for (int32_t y = 0; y < readHeight; ++y) {
+        std::copy_n(corner.row(y), readWidth * 3, bitmap.row(y));
+    }
     return bitmap;
 }
 

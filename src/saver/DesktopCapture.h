@@ -8,5 +8,9 @@
 // the saver window covers it. Nothing when there is no X display to read (Wayland, a console).
 std::optional<Graphics::Bitmap> captureDesktop();
 
+// The top-left width x height pixels of the screen, not scaled; where the screen is smaller the
+// rest stays black. Nothing when there is no X display to read.
+std::optional<Graphics::Bitmap> captureScreenCorner(int32_t width, int32_t height);
+
 // What the rain falls over when the desktop cannot be read: a dark blue evening gradient.
 Graphics::Bitmap builtInBackground(int32_t width, int32_t height);

@@ -109,7 +109,7 @@ TEST(PluvoSSLauncherTest, SaverRunsWindowedOnlyWhenAsked) {
 
 TEST(PluvoSSLauncherTest, ModesNotBuiltYetSaySo) {
     TemporaryFolderVariable runtime("XDG_RUNTIME_DIR");
-    for (const char* text : {"/c", "/p 5", "/kill \"/x\""}) {
+    for (const char* text : {"/c", "/kill \"/x\""}) {
         std::ostringstream notices;
         PluvoSSLauncher(CommandLine::parse(text), {}, notices).run();
         EXPECT_THAT(notices.str(), HasSubstr("not yet available")) << text;
@@ -117,6 +117,21 @@ TEST(PluvoSSLauncherTest, ModesNotBuiltYetSaySo) {
     std::ostringstream notices;
     PluvoSSLauncher(CommandLine::parse("/s"), {}, notices).run();
     EXPECT_THAT(notices.str(), HasSubstr("not yet available"));
+}
+
+TEST(PluvoSSLauncherTest, PreviewRunsInTheGivenWindowAndMarksItselfRunning) {
+    TemporaryFolderVariable runtime("XDG_RUNTIME_DIR");
+    std::ostringstream notices;
+    std::vector<int32_t> parents;
+    bool markedRunning = false;
+    const auto preview = [&](int32_t parent) {
+        parents.push_back(parent);
+        markedRunning = NamedMutex::isHeld(PluvoSSLauncher::previewMutexName);
+    };
+    PluvoSSLauncher(CommandLine::parse("/p 4711"), {}, notices, preview).run();
+    EXPECT_EQ(parents, std::vector<int32_t>{4711});
+    EXPECT_TRUE(markedRunning);
+    EXPECT_EQ(notices.str(), "");
 }
 
 } // namespace

@@ -1,12 +1,17 @@
 #include "app/ProgramEntry.h"
 
+#include "ActionLauncher.h"
+#include "RecordingReporter.h"
 #include "TemporaryFolder.h"
 #include "app/ErrorGuard.h"
+#include "app/ProcessHooks.h"
 #include "app/SystemInformation.h"
 #include "display/DX5Error.h"
 #include "errors/VerboseError.h"
 #include "options/Configuration.h"
+#include "platform/HelpNames.h"
 #include "platform/Rand15.h"
+#include "resources/UnitStrings.h"
 
 #include <filesystem>
 #include <gmock/gmock.h>
@@ -19,46 +24,6 @@ using ::testing::HasSubstr;
 using ::testing::StartsWith;
 
 const std::string caption = "Pluvo Screen Saver 2.2.17";
-
-struct Report {
-    std::string kind;
-    std::string title;
-    std::string text;
-};
-
-class RecordingReporter : public Reporter {
-public:
-    std::vector<Report> reports;
-
-    void showDetailedReport(const std::string& title, const std::string& text) override {
-        reports.push_back({"detailed", title, text});
-    }
-    void showError(const std::string& title, const std::string& text) override {
-        reports.push_back({"error", title, text});
-    }
-};
-
-// A launcher whose every mode runs the given action.
-class ActionLauncher : public ScreenSaverLauncher {
-public:
-    ActionLauncher(std::function<void()> action, std::vector<std::string>& log)
-        : ScreenSaverLauncher(CommandLine{}), action_(std::move(action)), log_(log) {}
-    ~ActionLauncher() override { log_.push_back("launcher gone"); }
-
-protected:
-    void runSaver() override { act(); }
-    void runSettings(int32_t) override { act(); }
-    void runPreview(int32_t) override { act(); }
-    void runUninstaller() override { act(); }
-
-private:
-    void act() {
-        log_.push_back("run");
-        action_();
-    }
-    std::function<void()> action_;
-    std::vector<std::string>& log_;
-};
 
 class ProgramEntryTest : public ::testing::Test {
 protected:
@@ -88,7 +53,7 @@ TEST_F(ProgramEntryTest, LoadsRunsAndSavesAfterTheLauncherIsGone) {
 }
 
 TEST_F(ProgramEntryTest, PlainErrorIsSorryAndNothingIsSaved) {
-    EXPECT_EQ(runWith([] { throw BasicError("Disk on fire"); }), 0);
+    EXPECT_EQ(runWith([] { throw BasicError("Disk on fire"); }), exitFailure);
     EXPECT_THAT(log, ElementsAre("load", "run", "launcher gone"));
     ASSERT_EQ(reporter.reports.size(), 1u);
     EXPECT_EQ(reporter.reports[0].kind, "error");
@@ -97,11 +62,12 @@ TEST_F(ProgramEntryTest, PlainErrorIsSorryAndNothingIsSaved) {
 }
 
 TEST_F(ProgramEntryTest, VerboseErrorGetsTheDetailedReport) {
-    EXPECT_EQ(runWith([] { throw VerboseError("Frame lost"); }), 0);
+    EXPECT_EQ(runWith([] { throw VerboseError("Frame lost"); }), exitFailure);
     EXPECT_THAT(log, ElementsAre("load", "run", "launcher gone"));
     ASSERT_EQ(reporter.reports.size(), 1u);
     EXPECT_EQ(reporter.reports[0].kind, "detailed");
     EXPECT_EQ(reporter.reports[0].title, caption);
+    EXPECT_EQ(reporter.reports[0].message, "Frame lost");
     EXPECT_THAT(reporter.reports[0].text,
                 StartsWith("PR: " + caption + "\r\nDX: 5.1\r\n\r\nFrame lost\r\n"));
 }
@@ -113,9 +79,12 @@ TEST_F(ProgramEntryTest, DisplayErrorIsAVerboseError) {
     EXPECT_THAT(reporter.reports[0].text, HasSubstr("DirectX error!"));
 }
 
-TEST_F(ProgramEntryTest, UnsupportedVideoModeEndsSilently) {
-    runWith([] { throw DX5::UnsupportedVideoModeError(); });
-    EXPECT_TRUE(reporter.reports.empty());
+// Nothing for the user to see, but the starter learns of it from the status and one line.
+TEST_F(ProgramEntryTest, UnsupportedVideoModeEndsSilentlyButFails) {
+    EXPECT_EQ(runWith([] { throw DX5::UnsupportedVideoModeError(); }), exitFailure);
+    ASSERT_EQ(reporter.reports.size(), 1u);
+    EXPECT_EQ(reporter.reports[0].kind, "silent");
+    EXPECT_EQ(reporter.reports[0].text.find('\n'), std::string::npos);
     EXPECT_THAT(log, ElementsAre("load", "run", "launcher gone"));
 }
 
@@ -125,11 +94,12 @@ TEST_F(ProgramEntryTest, SilentTestComesBeforeTheVerboseReport) {
         return std::string(error.what()) == "quiet";
     };
     runProgram("", parts, reporter);
-    EXPECT_TRUE(reporter.reports.empty());
+    ASSERT_EQ(reporter.reports.size(), 1u);
+    EXPECT_EQ(reporter.reports[0].kind, "silent");
 }
 
 TEST_F(ProgramEntryTest, NonStandardErrorIsUnknown) {
-    runWith([] { throw 42; });
+    EXPECT_EQ(runWith([] { throw 42; }), exitFailure);
     ASSERT_EQ(reporter.reports.size(), 1u);
     EXPECT_EQ(reporter.reports[0].kind, "error");
     EXPECT_EQ(reporter.reports[0].text, "Sorry, unknown internal error.");
@@ -138,7 +108,7 @@ TEST_F(ProgramEntryTest, NonStandardErrorIsUnknown) {
 TEST_F(ProgramEntryTest, FailingLoadRunsNoLauncher) {
     ProgramParts parts = partsRunning([] {});
     parts.loadConfiguration = [] { throw Configuration::NotFoundError(); };
-    runProgram("", parts, reporter);
+    EXPECT_EQ(runProgram("", parts, reporter), exitFailure);
     EXPECT_TRUE(log.empty());
     ASSERT_EQ(reporter.reports.size(), 1u);
     EXPECT_EQ(reporter.reports[0].text, "Sorry: Configuration doesn't exist!.");
@@ -147,7 +117,7 @@ TEST_F(ProgramEntryTest, FailingLoadRunsNoLauncher) {
 TEST_F(ProgramEntryTest, FailingReportFallsBackToTheBareText) {
     ProgramParts parts = partsRunning([] { throw VerboseError("Frame lost"); });
     parts.probeDirectX = []() -> DirectXVersion { throw std::runtime_error("probe broke"); };
-    EXPECT_EQ(runProgram("", parts, reporter), 0);
+    EXPECT_EQ(runProgram("", parts, reporter), exitFailure);
     ASSERT_EQ(reporter.reports.size(), 1u);
     EXPECT_EQ(reporter.reports[0].text, "Frame lost");
 }
@@ -193,6 +163,57 @@ TEST(ProgramEntryStoreTest, ConfigurationIsWrittenOnlyAfterASuccessfulRun) {
     runProgram("", parts, reporter);
     EXPECT_TRUE(Configuration::exists(true));
     EXPECT_EQ(reporter.reports.size(), 1u);
+}
+
+} // namespace
+
+namespace {
+
+// What start-up has in place by the time the configuration is read.
+struct StartupState {
+    bool terminateHandlerInstalled = false;
+    bool newHandlerInstalled = false;
+    std::string helpFile;
+    std::string contextHelpPrefix;
+    std::string topicPrefix;
+    uint32_t directXBase = 0;
+    uint32_t installerBase = 0;
+    uint32_t vanticBase = 0;
+};
+
+StartupState currentStartupState() {
+    StartupState state;
+    state.terminateHandlerInstalled = std::get_terminate() == &ProcessHooks::onTerminate;
+    state.newHandlerInstalled = std::get_new_handler() == &ProcessHooks::onOutOfMemory;
+    state.helpFile = processHelpNames().helpFile;
+    state.contextHelpPrefix = processHelpNames().contextHelpPrefix;
+    state.topicPrefix = processHelpNames().topicPrefix;
+    state.directXBase = Resources::unitStringBase(Resources::StringUnit::DirectX);
+    state.installerBase = Resources::unitStringBase(Resources::StringUnit::Installer);
+    state.vanticBase = Resources::unitStringBase(Resources::StringUnit::Vantic);
+    return state;
+}
+
+TEST_F(ProgramEntryTest, HooksNamesAndBasesAreInPlaceBeforeTheConfigurationIsRead) {
+    Resources::setUnitStringBase(Resources::StringUnit::DirectX, 1);
+    processHelpNames() = {};
+    ProgramParts parts = partsRunning([] {});
+    StartupState atLoad;
+    parts.loadConfiguration = [&atLoad] { atLoad = currentStartupState(); };
+
+    EXPECT_EQ(runProgram("", parts, reporter), exitSuccess);
+    EXPECT_TRUE(atLoad.terminateHandlerInstalled);
+    EXPECT_TRUE(atLoad.newHandlerInstalled);
+    EXPECT_EQ(atLoad.helpFile, "Pluvo Screensaver.chm");
+    EXPECT_EQ(atLoad.contextHelpPrefix, "Pluvo Screensaver.chm::/context-help/");
+    EXPECT_EQ(atLoad.topicPrefix, "Vantic/");
+    EXPECT_EQ(atLoad.directXBase, 1300u);
+    EXPECT_EQ(atLoad.installerBase, 6000u);
+    EXPECT_EQ(atLoad.vanticBase, 7000u);
+
+    const StartupState after = currentStartupState();
+    EXPECT_FALSE(after.terminateHandlerInstalled);
+    EXPECT_FALSE(after.newHandlerInstalled);
 }
 
 } // namespace

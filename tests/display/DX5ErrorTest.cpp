@@ -32,13 +32,16 @@ TEST(DX5ErrorTest, UnsupportedVideoModeIsADirectXErrorWithoutCode) {
     EXPECT_EQ(asDirectXError.code(), 0);
 }
 
-TEST(DX5ErrorTest, NoDirectX5TellsTheUserWhatIsMissing) {
-    const std::string text = DX5::NoDirectX5Error().what();
-    EXPECT_EQ(text.rfind("This program requires DirectX 5 or later installed.\nYou can download "
-                         "the latest version of DirectX from\n",
+TEST(DX5ErrorTest, NoDirectX5TellsTheUserWhatIsMissingAndWhy) {
+    const std::string text = DX5::NoDirectX5Error("SDL: No available video device").what();
+    EXPECT_EQ(text.rfind("Pluvo Screensaver needs a graphical display and could not open one "
+                         "(SDL: No available video device).\n",
                          0),
               0u)
         << text;
+    EXPECT_EQ(text.find("DirectX"), std::string::npos);
+    // A reason is no format: a percent sign in it stays as it is.
+    EXPECT_NE(std::string(DX5::NoDirectX5Error("100%s").what()).find("(100%s)"), std::string::npos);
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include <csignal>
 #include <cstddef>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -166,8 +167,8 @@ TEST_F(ConfigurationTest, FailedSaveKeepsTheOldValueAndSaysWhy) {
     ::setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previous);
 
-    EXPECT_EQ(message,
-              "Cannot write to registry key:  GetLastError() = " + std::to_string(EFBIG) + ".");
+    EXPECT_EQ(message, "Cannot write the settings file: " + std::string(std::strerror(EFBIG)) +
+                           " (error " + std::to_string(EFBIG) + ").");
     EXPECT_EQ(storedValue(user), old);
 }
 
@@ -178,16 +179,14 @@ TEST_F(ConfigurationTest, KeyThatCannotBeCreatedIsReported) {
         Configuration::save(true);
         FAIL() << "save succeeded";
     } catch (const Configuration::CreateWriteKeyError& error) {
-        EXPECT_EQ(
-            std::string(error.what()).rfind("Cannot create registry key:  GetLastError() = ", 0),
-            0u)
+        EXPECT_EQ(std::string(error.what()).rfind("Cannot create the settings folder: ", 0), 0u)
             << error.what();
     }
 }
 
 TEST(ConfigurationErrorTest, RefusedAccessIsNamed) {
-    EXPECT_STREQ(Configuration::CreateWriteKeyError("Cannot write to registry key", 5).what(),
-                 "Cannot write to registry key: Access denied.");
-    EXPECT_STREQ(Configuration::CreateWriteKeyError("Cannot create registry key", 2).what(),
-                 "Cannot create registry key:  GetLastError() = 2.");
+    EXPECT_STREQ(Configuration::CreateWriteKeyError("Cannot write the settings file", 5).what(),
+                 "Cannot write the settings file: Access denied.");
+    EXPECT_STREQ(Configuration::CreateWriteKeyError("Cannot create the settings folder", 2).what(),
+                 "Cannot create the settings folder: No such file or directory (error 2).");
 }

@@ -10,8 +10,8 @@ using namespace Resources;
 TEST(StringsTest, KnownTextsAreBuiltIn) {
     EXPECT_EQ(loadString(1), "Pluvo Screen Saver");
     EXPECT_EQ(loadString(1002), "Pluvo Screen Saver");
-    EXPECT_EQ(loadString(1005), "Cannot create registry key");
-    EXPECT_EQ(loadString(1006), "Cannot write to registry key");
+    EXPECT_EQ(loadString(1005), "Cannot create the settings folder");
+    EXPECT_EQ(loadString(1006), "Cannot write the settings file");
     EXPECT_EQ(loadString(1007), "Access denied");
     EXPECT_EQ(loadString(7001), "You haven't selected a valid display mode. Please reselect it\n"
                                 "or click Cancel to return to previous settings.");
@@ -41,9 +41,7 @@ TEST(StringsTest, MissingStringNamesTheRequestedId) {
 TEST(StringsTest, UnitTextsSitAboveTheirUnitsBase) {
     EXPECT_EQ(
         loadUnitString(StringUnit::DirectX, 20)
-            .rfind("This program requires DirectX 5 or later installed.\nYou can download the "
-                   "latest version of DirectX from\n",
-                   0),
+            .rfind("Pluvo Screensaver needs a graphical display and could not open one (%s).\n", 0),
         0u);
     EXPECT_EQ(loadUnitString(StringUnit::Installer, 22), "Removing program folders");
     EXPECT_EQ(loadUnitString(StringUnit::Vantic, 11), loadString(7011));

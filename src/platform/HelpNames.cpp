@@ -1,0 +1,6 @@
+#include "platform/HelpNames.h"
+
+HelpNames& processHelpNames() {
+    static HelpNames names;
+    return names;
+}
