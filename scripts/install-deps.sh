@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
     cmake g++ make pkg-config clang-format libsdl2-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    libpng-dev libjpeg62-turbo-dev libpixman-1-dev libx11-dev libvorbis-dev
+    libpng-dev libjpeg62-turbo-dev libpixman-1-dev libx11-dev libxfixes-dev libvorbis-dev
     xvfb xdotool x11-utils x11-apps imagemagick hsetroot
     qt6-base-dev
 )

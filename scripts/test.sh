@@ -13,6 +13,7 @@ ctest --test-dir build --output-on-failure -j"$(nproc)"
 scripts/check-saver-under-xvfb.sh build
 scripts/check-screen-under-xvfb.sh build
 scripts/check-preview-under-xvfb.sh build
+scripts/check-ways-out-under-xvfb.sh build
 
 scripts/build.sh build-asan -DCMAKE_BUILD_TYPE=Debug -DPLUVO_SANITIZE=ON -DPLUVO_BENCHMARKS=OFF
 ctest --test-dir build-asan --output-on-failure -j"$(nproc)"

@@ -10,7 +10,8 @@ static_assert(std::atomic<bool>::is_always_lock_free, "the flag is set inside a 
 std::atomic<bool> signalled{false};
 int installations = 0;
 
-constexpr int quitSignals[] = {SIGINT, SIGTERM};
+// A hang-up (the terminal or the session that started the saver went away) ends it the same way.
+constexpr int quitSignals[] = {SIGINT, SIGTERM, SIGHUP};
 struct sigaction previousActions[std::size(quitSignals)];
 
 extern "C" void noteQuitSignal(int) {

@@ -155,6 +155,19 @@ TEST_F(ScreenSaverWindowTest, LosingTheFocusEndsTheSaverButOtherWindowsAreNotOur
     EXPECT_EQ(saver.ticks, 2);
 }
 
+// A saver started from a terminal gets SIGHUP when the terminal goes; it must give the display
+// back like for SIGTERM, not die with a changed display mode.
+TEST_F(ScreenSaverWindowTest, SigintAndSighupEndTheLoopLikeSigterm) {
+    for (const int quitSignal : {SIGINT, SIGHUP}) {
+        ScriptedSaver saver(2, display);
+        saver.script = [quitSignal](int) { std::raise(quitSignal); };
+        saver.setFrameTimer(0);
+        saver.runMessageLoop();
+        EXPECT_EQ(saver.ticks, 1) << quitSignal;
+        EXPECT_TRUE(saver.quitRequested()) << quitSignal;
+    }
+}
+
 TEST_F(ScreenSaverWindowTest, SigtermAndQuitEventsEndTheLoop) {
     struct sigaction before {};
     sigaction(SIGTERM, nullptr, &before);
