@@ -3,6 +3,7 @@
 #include "resources/EmbeddedResources.h"
 
 #include <SDL.h>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -31,8 +32,41 @@ Graphics::Bitmap copyPixels(SDL_Surface& bgr) {
     return pixels;
 }
 
+int64_t littleEndian(const uint8_t* bytes, int count) {
+    uint64_t value = 0;
+    for (int i = count - 1; i >= 0; --i) {
+        value = value << 8 | bytes[i];
+    }
+    // Sign-extended: heights are negative for pictures stored top-down.
+    const int shift = 64 - 8 * count;
+    return static_cast<int64_t>(value << shift) >> shift;
+}
+
+// The reader allocates what the header asks for before it reads a single pixel, so a damaged
+// header naming a picture of terabytes is refused first, as our own pictures are.
+void refuseHugePictures(SDL_RWops* source) {
+    uint8_t header[26] = {};
+    const Sint64 start = SDL_RWtell(source);
+    const std::size_t read = SDL_RWread(source, header, 1, sizeof header);
+    SDL_RWseek(source, start, RW_SEEK_SET);
+    if (read < sizeof header || header[0] != 'B' || header[1] != 'M') {
+        return;
+    }
+    const bool coreHeader = littleEndian(header + 14, 4) == 12;
+    const int64_t width = littleEndian(header + 18, coreHeader ? 2 : 4);
+    const int64_t height = littleEndian(header + (coreHeader ? 20 : 22), coreHeader ? 2 : 4);
+    const auto pixels = static_cast<double>(width) * static_cast<double>(std::abs(height));
+    if (pixels * 4 > static_cast<double>(Graphics::Bitmap::maxByteCount)) {
+        SDL_RWclose(source);
+        throw Graphics::Error(std::string("BMP image error: a picture of ") +
+                              std::to_string(width) + " x " + std::to_string(std::abs(height)) +
+                              " pixels is too large");
+    }
+}
+
 // Takes over source, which SDL closes whatever happens.
 Graphics::Bitmap decode(SDL_RWops* source) {
+    refuseHugePictures(source);
     const SurfacePointer loaded(SDL_LoadBMP_RW(source, 1));
     if (!loaded) {
         throwDecodingError();

@@ -85,3 +85,18 @@ TEST(BmpImageTest, UnknownResourceIsReported) {
         EXPECT_STREQ(error.what(), "BMP image resource not found");
     }
 }
+
+// The reader would ask for the memory a damaged header names before reading any pixel.
+TEST(BmpImageTest, AHeaderNamingAHugePictureIsRefusedBeforeAnythingIsAllocated) {
+    for (const int height : {1000000, -1000000}) {
+        const Bytes bytes = bitmapHeaders(1000000, height, 24, 0, 0, 16);
+        try {
+            BMP::Image::fromMemory(bytes);
+            ADD_FAILURE() << "a picture of 10^12 pixels was read";
+        } catch (const Graphics::Error& error) {
+            EXPECT_NE(std::string(error.what()).find("1000000 x 1000000 pixels is too large"),
+                      std::string::npos)
+                << error.what();
+        }
+    }
+}

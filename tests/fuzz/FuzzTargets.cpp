@@ -96,7 +96,8 @@ int jpegPicture(const uint8_t* data, std::size_t size) {
 }
 
 int pictureScaling(const uint8_t* data, std::size_t size) {
-    if (size < 6) {
+    // Six bytes choose the pictures; at least one more gives their pixels.
+    if (size < 7) {
         return 0;
     }
     using DDraw::PixelFormat;
@@ -117,7 +118,7 @@ int pictureScaling(const uint8_t* data, std::size_t size) {
     };
     std::vector<uint8_t> source(static_cast<std::size_t>(pitchOf(fromWidth, from)) * fromHeight);
     for (std::size_t i = 0; i < source.size(); ++i) {
-        source[i] = data[6 + i % std::max<std::size_t>(size - 6, 1)];
+        source[i] = data[6 + i % (size - 6)];
     }
     std::vector<uint8_t> target(static_cast<std::size_t>(pitchOf(toWidth, to)) * toHeight);
     DDraw::scalePixels({source.data(), fromWidth, fromHeight, pitchOf(fromWidth, from), from},
