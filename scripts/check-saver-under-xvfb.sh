@@ -6,7 +6,6 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
 work=$(mktemp -d)
-display=:$((90 + RANDOM % 100))
 cleanup() {
     [ -n "${saver:-}" ] && kill "$saver" 2>/dev/null || true
     [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null || true
@@ -14,9 +13,12 @@ cleanup() {
 }
 trap cleanup EXIT
 
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+# The server picks a free display number itself, so that parallel checks never share one.
+exec {fd}<> <(:)
+Xvfb -displayfd "$fd" -screen 0 1024x768x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
 xvfb=$!
-export DISPLAY=$display XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run PLUVO_REPORT=stderr
+read -r -t 10 number <&"$fd" || { echo "FAIL: Xvfb did not start"; exit 1; }
+export DISPLAY=:$number XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run PLUVO_REPORT=stderr
 mkdir -p "$XDG_RUNTIME_DIR"
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
