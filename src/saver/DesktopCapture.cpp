@@ -48,7 +48,9 @@ void copyTrueColourRows(const XImage& image, Graphics::Bitmap& bitmap) {
     }
 }
 
-Graphics::Bitmap toBitmap(XImage& image) {
+} // namespace
+
+Graphics::Bitmap bitmapFromXImage(XImage& image) {
     Graphics::Bitmap bitmap(image.width, image.height);
     if (isPlainTrueColour(image)) {
         copyTrueColourRows(image, bitmap);
@@ -66,8 +68,6 @@ Graphics::Bitmap toBitmap(XImage& image) {
     return bitmap;
 }
 
-} // namespace
-
 std::optional<Graphics::Bitmap> captureDesktop() {
     std::unique_ptr<Display, DisplayCloser> display(XOpenDisplay(nullptr));
     if (!display) {
@@ -82,7 +82,7 @@ std::optional<Graphics::Bitmap> captureDesktop() {
     if (!image) {
         return std::nullopt;
     }
-    Graphics::Bitmap bitmap = toBitmap(*image);
+    Graphics::Bitmap bitmap = bitmapFromXImage(*image);
     StartupTrace::note("desktop captured");
     return bitmap;
 }
@@ -101,7 +101,7 @@ std::optional<Graphics::Bitmap> captureScreenCorner(int32_t width, int32_t heigh
     if (!image) {
         return std::nullopt;
     }
-    const Graphics::Bitmap corner = toBitmap(*image);
+    const Graphics::Bitmap corner = bitmapFromXImage(*image);
     Graphics::Bitmap bitmap(width, height);
     for (int32_t y = 0; y < readHeight; ++y) {
         std::copy_n(corner.row(y), readWidth * 3, bitmap.row(y));

@@ -4,6 +4,8 @@
 
 #include <optional>
 
+struct _XImage;
+
 // The picture on the screen when the saver starts, read from the X server's root window before
 // the saver window covers it. Nothing when there is no X display to read (Wayland, a console).
 std::optional<Graphics::Bitmap> captureDesktop();
@@ -14,3 +16,6 @@ std::optional<Graphics::Bitmap> captureScreenCorner(int32_t width, int32_t heigh
 
 // What the rain falls over when the desktop cannot be read: a dark blue evening gradient.
 Graphics::Bitmap builtInBackground(int32_t width, int32_t height);
+
+// A picture read from the X server, in any of its pixel layouts.
+Graphics::Bitmap bitmapFromXImage(_XImage& image);

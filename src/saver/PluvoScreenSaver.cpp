@@ -16,10 +16,13 @@
 #include "saver/DesktopCapture.h"
 #include "saver/DirectDrawSaverDisplay.h"
 #include "saver/FramePacing.h"
+#include "saver/HostWindow.h"
 #include "saver/SceneErrors.h"
 #include "sound/SoundSystem.h"
 
 #include <SDL_events.h>
+#include <SDL_video.h>
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -71,12 +74,22 @@ bool copyWhenFree(DDraw::Surface& source, DDraw::Surface& target) {
 
 } // namespace
 
+DesktopAtStart::DesktopAtStart(const SaverPlacement& placement)
+    : desktop_(placement.style == ScreenSaverWindow::Style::Hosted
+                   ? HostWindow::desktopUnder(placement.hostWindow)
+                   : captureDesktop()) {}
+
 PluvoScreenSaver::PluvoScreenSaver(bool hidden, bool windowed)
-    : ScreenSaverWindow(Resources::loadString(productNameText), hidden,
+    : PluvoScreenSaver(hidden, SaverPlacement{windowed ? Style::Windowed : Style::FullScreen, 0}) {}
+
+PluvoScreenSaver::PluvoScreenSaver(bool hidden, const SaverPlacement& placement)
+    : DesktopAtStart(placement),
+      ScreenSaverWindow(Resources::loadString(productNameText), hidden,
                         Configuration::options()->controlOptions().interruptMode(),
-                        std::make_unique<DirectDrawSaverDisplay>(),
-                        windowed ? Style::Windowed : Style::FullScreen),
-      options_(*Configuration::options()), windowed_(windowed) {
+                        std::make_unique<DirectDrawSaverDisplay>(), placement.style,
+                        placement.hostWindow),
+      options_(*Configuration::options()), windowed_(placement.style == Style::Windowed),
+      hosted_(placement.style == Style::Hosted) {
     StartupTrace::note("window shown");
 }
 
@@ -84,9 +97,11 @@ PluvoScreenSaver::~PluvoScreenSaver() = default;
 
 int PluvoScreenSaver::run() {
     static std::optional<NamedMutex> running;
-    running = NamedMutex::tryAcquire(runningMutexName);
-    if (!running) {
-        return 1;
+    if (!hosted_) {
+        running = NamedMutex::tryAcquire(runningMutexName);
+        if (!running) {
+            return 1;
+        }
     }
     initialize();
     runLoop();
@@ -149,6 +164,12 @@ void PluvoScreenSaver::onPlatformEvent(const SDL_Event& event) {
 PluvoScreenSaver::SceneSize PluvoScreenSaver::sceneSize() const {
     DirectXDisplayModeSelectionModel& model = options_.displayModeSelectionModel();
     const IDisplayModeDescription* selected = model.selectedMode();
+    if (hosted_) {
+        int width = 0;
+        int height = 0;
+        SDL_GetWindowSize(sdlWindow(), &width, &height);
+        return {std::max(width, 1), std::max(height, 1)};
+    }
     if (windowed_ || model.useCurrentMode() || selected == nullptr) {
         const DDraw::DisplayModeDesc current = DirectDrawDevice::openDevice().currentDisplayMode();
         return {current.width, current.height};
@@ -171,13 +192,13 @@ void PluvoScreenSaver::setUpDisplay() {
         (selected->width() == current.width && selected->height() == current.height &&
          selected->bitsPerPixel() == current.bitsPerPixel());
     uint32_t level = DDraw::DDSCL_FULLSCREEN | DDraw::DDSCL_EXCLUSIVE;
-    if (windowed_) {
+    if (windowed_ || hosted_) {
         level = DDraw::DDSCL_NORMAL;
     } else if (keepsMode) {
         level |= DDraw::DDSCL_NOWINDOWCHANGES;
     }
     device.setCooperativeLevel(sdlWindow(), level);
-    if (!windowed_) {
+    if (!windowed_ && !hosted_) {
         chooseDisplayMode(device);
     }
     createSurfaces(device);
@@ -212,7 +233,12 @@ void PluvoScreenSaver::chooseDisplayMode(DirectDrawDevice& device) {
 }
 
 void PluvoScreenSaver::createSurfaces(DirectDrawDevice& device) {
-    primarySurface_ = device.createPrimaryChain();
+    if (hosted_) {
+        const SceneSize size = sceneSize();
+        primarySurface_ = device.createPrimaryChain(size.width, size.height);
+    } else {
+        primarySurface_ = device.createPrimaryChain();
+    }
     backBuffer_ = &primarySurface_->backBuffer();
     backgroundSurface_ = device.createOffscreenLike(*primarySurface_);
     damage_ = DDraw::FrameDamage(primarySurface_->width(), primarySurface_->height());

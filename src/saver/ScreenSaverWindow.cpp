@@ -39,6 +39,11 @@ SDL_Window* createFullScreenWindow(const std::string& title) {
     return window;
 }
 
+// SDL neither destroys nor maps a window it did not make.
+SDL_Window* wrapHostWindow(unsigned long hostWindow) {
+    return SDL_CreateWindowFrom(reinterpret_cast<const void*>(hostWindow));
+}
+
 SDL_Window* createDesktopWindow(const std::string& title) {
     const SDL_Rect bounds = primaryDisplayBounds();
     return SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
@@ -53,9 +58,10 @@ void ScreenSaverWindow::WindowDestroyer::operator()(SDL_Window* window) const {
 }
 
 ScreenSaverWindow::ScreenSaverWindow(const std::string& title, bool hidden, int32_t interruptMode,
-                                     std::unique_ptr<ISaverDisplay> display, Style style)
+                                     std::unique_ptr<ISaverDisplay> display, Style style,
+                                     unsigned long hostWindow)
     : style_(style), policy_(interruptMode, MouseReference::processWide(), placementOf(style)),
-      window_(createWindow(title, style)), windowId_(SDL_GetWindowID(window_.get())),
+      window_(createWindow(title, style, hostWindow)), windowId_(SDL_GetWindowID(window_.get())),
       display_(std::move(display)) {
     if (style == Style::FullScreen) {
         hiddenCursor_.emplace();
@@ -81,9 +87,19 @@ ScreenSaverWindow::~ScreenSaverWindow() {
 }
 
 std::unique_ptr<SDL_Window, ScreenSaverWindow::WindowDestroyer>
-ScreenSaverWindow::createWindow(const std::string& title, Style style) {
-    SDL_Window* window =
-        style == Style::FullScreen ? createFullScreenWindow(title) : createDesktopWindow(title);
+ScreenSaverWindow::createWindow(const std::string& title, Style style, unsigned long hostWindow) {
+    SDL_Window* window = nullptr;
+    switch (style) {
+    case Style::FullScreen:
+        window = createFullScreenWindow(title);
+        break;
+    case Style::Windowed:
+        window = createDesktopWindow(title);
+        break;
+    case Style::Hosted:
+        window = wrapHostWindow(hostWindow);
+        break;
+    }
     if (window == nullptr) {
         throw SaverWindowError::fromSdl("create the saver window");
     }
@@ -91,6 +107,9 @@ ScreenSaverWindow::createWindow(const std::string& title, Style style) {
 }
 
 void ScreenSaverWindow::show() {
+    if (style_ == Style::Hosted) {
+        return;
+    }
     SDL_ShowWindow(window_.get());
     if (style_ == Style::FullScreen) {
         // Keeps shortcuts such as Alt+F4 from the window manager: only the interruption mode
@@ -173,6 +192,12 @@ bool ScreenSaverWindow::belongsToThisWindow(uint32_t windowId) const {
 
 void ScreenSaverWindow::handleEvent(const SDL_Event& event) {
     onPlatformEvent(event);
+    if (style_ == Style::Hosted) {
+        if (event.type == SDL_QUIT) {
+            requestQuit();
+        }
+        return;
+    }
     const auto input = SdlInputTranslator::translate(event);
     if (!input || !belongsToThisWindow(input->windowId)) {
         return;
