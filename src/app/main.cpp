@@ -3,6 +3,7 @@
 #include "app/ProgramEntry.h"
 #include "app/StreamReporter.h"
 #include "display/GraphicsLayerVersion.h"
+#include "options/Configuration.h"
 #include "platform/StartupTrace.h"
 #include "saver/HostWindow.h"
 #include "saver/PluvoScreenSaver.h"
@@ -52,10 +53,24 @@ std::optional<std::string> saverDaemonWindow() {
     return std::nullopt;
 }
 
+// A saver daemon's user may never have opened our settings: the defaults stand in, and the save
+// at the end stores them.
+void loadConfigurationOrDefaults() {
+    try {
+        Configuration::load();
+    } catch (const Configuration::NotFoundError&) {
+        Configuration::useDefaults();
+    }
+}
+
+bool isHosted(const std::string& text) {
+    return CommandLine::parse(text, saverDaemonWindow()).hosted;
+}
+
 // In a daemon's window a dialog would lie unseen under that window, and the daemon keeps what
 // its programs write to standard error.
 std::unique_ptr<Reporter> reporterFor(const std::string& text) {
-    if (CommandLine::parse(text, saverDaemonWindow()).hosted) {
+    if (isHosted(text)) {
         return std::make_unique<StreamReporter>(std::cerr);
     }
     return std::make_unique<DialogReporter>(std::cerr);
@@ -84,6 +99,9 @@ int main(int argc, char** argv) {
     };
     parts.probeDirectX = probeGraphicsLayer;
     const std::string text = commandLineText(argc, argv);
+    if (isHosted(text)) {
+        parts.loadConfiguration = loadConfigurationOrDefaults;
+    }
     const std::unique_ptr<Reporter> reporter = reporterFor(text);
     return runProgram(text, parts, *reporter);
 }
