@@ -74,11 +74,20 @@ std::optional<Graphics::Bitmap> captureDesktop() {
         return std::nullopt;
     }
     const int screen = DefaultScreen(display.get());
-    const Window root = RootWindow(display.get(), screen);
-    const auto width = static_cast<unsigned>(DisplayWidth(display.get(), screen));
-    const auto height = static_cast<unsigned>(DisplayHeight(display.get(), screen));
+    return captureDesktopArea(0, 0, DisplayWidth(display.get(), screen),
+                              DisplayHeight(display.get(), screen));
+}
+
+std::optional<Graphics::Bitmap> captureDesktopArea(int32_t x, int32_t y, int32_t width,
+                                                   int32_t height) {
+    std::unique_ptr<Display, DisplayCloser> display(XOpenDisplay(nullptr));
+    if (!display || width <= 0 || height <= 0) {
+        return std::nullopt;
+    }
+    const Window root = DefaultRootWindow(display.get());
     std::unique_ptr<XImage, ImageDestroyer> image(
-        XGetImage(display.get(), root, 0, 0, width, height, AllPlanes, ZPixmap));
+        XGetImage(display.get(), root, x, y, static_cast<unsigned>(width),
+                  static_cast<unsigned>(height), AllPlanes, ZPixmap));
     if (!image) {
         return std::nullopt;
     }

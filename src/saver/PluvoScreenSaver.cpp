@@ -17,6 +17,7 @@
 #include "saver/DirectDrawSaverDisplay.h"
 #include "saver/FramePacing.h"
 #include "saver/HostWindow.h"
+#include "saver/MonitorLayout.h"
 #include "saver/SceneErrors.h"
 #include "sound/SoundSystem.h"
 
@@ -74,22 +75,47 @@ bool copyWhenFree(DDraw::Surface& source, DDraw::Surface& target) {
 
 } // namespace
 
-DesktopAtStart::DesktopAtStart(const SaverPlacement& placement)
-    : desktop_(placement.style == ScreenSaverWindow::Style::Hosted
-                   ? HostWindow::desktopUnder(placement.hostWindow)
-                   : captureDesktop()) {}
-
 PluvoScreenSaver::PluvoScreenSaver(bool hidden, bool windowed)
     : PluvoScreenSaver(hidden, SaverPlacement{windowed ? Style::Windowed : Style::FullScreen, 0}) {}
+
+namespace {
+
+// Every monitor shows the rain in the mode it has; a chosen display mode is the primary
+// monitor's alone.
+ScreenSaverWindow::Style windowStyleFor(const SaverPlacement& placement) {
+    const bool keepsMode = Configuration::options()->storedUseCurrentMode();
+    return placement.style == ScreenSaverWindow::Style::FullScreen && keepsMode
+               ? ScreenSaverWindow::Style::AllMonitors
+               : placement.style;
+}
+
+// Over several monitors the picture is what lies under them, which need not be all of the
+// screen.
+std::optional<Graphics::Bitmap> desktopFor(const SaverPlacement& placement) {
+    switch (windowStyleFor(placement)) {
+    case ScreenSaverWindow::Style::Hosted:
+        return HostWindow::desktopUnder(placement.hostWindow);
+    case ScreenSaverWindow::Style::AllMonitors: {
+        const MonitorRect bounds = MonitorLayout::ofXServer().bounds();
+        return captureDesktopArea(bounds.x, bounds.y, bounds.width, bounds.height);
+    }
+    default:
+        return captureDesktop();
+    }
+}
+
+} // namespace
+
+DesktopAtStart::DesktopAtStart(const SaverPlacement& placement) : desktop_(desktopFor(placement)) {}
 
 PluvoScreenSaver::PluvoScreenSaver(bool hidden, const SaverPlacement& placement)
     : DesktopAtStart(placement),
       ScreenSaverWindow(Resources::loadString(productNameText), hidden,
                         Configuration::options()->controlOptions().interruptMode(),
-                        std::make_unique<DirectDrawSaverDisplay>(), placement.style,
+                        std::make_unique<DirectDrawSaverDisplay>(), windowStyleFor(placement),
                         placement.hostWindow),
       options_(*Configuration::options()), windowed_(placement.style == Style::Windowed),
-      hosted_(placement.style == Style::Hosted) {
+      drawsAtWindowSize_(style() == Style::Hosted || style() == Style::AllMonitors) {
     StartupTrace::note("window shown");
 }
 
@@ -97,7 +123,7 @@ PluvoScreenSaver::~PluvoScreenSaver() = default;
 
 int PluvoScreenSaver::run() {
     static std::optional<NamedMutex> running;
-    if (!hosted_) {
+    if (style() != Style::Hosted) {
         running = NamedMutex::tryAcquire(runningMutexName);
         if (!running) {
             return 1;
@@ -164,7 +190,7 @@ void PluvoScreenSaver::onPlatformEvent(const SDL_Event& event) {
 PluvoScreenSaver::SceneSize PluvoScreenSaver::sceneSize() const {
     DirectXDisplayModeSelectionModel& model = options_.displayModeSelectionModel();
     const IDisplayModeDescription* selected = model.selectedMode();
-    if (hosted_) {
+    if (drawsAtWindowSize_) {
         int width = 0;
         int height = 0;
         SDL_GetWindowSize(sdlWindow(), &width, &height);
@@ -192,13 +218,13 @@ void PluvoScreenSaver::setUpDisplay() {
         (selected->width() == current.width && selected->height() == current.height &&
          selected->bitsPerPixel() == current.bitsPerPixel());
     uint32_t level = DDraw::DDSCL_FULLSCREEN | DDraw::DDSCL_EXCLUSIVE;
-    if (windowed_ || hosted_) {
+    if (windowed_ || drawsAtWindowSize_) {
         level = DDraw::DDSCL_NORMAL;
     } else if (keepsMode) {
         level |= DDraw::DDSCL_NOWINDOWCHANGES;
     }
     device.setCooperativeLevel(sdlWindow(), level);
-    if (!windowed_ && !hosted_) {
+    if (!windowed_ && !drawsAtWindowSize_) {
         chooseDisplayMode(device);
     }
     createSurfaces(device);
@@ -233,7 +259,7 @@ void PluvoScreenSaver::chooseDisplayMode(DirectDrawDevice& device) {
 }
 
 void PluvoScreenSaver::createSurfaces(DirectDrawDevice& device) {
-    if (hosted_) {
+    if (drawsAtWindowSize_) {
         const SceneSize size = sceneSize();
         primarySurface_ = device.createPrimaryChain(size.width, size.height);
     } else {

@@ -96,7 +96,8 @@ private:
 
     ScreenSaverOptionsStorage& options_;
     bool windowed_;
-    bool hosted_;
+    // In a daemon's window, or over monitors that no single display covers.
+    bool drawsAtWindowSize_;
     std::unique_ptr<Drawer> drawer_;
     std::unique_ptr<DropSystem> dropSystem_;
     std::unique_ptr<DropSystemSound> dropSound_;

@@ -24,6 +24,10 @@ public:
     enum class Style {
         // Borderless over the whole screen, cursor hidden: the real saver.
         FullScreen,
+        // The same over every monitor the X server reports. Where they all lie on the first
+        // display this is FullScreen (style() tells); otherwise one borderless window above all
+        // others covers them, in the display mode they have.
+        AllMonitors,
         // A resizable window on the desktop with the cursor visible, for trying the saver out.
         Windowed,
         // Another program's window (a saver daemon's, or the root window): drawn into at its
@@ -80,8 +84,10 @@ private:
         void operator()(SDL_Window* window) const;
     };
 
-    static std::unique_ptr<SDL_Window, WindowDestroyer>
-    createWindow(const std::string& title, Style style, unsigned long hostWindow);
+    static Style effectiveStyle(Style style);
+    // Settles the style first: AllMonitors becomes FullScreen where that covers them all.
+    std::unique_ptr<SDL_Window, WindowDestroyer> createWindow(const std::string& title, Style style,
+                                                              unsigned long hostWindow);
     void show();
     void openDisplay();
     void shutDownDisplay();
