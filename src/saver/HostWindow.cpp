@@ -7,6 +7,7 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -135,9 +136,33 @@ bool copyUnderWindow(Display* display, Drawable source, const Visual& visual, co
     return true;
 }
 
+std::atomic<bool> hostWindowLost{false};
+XErrorHandler handlerBeforeWatch = nullptr;
+
+int noteLostWindow(Display* display, XErrorEvent* error) {
+    if (error->error_code == BadWindow || error->error_code == BadDrawable) {
+        hostWindowLost.store(true);
+        return 0;
+    }
+    return handlerBeforeWatch != nullptr ? handlerBeforeWatch(display, error) : 0;
+}
+
 } // namespace
 
 namespace HostWindow {
+
+LossWatch::LossWatch() {
+    hostWindowLost.store(false);
+    handlerBeforeWatch = XSetErrorHandler(noteLostWindow);
+}
+
+LossWatch::~LossWatch() {
+    XSetErrorHandler(handlerBeforeWatch);
+}
+
+bool LossWatch::windowLost() {
+    return hostWindowLost.load();
+}
 
 unsigned long checked(unsigned long window) {
     const DisplayConnection display = openDisplay();

@@ -16,4 +16,17 @@ unsigned long checked(unsigned long window);
 // already cover it). Nothing when neither can be read.
 std::optional<Graphics::Bitmap> desktopUnder(unsigned long window);
 
+// While it lives, the X errors that a vanished window causes no longer end the process (Xlib's
+// own handler exits): they are noted, and the saver ends as the daemon meant it to.
+class LossWatch {
+public:
+    LossWatch();
+    ~LossWatch();
+    LossWatch(const LossWatch&) = delete;
+    LossWatch& operator=(const LossWatch&) = delete;
+
+    // True once a request failed because its window or picture no longer exists.
+    static bool windowLost();
+};
+
 } // namespace HostWindow

@@ -106,10 +106,16 @@ std::optional<Graphics::Bitmap> desktopFor(const SaverPlacement& placement) {
 
 } // namespace
 
+HostWindowWatch::HostWindowWatch(const SaverPlacement& placement) {
+    if (placement.style == ScreenSaverWindow::Style::Hosted) {
+        hostWindowLoss_.emplace();
+    }
+}
+
 DesktopAtStart::DesktopAtStart(const SaverPlacement& placement) : desktop_(desktopFor(placement)) {}
 
 PluvoScreenSaver::PluvoScreenSaver(bool hidden, const SaverPlacement& placement)
-    : DesktopAtStart(placement),
+    : HostWindowWatch(placement), DesktopAtStart(placement),
       ScreenSaverWindow(Resources::loadString(productNameText), hidden,
                         Configuration::options()->controlOptions().interruptMode(),
                         std::make_unique<DirectDrawSaverDisplay>(), windowStyleFor(placement),
@@ -358,6 +364,10 @@ void PluvoScreenSaver::startResetClock() {
 
 void PluvoScreenSaver::onTimer() {
     stopFrameTimer();
+    if (hostWindowLoss_ && HostWindow::LossWatch::windowLost()) {
+        requestQuit();
+        return;
+    }
     const uint32_t started = now();
     renderFrame();
     const uint32_t work = now() - started;

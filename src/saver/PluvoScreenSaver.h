@@ -11,6 +11,7 @@
 #include "rain/DropSystem.h"
 #include "rain/DropSystemSound.h"
 #include "saver/DesktopCapture.h"
+#include "saver/HostWindow.h"
 #include "saver/ResetSchedule.h"
 #include "saver/ScreenCheck.h"
 #include "saver/ScreenSaverWindow.h"
@@ -36,9 +37,16 @@ struct DesktopAtStart {
     std::optional<Graphics::Bitmap> desktop_;
 };
 
+// In a daemon's window, which may go before the daemon's SIGTERM comes. Made before the window
+// part and given up after it, as closing the window part still talks about the window.
+struct HostWindowWatch {
+    explicit HostWindowWatch(const SaverPlacement& placement);
+    std::optional<HostWindow::LossWatch> hostWindowLoss_;
+};
+
 // The full-screen saver: rain over the desktop as it was at start-up, or over the user's
 // pictures, one frame per timer tick at the configured share of the processor.
-class PluvoScreenSaver : private DesktopAtStart, public ScreenSaverWindow {
+class PluvoScreenSaver : private HostWindowWatch, private DesktopAtStart, public ScreenSaverWindow {
 public:
     // windowed: in a window on the desktop instead of over the whole screen.
     explicit PluvoScreenSaver(bool hidden, bool windowed = false);
