@@ -6,6 +6,7 @@
 # 2. the real XScreenSaver daemon with our program as its only program: activated, it shows
 #    rain over the desktop; deactivated, it ends our program. The daemon refuses to run programs
 #    as root, so as root this part runs as an unprivileged user made for it.
+# PLUVO_CHECK_SCREENSHOT=FILE keeps the daemon's screen, PLUVO_CHECK_KEEP_LOGS=DIR the logs.
 # Usage: scripts/check-xscreensaver.sh [BUILD_DIR]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -21,6 +22,7 @@ cleanup() {
     [ -n "$daemon_user" ] && as_user xscreensaver-command -exit >/dev/null 2>&1 || true
     for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
     [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
+    if [ -n "${PLUVO_CHECK_KEEP_LOGS:-}" ]; then cp "$work"/*.log "$PLUVO_CHECK_KEEP_LOGS"/ || true; fi
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -41,7 +43,6 @@ hsetroot -fill "$work/desktop.png" >/dev/null
 differing_from_desktop() { # window x y width height
     xwd -id "$1" -silent | convert xwd:- -depth 8 rgb:"$work/window.rgb"
     convert "$work/desktop.xwd" -crop "$4x$5+$2+$3" +repage -depth 8 rgb:"$work/part.rgb"
-    [ -n "${PLUVO_CHECK_KEEP:-}" ] && cp "$work/window.rgb" "$work/part.rgb" "$PLUVO_CHECK_KEEP"
     cmp -l "$work/window.rgb" "$work/part.rgb" | wc -l || true
 }
 
