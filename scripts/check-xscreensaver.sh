@@ -119,6 +119,10 @@ else
     as_user() { env HOME="$home" XDG_RUNTIME_DIR="$home/run" XDG_CONFIG_HOME="$home/config" "$@"; }
 fi
 as_user mkdir -p -m 700 "$home/run"
+# A copy the daemon's user can reach whatever the permissions of the build's folders.
+mkdir -p -m 755 "$work/bin"
+cp "$build/src/app/pluvo" "$work/bin/pluvo"
+chmod 755 "$work/bin/pluvo"
 # The daemon starts its program with -root and the window in $XSCREENSAVER_WINDOW.
 as_user tee "$home/.xscreensaver" >/dev/null <<SETTINGS
 mode:		one
@@ -129,7 +133,7 @@ fade:		False
 unfade:		False
 splash:		False
 dpmsEnabled:	False
-programs:	$build/src/app/pluvo -root --no-sound	\\n
+programs:	$work/bin/pluvo -root --no-sound	\\n
 SETTINGS
 as_user xscreensaver -no-splash >"$work/daemon.log" 2>&1 &
 pids+=($!)
@@ -141,7 +145,7 @@ as_user xscreensaver-command -activate >/dev/null ||
     { echo "FAIL: the daemon does not answer"; cat "$work/daemon.log"; exit 1; }
 saver=
 for _ in $(seq 50); do
-    saver=$(pgrep -u "$daemon_user" -f "$build/src/app/pluvo -root" | head -1 || true)
+    saver=$(pgrep -u "$daemon_user" -f "$work/bin/pluvo -root" | head -1 || true)
     [ -n "$saver" ] && break
     sleep 0.2
 done
