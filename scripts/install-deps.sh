@@ -5,8 +5,8 @@ set -euo pipefail
 packages=(
     cmake g++ make pkg-config clang-format libsdl2-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    libpng-dev libjpeg62-turbo-dev libpixman-1-dev libx11-dev libxfixes-dev libvorbis-dev
-    xvfb xdotool x11-utils x11-apps imagemagick hsetroot
+    libpng-dev libjpeg62-turbo-dev libpixman-1-dev libx11-dev libxfixes-dev libxrandr-dev libxinerama-dev libvorbis-dev
+    xvfb xdotool x11-utils x11-apps x11-xserver-utils imagemagick hsetroot
     qt6-base-dev
 )
 # Scripts that need more for themselves name it here, e.g. the processor-time benchmark's peer.

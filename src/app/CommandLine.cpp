@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 
+#include "app/CommandLineSettings.h"
+
 #include <cctype>
 #include <cerrno>
 #include <cstdlib>
@@ -10,6 +12,7 @@
 namespace {
 
 constexpr int32_t noWindow = 0;
+constexpr int32_t rootWindow = 0;
 
 // atoi's reading (blanks, a sign, leading digits, 0 when there are none), except that a value
 // outside int32 gives 0 rather than undefined behaviour: a wrapped or clamped handle would
@@ -63,9 +66,9 @@ public:
     Parser(std::string_view text, const std::optional<std::string>& environmentWindow)
         : stream_{std::string(text)}, environmentWindow_(windowIdOf(environmentWindow)) {
         // Started by the daemon with its window in the environment and no option of ours, the
-        // drops go into that window.
+        // rain goes into that window.
         if (environmentWindow_) {
-            select(RunMode::Preview, *environmentWindow_);
+            selectHosted(*environmentWindow_);
         }
     }
 
@@ -107,26 +110,45 @@ private:
         if (option == "root") {
             // The daemon starts its savers with -root and names in the environment the window
             // it wants them to draw into; without one, the root is the whole screen.
-            if (environmentWindow_) {
-                select(RunMode::Preview, *environmentWindow_);
-            } else {
-                select(RunMode::Saver, result_.parentWindow);
-            }
-        } else if (option == "window-id") {
+            selectHosted(environmentWindow_.value_or(rootWindow));
+        } else if (option == "window-id" || option == "-window-id") {
             if (const std::optional<int32_t> window = windowId(nextToken(stream_))) {
-                select(RunMode::Preview, *window);
+                selectHosted(*window);
             }
         } else if (option == "-window") {
             select(RunMode::Saver, result_.parentWindow);
             result_.windowed = true;
+        } else if (option.starts_with('-')) {
+            parseSetting(option.substr(1));
         }
     }
 
-    // Every mode option replaces what an earlier one chose, the windowed flag included.
+    void parseSetting(const std::string& name) {
+        if (!CommandLineSettings::isKnown(name)) {
+            return;
+        }
+        CommandLine::SettingArgument argument{name, std::nullopt};
+        if (CommandLineSettings::takesValue(name)) {
+            std::string value = nextToken(stream_);
+            if (!value.empty()) {
+                argument.value = std::move(value);
+            }
+        }
+        result_.settings.push_back(std::move(argument));
+    }
+
+    void selectHosted(int32_t window) {
+        select(RunMode::Saver, window);
+        result_.hosted = true;
+    }
+
+    // Every mode option replaces what an earlier one chose, the windowed and hosted flags
+    // included.
     void select(RunMode mode, int32_t parentWindow) {
         result_.mode = mode;
         result_.parentWindow = parentWindow;
         result_.windowed = false;
+        result_.hosted = false;
     }
 
     std::istringstream stream_;

@@ -1,10 +1,28 @@
 #include "app/PluvoSSLauncher.h"
 
+#include "app/CommandLineSettings.h"
+#include "app/SettingsForOneRun.h"
+#include "options/Configuration.h"
 #include "platform/NamedMutex.h"
 #include "saver/PreviewWindowImpl.h"
 
+#include <memory>
 #include <optional>
 #include <ostream>
+
+namespace {
+
+// The command line's settings, in force until the mode returns. A bad value is refused before
+// anything is shown.
+std::unique_ptr<SettingsForOneRun> applySettingsForThisRun(const CommandLine& commandLine) {
+    const CommandLineSettings settings(commandLine.settings);
+    if (settings.empty() || Configuration::options() == nullptr) {
+        return nullptr;
+    }
+    return std::make_unique<SettingsForOneRun>(settings, *Configuration::options());
+}
+
+} // namespace
 
 PluvoSSLauncher::PluvoSSLauncher(std::string_view commandLineText, SaverRunner saver,
                                  std::ostream& notices, PreviewRunner preview)
@@ -25,11 +43,12 @@ PluvoSSLauncher::PreviewRunner PluvoSSLauncher::productPreview() {
 }
 
 void PluvoSSLauncher::runSaver() {
+    const std::unique_ptr<SettingsForOneRun> settings = applySettingsForThisRun(commandLine());
     if (!saver_) {
         announceUnavailable("Screen saver");
         return;
     }
-    saver_(commandLine().windowed);
+    saver_(commandLine());
 }
 
 void PluvoSSLauncher::runSettings(int32_t /*parentWindow*/) {
@@ -40,6 +59,7 @@ void PluvoSSLauncher::runPreview(int32_t parentWindow) {
     // Only other programs look at it, so a second preview runs all the same.
     static std::optional<NamedMutex> running;
     running = NamedMutex::tryAcquire(previewMutexName);
+    const std::unique_ptr<SettingsForOneRun> settings = applySettingsForThisRun(commandLine());
     preview_(parentWindow);
 }
 

@@ -9,8 +9,9 @@
 // uninstaller. The saver is handed in because it lives in a unit built after this one.
 class PluvoSSLauncher : public ScreenSaverLauncher {
 public:
-    // Runs the saver, windowed on the desktop or full screen; returns the saver's result.
-    using SaverRunner = std::function<int(bool windowed)>;
+    // Runs the saver full screen, windowed on the desktop or in a saver daemon's window, as
+    // the command line says; returns the saver's result.
+    using SaverRunner = std::function<int(const CommandLine& commandLine)>;
     // Runs the preview inside the given window until it is closed or the window goes.
     using PreviewRunner = std::function<void(int32_t parentWindow)>;
 

@@ -1,12 +1,18 @@
 #include "app/DialogReporter.h"
 #include "app/PluvoSSLauncher.h"
 #include "app/ProgramEntry.h"
+#include "app/StreamReporter.h"
 #include "display/GraphicsLayerVersion.h"
+#include "options/Configuration.h"
 #include "platform/StartupTrace.h"
+#include "saver/HostWindow.h"
 #include "saver/PluvoScreenSaver.h"
 
+#include <cstdlib>
 #include <iostream>
 #include <malloc.h>
+#include <memory>
+#include <optional>
 #include <string>
 
 namespace {
@@ -24,8 +30,50 @@ std::string commandLineText(int argc, char** argv) {
     return text;
 }
 
+SaverPlacement placementFor(const CommandLine& commandLine) {
+    if (commandLine.hosted) {
+        return {ScreenSaverWindow::Style::Hosted,
+                HostWindow::checked(static_cast<unsigned long>(commandLine.parentWindow))};
+    }
+    return {commandLine.windowed ? ScreenSaverWindow::Style::Windowed
+                                 : ScreenSaverWindow::Style::FullScreen,
+            0};
+}
+
 PluvoSSLauncher::SaverRunner productSaver() {
-    return [](bool windowed) { return PluvoScreenSaver(false, windowed).run(); };
+    return [](const CommandLine& commandLine) {
+        return PluvoScreenSaver(false, placementFor(commandLine)).run();
+    };
+}
+
+std::optional<std::string> saverDaemonWindow() {
+    if (const char* value = std::getenv("XSCREENSAVER_WINDOW")) {
+        return std::string(value);
+    }
+    return std::nullopt;
+}
+
+// A saver daemon's user may never have opened our settings: the defaults stand in, and the save
+// at the end stores them.
+void loadConfigurationOrDefaults() {
+    try {
+        Configuration::load();
+    } catch (const Configuration::NotFoundError&) {
+        Configuration::useDefaults();
+    }
+}
+
+bool isHosted(const std::string& text) {
+    return CommandLine::parse(text, saverDaemonWindow()).hosted;
+}
+
+// In a daemon's window a dialog would lie unseen under that window, and the daemon keeps what
+// its programs write to standard error.
+std::unique_ptr<Reporter> reporterFor(const std::string& text) {
+    if (isHosted(text)) {
+        return std::make_unique<StreamReporter>(std::cerr);
+    }
+    return std::make_unique<DialogReporter>(std::cerr);
 }
 
 // The report's "DX:" line names the graphics layer the saver draws through.
@@ -50,6 +98,10 @@ int main(int argc, char** argv) {
         return std::make_unique<PluvoSSLauncher>(text, productSaver(), std::cerr);
     };
     parts.probeDirectX = probeGraphicsLayer;
-    DialogReporter reporter(std::cerr);
-    return runProgram(commandLineText(argc, argv), parts, reporter);
+    const std::string text = commandLineText(argc, argv);
+    if (isHosted(text)) {
+        parts.loadConfiguration = loadConfigurationOrDefaults;
+    }
+    const std::unique_ptr<Reporter> reporter = reporterFor(text);
+    return runProgram(text, parts, *reporter);
 }

@@ -111,14 +111,19 @@ void DirectDrawDevice::restoreDisplayMode() {
 }
 
 std::unique_ptr<DDraw::PrimarySurface> DirectDrawDevice::createPrimaryChain() {
+    const DDraw::DisplayModeDesc mode = currentDisplayMode();
+    return createPrimaryChain(mode.width, mode.height);
+}
+
+std::unique_ptr<DDraw::PrimarySurface> DirectDrawDevice::createPrimaryChain(int32_t width,
+                                                                            int32_t height) {
     if (window_ == nullptr) {
         throw DX5::Error(std::string("the primary surface needs the saver window first"));
     }
     const DDraw::DisplayModeDesc mode = currentDisplayMode();
     const DDraw::PixelFormat format = DDraw::PixelFormat::forSurfaceDepth(mode.bitsPerPixel());
-    return std::make_unique<DDraw::PrimarySurface>(
-        makePresenter(window_, mode.width, mode.height, format), mode.width, mode.height, format,
-        lossEpoch_);
+    return std::make_unique<DDraw::PrimarySurface>(makePresenter(window_, width, height, format),
+                                                   width, height, format, lossEpoch_);
 }
 
 std::unique_ptr<DDraw::Surface>

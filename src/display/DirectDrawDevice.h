@@ -53,6 +53,9 @@ public:
     // The primary surface with its back buffer, of the current display mode's size; 16-bit modes
     // get 5-6-5 surfaces, 24-bit modes three-byte ones, all others XRGB8888.
     std::unique_ptr<DDraw::PrimarySurface> createPrimaryChain();
+    // The same at the given size, in the current mode's depth: for a window smaller than the
+    // screen that is not ours to resize.
+    std::unique_ptr<DDraw::PrimarySurface> createPrimaryChain(int32_t width, int32_t height);
     // A memory surface of the model's size and pixel format.
     std::unique_ptr<DDraw::Surface> createOffscreenLike(const DDraw::Surface& model) const;
 

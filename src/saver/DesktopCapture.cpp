@@ -48,7 +48,9 @@ void copyTrueColourRows(const XImage& image, Graphics::Bitmap& bitmap) {
     }
 }
 
-Graphics::Bitmap toBitmap(XImage& image) {
+} // namespace
+
+Graphics::Bitmap bitmapFromXImage(XImage& image) {
     Graphics::Bitmap bitmap(image.width, image.height);
     if (isPlainTrueColour(image)) {
         copyTrueColourRows(image, bitmap);
@@ -66,23 +68,30 @@ Graphics::Bitmap toBitmap(XImage& image) {
     return bitmap;
 }
 
-} // namespace
-
 std::optional<Graphics::Bitmap> captureDesktop() {
     std::unique_ptr<Display, DisplayCloser> display(XOpenDisplay(nullptr));
     if (!display) {
         return std::nullopt;
     }
     const int screen = DefaultScreen(display.get());
-    const Window root = RootWindow(display.get(), screen);
-    const auto width = static_cast<unsigned>(DisplayWidth(display.get(), screen));
-    const auto height = static_cast<unsigned>(DisplayHeight(display.get(), screen));
+    return captureDesktopArea(0, 0, DisplayWidth(display.get(), screen),
+                              DisplayHeight(display.get(), screen));
+}
+
+std::optional<Graphics::Bitmap> captureDesktopArea(int32_t x, int32_t y, int32_t width,
+                                                   int32_t height) {
+    std::unique_ptr<Display, DisplayCloser> display(XOpenDisplay(nullptr));
+    if (!display || width <= 0 || height <= 0) {
+        return std::nullopt;
+    }
+    const Window root = DefaultRootWindow(display.get());
     std::unique_ptr<XImage, ImageDestroyer> image(
-        XGetImage(display.get(), root, 0, 0, width, height, AllPlanes, ZPixmap));
+        XGetImage(display.get(), root, x, y, static_cast<unsigned>(width),
+                  static_cast<unsigned>(height), AllPlanes, ZPixmap));
     if (!image) {
         return std::nullopt;
     }
-    Graphics::Bitmap bitmap = toBitmap(*image);
+    Graphics::Bitmap bitmap = bitmapFromXImage(*image);
     StartupTrace::note("desktop captured");
     return bitmap;
 }
@@ -101,7 +110,7 @@ std::optional<Graphics::Bitmap> captureScreenCorner(int32_t width, int32_t heigh
     if (!image) {
         return std::nullopt;
     }
-    const Graphics::Bitmap corner = toBitmap(*image);
+    const Graphics::Bitmap corner = bitmapFromXImage(*image);
     Graphics::Bitmap bitmap(width, height);
     for (int32_t y = 0; y < readHeight; ++y) {
         std::copy_n(corner.row(y), readWidth * 3, bitmap.row(y));

@@ -16,10 +16,14 @@
 #include "saver/DesktopCapture.h"
 #include "saver/DirectDrawSaverDisplay.h"
 #include "saver/FramePacing.h"
+#include "saver/HostWindow.h"
+#include "saver/MonitorLayout.h"
 #include "saver/SceneErrors.h"
 #include "sound/SoundSystem.h"
 
 #include <SDL_events.h>
+#include <SDL_video.h>
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -72,11 +76,52 @@ bool copyWhenFree(DDraw::Surface& source, DDraw::Surface& target) {
 } // namespace
 
 PluvoScreenSaver::PluvoScreenSaver(bool hidden, bool windowed)
-    : ScreenSaverWindow(Resources::loadString(productNameText), hidden,
+    : PluvoScreenSaver(hidden, SaverPlacement{windowed ? Style::Windowed : Style::FullScreen, 0}) {}
+
+namespace {
+
+// Every monitor shows the rain in the mode it has; a chosen display mode is the primary
+// monitor's alone.
+ScreenSaverWindow::Style windowStyleFor(const SaverPlacement& placement) {
+    const bool keepsMode = Configuration::options()->storedUseCurrentMode();
+    return placement.style == ScreenSaverWindow::Style::FullScreen && keepsMode
+               ? ScreenSaverWindow::Style::AllMonitors
+               : placement.style;
+}
+
+// Over several monitors the picture is what lies under them, which need not be all of the
+// screen.
+std::optional<Graphics::Bitmap> desktopFor(const SaverPlacement& placement) {
+    switch (windowStyleFor(placement)) {
+    case ScreenSaverWindow::Style::Hosted:
+        return HostWindow::desktopUnder(placement.hostWindow);
+    case ScreenSaverWindow::Style::AllMonitors: {
+        const MonitorRect bounds = MonitorLayout::ofXServer().bounds();
+        return captureDesktopArea(bounds.x, bounds.y, bounds.width, bounds.height);
+    }
+    default:
+        return captureDesktop();
+    }
+}
+
+} // namespace
+
+HostWindowWatch::HostWindowWatch(const SaverPlacement& placement) {
+    if (placement.style == ScreenSaverWindow::Style::Hosted) {
+        hostWindowLoss_.emplace();
+    }
+}
+
+DesktopAtStart::DesktopAtStart(const SaverPlacement& placement) : desktop_(desktopFor(placement)) {}
+
+PluvoScreenSaver::PluvoScreenSaver(bool hidden, const SaverPlacement& placement)
+    : HostWindowWatch(placement), DesktopAtStart(placement),
+      ScreenSaverWindow(Resources::loadString(productNameText), hidden,
                         Configuration::options()->controlOptions().interruptMode(),
-                        std::make_unique<DirectDrawSaverDisplay>(),
-                        windowed ? Style::Windowed : Style::FullScreen),
-      options_(*Configuration::options()), windowed_(windowed) {
+                        std::make_unique<DirectDrawSaverDisplay>(), windowStyleFor(placement),
+                        placement.hostWindow),
+      options_(*Configuration::options()), windowed_(placement.style == Style::Windowed),
+      drawsAtWindowSize_(style() == Style::Hosted || style() == Style::AllMonitors) {
     StartupTrace::note("window shown");
 }
 
@@ -84,9 +129,11 @@ PluvoScreenSaver::~PluvoScreenSaver() = default;
 
 int PluvoScreenSaver::run() {
     static std::optional<NamedMutex> running;
-    running = NamedMutex::tryAcquire(runningMutexName);
-    if (!running) {
-        return 1;
+    if (style() != Style::Hosted) {
+        running = NamedMutex::tryAcquire(runningMutexName);
+        if (!running) {
+            return 1;
+        }
     }
     initialize();
     runLoop();
@@ -149,6 +196,12 @@ void PluvoScreenSaver::onPlatformEvent(const SDL_Event& event) {
 PluvoScreenSaver::SceneSize PluvoScreenSaver::sceneSize() const {
     DirectXDisplayModeSelectionModel& model = options_.displayModeSelectionModel();
     const IDisplayModeDescription* selected = model.selectedMode();
+    if (drawsAtWindowSize_) {
+        int width = 0;
+        int height = 0;
+        SDL_GetWindowSize(sdlWindow(), &width, &height);
+        return {std::max(width, 1), std::max(height, 1)};
+    }
     if (windowed_ || model.useCurrentMode() || selected == nullptr) {
         const DDraw::DisplayModeDesc current = DirectDrawDevice::openDevice().currentDisplayMode();
         return {current.width, current.height};
@@ -171,13 +224,13 @@ void PluvoScreenSaver::setUpDisplay() {
         (selected->width() == current.width && selected->height() == current.height &&
          selected->bitsPerPixel() == current.bitsPerPixel());
     uint32_t level = DDraw::DDSCL_FULLSCREEN | DDraw::DDSCL_EXCLUSIVE;
-    if (windowed_) {
+    if (windowed_ || drawsAtWindowSize_) {
         level = DDraw::DDSCL_NORMAL;
     } else if (keepsMode) {
         level |= DDraw::DDSCL_NOWINDOWCHANGES;
     }
     device.setCooperativeLevel(sdlWindow(), level);
-    if (!windowed_) {
+    if (!windowed_ && !drawsAtWindowSize_) {
         chooseDisplayMode(device);
     }
     createSurfaces(device);
@@ -212,7 +265,12 @@ void PluvoScreenSaver::chooseDisplayMode(DirectDrawDevice& device) {
 }
 
 void PluvoScreenSaver::createSurfaces(DirectDrawDevice& device) {
-    primarySurface_ = device.createPrimaryChain();
+    if (drawsAtWindowSize_) {
+        const SceneSize size = sceneSize();
+        primarySurface_ = device.createPrimaryChain(size.width, size.height);
+    } else {
+        primarySurface_ = device.createPrimaryChain();
+    }
     backBuffer_ = &primarySurface_->backBuffer();
     backgroundSurface_ = device.createOffscreenLike(*primarySurface_);
     damage_ = DDraw::FrameDamage(primarySurface_->width(), primarySurface_->height());
@@ -306,6 +364,10 @@ void PluvoScreenSaver::startResetClock() {
 
 void PluvoScreenSaver::onTimer() {
     stopFrameTimer();
+    if (hostWindowLoss_ && HostWindow::LossWatch::windowLost()) {
+        requestQuit();
+        return;
+    }
     const uint32_t started = now();
     renderFrame();
     const uint32_t work = now() - started;

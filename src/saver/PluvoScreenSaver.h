@@ -11,6 +11,7 @@
 #include "rain/DropSystem.h"
 #include "rain/DropSystemSound.h"
 #include "saver/DesktopCapture.h"
+#include "saver/HostWindow.h"
 #include "saver/ResetSchedule.h"
 #include "saver/ScreenCheck.h"
 #include "saver/ScreenSaverWindow.h"
@@ -21,22 +22,39 @@
 class DirectDrawDevice;
 class ScreenSaverOptionsStorage;
 
+// Where the saver draws: a window of its own, full screen or on the desktop, or a window that a
+// saver daemon owns (an X window id, already checked to exist).
+struct SaverPlacement {
+    ScreenSaverWindow::Style style = ScreenSaverWindow::Style::FullScreen;
+    unsigned long hostWindow = 0;
+};
+
 // The screen as it was before the saver window appeared. An X server reads the window's own
 // black into a capture of the screen once the window is mapped, so the picture is taken before
-// the window part is built.
+// the window part is built. In a daemon's window it is the desktop under that window.
 struct DesktopAtStart {
-    std::optional<Graphics::Bitmap> desktop_ = captureDesktop();
+    explicit DesktopAtStart(const SaverPlacement& placement);
+    std::optional<Graphics::Bitmap> desktop_;
+};
+
+// In a daemon's window, which may go before the daemon's SIGTERM comes. Made before the window
+// part and given up after it, as closing the window part still talks about the window.
+struct HostWindowWatch {
+    explicit HostWindowWatch(const SaverPlacement& placement);
+    std::optional<HostWindow::LossWatch> hostWindowLoss_;
 };
 
 // The full-screen saver: rain over the desktop as it was at start-up, or over the user's
 // pictures, one frame per timer tick at the configured share of the processor.
-class PluvoScreenSaver : private DesktopAtStart, public ScreenSaverWindow {
+class PluvoScreenSaver : private HostWindowWatch, private DesktopAtStart, public ScreenSaverWindow {
 public:
     // windowed: in a window on the desktop instead of over the whole screen.
     explicit PluvoScreenSaver(bool hidden, bool windowed = false);
+    PluvoScreenSaver(bool hidden, const SaverPlacement& placement);
     ~PluvoScreenSaver() override;
 
     // 1 when another full-screen saver is running already (nothing else happens), 0 after a run.
+    // In a daemon's window it always runs: the daemon starts one saver for each monitor.
     int run();
 
     void onTimer() override;
@@ -86,6 +104,8 @@ private:
 
     ScreenSaverOptionsStorage& options_;
     bool windowed_;
+    // In a daemon's window, or over monitors that no single display covers.
+    bool drawsAtWindowSize_;
     std::unique_ptr<Drawer> drawer_;
     std::unique_ptr<DropSystem> dropSystem_;
     std::unique_ptr<DropSystemSound> dropSound_;

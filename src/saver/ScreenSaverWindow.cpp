@@ -1,6 +1,7 @@
 #include "saver/ScreenSaverWindow.h"
 
 #include "saver/AbnormalTerminationQueueMemFunAction.h"
+#include "saver/MonitorLayout.h"
 #include "saver/SaverWindowError.h"
 #include "saver/SdlInputTranslator.h"
 
@@ -12,10 +13,14 @@ namespace {
 // The loop wakes up at least this often to notice SIGINT and SIGTERM, whose handler cannot wake it.
 constexpr uint32_t longestSleep = 100;
 
+bool coversScreen(ScreenSaverWindow::Style style) {
+    return style == ScreenSaverWindow::Style::FullScreen ||
+           style == ScreenSaverWindow::Style::AllMonitors;
+}
+
 InterruptionPolicy::Placement placementOf(ScreenSaverWindow::Style style) {
-    return style == ScreenSaverWindow::Style::FullScreen
-               ? InterruptionPolicy::Placement::FullScreen
-               : InterruptionPolicy::Placement::DesktopWindow;
+    return coversScreen(style) ? InterruptionPolicy::Placement::FullScreen
+                               : InterruptionPolicy::Placement::DesktopWindow;
 }
 
 SDL_Rect primaryDisplayBounds() {
@@ -39,6 +44,27 @@ SDL_Window* createFullScreenWindow(const std::string& title) {
     return window;
 }
 
+// SDL's full screen covers one of its displays, and SDL lists outputs: a second output is a
+// display of its own. A window that the window manager leaves alone covers them all.
+SDL_Window* createWindowOverMonitors(const std::string& title, const MonitorRect& bounds) {
+    SDL_SetHint(SDL_HINT_X11_FORCE_OVERRIDE_REDIRECT, "1");
+    SDL_Window* window =
+        SDL_CreateWindow(title.c_str(), bounds.x, bounds.y, bounds.width, bounds.height,
+                         SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN | SDL_WINDOW_ALWAYS_ON_TOP);
+    SDL_SetHint(SDL_HINT_X11_FORCE_OVERRIDE_REDIRECT, "0");
+    return window;
+}
+
+bool sameArea(const SDL_Rect& display, const MonitorRect& monitors) {
+    return display.x == monitors.x && display.y == monitors.y && display.w == monitors.width &&
+           display.h == monitors.height;
+}
+
+// SDL neither destroys nor maps a window it did not make.
+SDL_Window* wrapHostWindow(unsigned long hostWindow) {
+    return SDL_CreateWindowFrom(reinterpret_cast<const void*>(hostWindow));
+}
+
 SDL_Window* createDesktopWindow(const std::string& title) {
     const SDL_Rect bounds = primaryDisplayBounds();
     return SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
@@ -53,11 +79,12 @@ void ScreenSaverWindow::WindowDestroyer::operator()(SDL_Window* window) const {
 }
 
 ScreenSaverWindow::ScreenSaverWindow(const std::string& title, bool hidden, int32_t interruptMode,
-                                     std::unique_ptr<ISaverDisplay> display, Style style)
+                                     std::unique_ptr<ISaverDisplay> display, Style style,
+                                     unsigned long hostWindow)
     : style_(style), policy_(interruptMode, MouseReference::processWide(), placementOf(style)),
-      window_(createWindow(title, style)), windowId_(SDL_GetWindowID(window_.get())),
+      window_(createWindow(title, style, hostWindow)), windowId_(SDL_GetWindowID(window_.get())),
       display_(std::move(display)) {
-    if (style == Style::FullScreen) {
+    if (coversScreen(style_)) {
         hiddenCursor_.emplace();
     }
     shutDownOnAbnormalTermination_ = AbnormalTerminationQueue::processWide().append(
@@ -81,18 +108,45 @@ ScreenSaverWindow::~ScreenSaverWindow() {
 }
 
 std::unique_ptr<SDL_Window, ScreenSaverWindow::WindowDestroyer>
-ScreenSaverWindow::createWindow(const std::string& title, Style style) {
-    SDL_Window* window =
-        style == Style::FullScreen ? createFullScreenWindow(title) : createDesktopWindow(title);
+ScreenSaverWindow::createWindow(const std::string& title, Style style, unsigned long hostWindow) {
+    style_ = effectiveStyle(style);
+    SDL_Window* window = nullptr;
+    switch (style_) {
+    case Style::FullScreen:
+        window = createFullScreenWindow(title);
+        break;
+    case Style::AllMonitors:
+        window = createWindowOverMonitors(title, MonitorLayout::ofXServer().bounds());
+        break;
+    case Style::Windowed:
+        window = createDesktopWindow(title);
+        break;
+    case Style::Hosted:
+        window = wrapHostWindow(hostWindow);
+        break;
+    }
     if (window == nullptr) {
         throw SaverWindowError::fromSdl("create the saver window");
     }
     return std::unique_ptr<SDL_Window, WindowDestroyer>(window);
 }
 
+// Needs SDL's video, which the session member has started by now.
+ScreenSaverWindow::Style ScreenSaverWindow::effectiveStyle(Style style) {
+    if (style != Style::AllMonitors) {
+        return style;
+    }
+    const MonitorRect monitors = MonitorLayout::ofXServer().bounds();
+    const bool known = monitors.width > 0 && monitors.height > 0;
+    return known && !sameArea(primaryDisplayBounds(), monitors) ? style : Style::FullScreen;
+}
+
 void ScreenSaverWindow::show() {
+    if (style_ == Style::Hosted) {
+        return;
+    }
     SDL_ShowWindow(window_.get());
-    if (style_ == Style::FullScreen) {
+    if (coversScreen(style_)) {
         // Keeps shortcuts such as Alt+F4 from the window manager: only the interruption mode
         // decides which keys end the saver.
         SDL_SetWindowKeyboardGrab(window_.get(), SDL_TRUE);
@@ -173,6 +227,12 @@ bool ScreenSaverWindow::belongsToThisWindow(uint32_t windowId) const {
 
 void ScreenSaverWindow::handleEvent(const SDL_Event& event) {
     onPlatformEvent(event);
+    if (style_ == Style::Hosted) {
+        if (event.type == SDL_QUIT) {
+            requestQuit();
+        }
+        return;
+    }
     const auto input = SdlInputTranslator::translate(event);
     if (!input || !belongsToThisWindow(input->windowId)) {
         return;

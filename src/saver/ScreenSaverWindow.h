@@ -24,16 +24,24 @@ public:
     enum class Style {
         // Borderless over the whole screen, cursor hidden: the real saver.
         FullScreen,
+        // The same over every monitor the X server reports. Where they all lie on the first
+        // display this is FullScreen (style() tells); otherwise one borderless window above all
+        // others covers them, in the display mode they have.
+        AllMonitors,
         // A resizable window on the desktop with the cursor visible, for trying the saver out.
         Windowed,
+        // Another program's window (a saver daemon's, or the root window): drawn into at its
+        // size, never shown, resized or grabbed; input is the daemon's, which ends the saver.
+        Hosted,
     };
 
     // interruptMode: 0 mouse or keyboard, 1 keyboard only, 2 Escape only. hidden: the window is
     // neither shown nor is the display opened. display may be empty (nothing to open).
     // Throws SaverWindowError when the window cannot be made, and whatever display->open() throws.
+    // hostWindow is the X window a Hosted saver draws into.
     ScreenSaverWindow(const std::string& title, bool hidden, int32_t interruptMode,
                       std::unique_ptr<ISaverDisplay> display = nullptr,
-                      Style style = Style::FullScreen);
+                      Style style = Style::FullScreen, unsigned long hostWindow = 0);
     virtual ~ScreenSaverWindow();
     ScreenSaverWindow(const ScreenSaverWindow&) = delete;
     ScreenSaverWindow& operator=(const ScreenSaverWindow&) = delete;
@@ -76,8 +84,10 @@ private:
         void operator()(SDL_Window* window) const;
     };
 
-    static std::unique_ptr<SDL_Window, WindowDestroyer> createWindow(const std::string& title,
-                                                                     Style style);
+    static Style effectiveStyle(Style style);
+    // Settles the style first: AllMonitors becomes FullScreen where that covers them all.
+    std::unique_ptr<SDL_Window, WindowDestroyer> createWindow(const std::string& title, Style style,
+                                                              unsigned long hostWindow);
     void show();
     void openDisplay();
     void shutDownDisplay();

@@ -86,15 +86,21 @@ TEST(CommandLineTest, OptionsAfterTheKillPathStillCount) {
     EXPECT_EQ(parsed("/kill \"/a b\" /s").mode, RunMode::Saver);
 }
 
-TEST(CommandLineTest, RootRunsFullScreen) {
+TEST(CommandLineTest, RootDrawsIntoTheRootWindow) {
     const CommandLine line = parsed("-root");
     EXPECT_EQ(line.mode, RunMode::Saver);
+    EXPECT_TRUE(line.hosted);
+    EXPECT_EQ(line.parentWindow, 0);
     EXPECT_FALSE(line.windowed);
 }
 
-TEST(CommandLineTest, WindowIdPreviewsIntoThatWindow) {
-    EXPECT_EQ(parsed("-window-id 0x1a00007").parentWindow, 0x1a00007);
-    EXPECT_EQ(parsed("-window-id 0x1a00007").mode, RunMode::Preview);
+TEST(CommandLineTest, WindowIdDrawsTheSaverIntoThatWindow) {
+    for (const char* text : {"-window-id 0x1a00007", "--window-id 0x1a00007"}) {
+        const CommandLine line = parsed(text);
+        EXPECT_EQ(line.mode, RunMode::Saver) << text;
+        EXPECT_TRUE(line.hosted) << text;
+        EXPECT_EQ(line.parentWindow, 0x1a00007) << text;
+    }
     EXPECT_EQ(parsed("-window-id 4711").parentWindow, 4711);
 }
 
@@ -105,24 +111,30 @@ TEST(CommandLineTest, WindowIdThatIsNoWindowIsIgnored) {
     }
 }
 
-TEST(CommandLineTest, DaemonWindowInTheEnvironmentIsPreviewedInto) {
+TEST(CommandLineTest, DaemonWindowInTheEnvironmentIsDrawnInto) {
     const CommandLine bare = CommandLine::parse("", std::string("0x2c00003"));
-    EXPECT_EQ(bare.mode, RunMode::Preview);
+    EXPECT_EQ(bare.mode, RunMode::Saver);
+    EXPECT_TRUE(bare.hosted);
     EXPECT_EQ(bare.parentWindow, 0x2c00003);
 
     const CommandLine root = CommandLine::parse("-root", std::string("0x2c00003"));
-    EXPECT_EQ(root.mode, RunMode::Preview);
+    EXPECT_TRUE(root.hosted);
     EXPECT_EQ(root.parentWindow, 0x2c00003);
 }
 
 TEST(CommandLineTest, ExplicitOptionsOverrideTheEnvironmentWindow) {
-    EXPECT_EQ(CommandLine::parse("/s", std::string("77")).mode, RunMode::Saver);
+    const CommandLine saver = CommandLine::parse("/s", std::string("77"));
+    EXPECT_EQ(saver.mode, RunMode::Saver);
+    EXPECT_FALSE(saver.hosted);
+    EXPECT_EQ(CommandLine::parse("/p 9", std::string("77")).mode, RunMode::Preview);
     EXPECT_EQ(CommandLine::parse("-window-id 5", std::string("77")).parentWindow, 5);
 }
 
 TEST(CommandLineTest, UnusableEnvironmentWindowIsIgnored) {
     EXPECT_EQ(CommandLine::parse("", std::string("")).mode, RunMode::Settings);
-    EXPECT_EQ(CommandLine::parse("-root", std::string("garbage")).mode, RunMode::Saver);
+    const CommandLine root = CommandLine::parse("-root", std::string("garbage"));
+    EXPECT_TRUE(root.hosted);
+    EXPECT_EQ(root.parentWindow, 0);
 }
 
 TEST(CommandLineTest, WindowOptionRunsTheSaverWindowed) {
@@ -131,6 +143,27 @@ TEST(CommandLineTest, WindowOptionRunsTheSaverWindowed) {
     EXPECT_TRUE(line.windowed);
     EXPECT_FALSE(parsed("--window /s").windowed);
     EXPECT_EQ(parsed("--window /c").mode, RunMode::Settings);
+    EXPECT_FALSE(parsed("-root --window").hosted);
+}
+
+TEST(CommandLineTest, SettingWordsAreGatheredWithTheirValues) {
+    using Argument = CommandLine::SettingArgument;
+    const CommandLine line = parsed("-root --density 40 --no-sound --wind-angle 90 --lightning");
+    EXPECT_TRUE(line.hosted);
+    EXPECT_EQ(line.settings, (std::vector<Argument>{{"density", "40"},
+                                                    {"no-sound", std::nullopt},
+                                                    {"wind-angle", "90"},
+                                                    {"lightning", std::nullopt}}));
+    // A value that is missing at the end stays missing, for the settings to complain about.
+    EXPECT_EQ(parsed("/s --speed").settings, (std::vector<Argument>{{"speed", std::nullopt}}));
+}
+
+TEST(CommandLineTest, SettingWordsNeedTwoDashesAndAKnownName) {
+    // One dash and "c" is the settings mode, as it always was.
+    EXPECT_EQ(parsed("-cpu-load 40").mode, RunMode::Settings);
+    EXPECT_TRUE(parsed("-cpu-load 40").settings.empty());
+    EXPECT_TRUE(parsed("/s -density 40 --colour 7 --fps").settings.empty());
+    EXPECT_EQ(parsed("/s --bogus /c").mode, RunMode::Settings);
 }
 
 } // namespace

@@ -97,8 +97,8 @@ TEST(ScreenSaverLauncherTest, CopyWaitsUntilTheFirstProcessLetsGo) {
 TEST(PluvoSSLauncherTest, SaverRunsWindowedOnlyWhenAsked) {
     std::ostringstream notices;
     std::vector<bool> runs;
-    const auto saver = [&runs](bool windowed) {
-        runs.push_back(windowed);
+    const auto saver = [&runs](const CommandLine& line) {
+        runs.push_back(line.windowed);
         return 0;
     };
     PluvoSSLauncher(CommandLine::parse("/s"), saver, notices).run();

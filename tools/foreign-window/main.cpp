@@ -2,11 +2,17 @@
 // settings dialog's preview area does, and prints its id. The window lives until this program
 // gets SIGTERM or SIGINT; the server destroys it when the connection closes.
 //
-// Usage: foreign-window WIDTH HEIGHT X Y
+// With "screenshot" after the position it also does what a saver daemon does for its programs:
+// it keeps a picture of the whole screen, taken before the window appeared, as a pixmap named in
+// the window's _SCREENSAVER_SCREENSHOT property.
+//
+// Usage: foreign-window WIDTH HEIGHT X Y [screenshot]
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <poll.h>
 
 namespace {
@@ -17,11 +23,26 @@ void requestStop(int) {
     stopRequested = 1;
 }
 
+Pixmap screenshotOfRoot(Display* display, int screen) {
+    const Window root = RootWindow(display, screen);
+    const auto width = static_cast<unsigned>(DisplayWidth(display, screen));
+    const auto height = static_cast<unsigned>(DisplayHeight(display, screen));
+    const Pixmap pixmap = XCreatePixmap(display, root, width, height,
+                                        static_cast<unsigned>(DefaultDepth(display, screen)));
+    XGCValues values{};
+    values.subwindow_mode = IncludeInferiors;
+    const GC gc = XCreateGC(display, pixmap, GCSubwindowMode, &values);
+    XCopyArea(display, root, pixmap, gc, 0, 0, width, height, 0, 0);
+    XFreeGC(display, gc);
+    return pixmap;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 5) {
-        std::fprintf(stderr, "usage: %s WIDTH HEIGHT X Y\n", argv[0]);
+    const bool withScreenshot = argc == 6 && std::strcmp(argv[5], "screenshot") == 0;
+    if (argc != 5 && !withScreenshot) {
+        std::fprintf(stderr, "usage: %s WIDTH HEIGHT X Y [screenshot]\n", argv[0]);
         return 2;
     }
     Display* display = XOpenDisplay(nullptr);
@@ -36,6 +57,12 @@ int main(int argc, char** argv) {
         display, RootWindow(display, screen), std::atoi(argv[3]), std::atoi(argv[4]), width, height,
         0, BlackPixel(display, screen), BlackPixel(display, screen));
     XStoreName(display, window, "foreign-window");
+    if (withScreenshot) {
+        const Pixmap screenshot = screenshotOfRoot(display, screen);
+        const Atom property = XInternAtom(display, "_SCREENSAVER_SCREENSHOT", False);
+        XChangeProperty(display, window, property, XA_PIXMAP, 32, PropModeReplace,
+                        reinterpret_cast<const unsigned char*>(&screenshot), 1);
+    }
     XMapWindow(display, window);
     XSync(display, False);
     std::printf("%lu\n", window);

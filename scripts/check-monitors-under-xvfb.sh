@@ -1,0 +1,91 @@
+#!/usr/bin/env bash
+# The full-screen saver on two monitors of different sizes, made by splitting one virtual X
+# screen with RandR (SDL sees one display, the X server two monitors), twice: monitors that fill
+# the screen, and monitors that leave a strip of it uncovered, where the saver's window must
+# span exactly the monitors. Each monitor must show rain over its own part of the desktop.
+# PLUVO_MONITOR_SHOTS=DIR keeps a screenshot of each monitor there.
+# Usage: scripts/check-monitors-under-xvfb.sh [BUILD_DIR]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build}
+work=$(mktemp -d)
+xvfb=
+saver=
+cleanup() {
+    [ -n "$saver" ] && kill "$saver" 2>/dev/null || true
+    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# Bytes of the monitor's part of the screen that differ from the desktop's.
+differing() { # geometry
+    convert "$work/screen.xwd" -crop "$1" +repage -depth 8 rgb:"$work/part.rgb"
+    convert "$work/desktop.png" -crop "$1" +repage -depth 8 rgb:"$work/desktop-part.rgb"
+    cmp -l "$work/part.rgb" "$work/desktop-part.rgb" | wc -l || true
+}
+
+check_layout() { # name screen-size
+    local name=$1 size=$2
+    exec {fd}<> <(:)
+    Xvfb -displayfd "$fd" -screen 0 "${size}x24" -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
+    xvfb=$!
+    read -r -t 10 number <&"$fd" || { echo "FAIL: Xvfb did not start"; exit 1; }
+    export DISPLAY=:$number XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run
+    export PLUVO_REPORT=stderr SDL_AUDIODRIVER=dummy
+    mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+    xrandr --setmonitor L 1280/338x720/190+0+0 screen >/dev/null
+    xrandr --setmonitor R 1024/270x768/203+1280+0 none >/dev/null
+    convert -size "$size" -seed 11 plasma:fractal -blur 0x2 "$work/desktop.png"
+    hsetroot -fill "$work/desktop.png" >/dev/null
+    xwd -root -silent | convert xwd:- "$work/desktop.png"
+    "$build/tools/pluvo-config" ensure >/dev/null
+
+    "$build/src/app/pluvo" /s --density 50 >"$work/saver.log" 2>&1 &
+    saver=$!
+    local geometries=("1280x720+0+0" "1024x768+1280+0")
+    local totals=($((1280 * 720 * 3)) $((1024 * 768 * 3)))
+    local results=(0 0)
+    for _ in $(seq 30); do
+        sleep 0.5
+        kill -0 "$saver" 2>/dev/null ||
+            { echo "FAIL: the saver ended by itself"; cat "$work/saver.log"; exit 1; }
+        xwd -root -silent >"$work/screen.xwd"
+        local done=yes
+        for index in 0 1; do
+            results[$index]=$(differing "${geometries[$index]}")
+            if [ "${results[$index]}" -eq 0 ] ||
+                [ "${results[$index]}" -gt $((totals[index] / 2)) ]; then
+                done=no
+            fi
+        done
+        [ "$done" = yes ] && break
+    done
+    for index in 0 1; do
+        if [ -n "${PLUVO_MONITOR_SHOTS:-}" ]; then
+            convert "$work/screen.xwd" -crop "${geometries[$index]}" +repage \
+                "$PLUVO_MONITOR_SHOTS/monitors-$name-$index.png"
+        fi
+        if [ "${results[$index]}" -eq 0 ]; then
+            echo "FAIL ($name): no rain on monitor $index"; exit 1
+        fi
+        if [ "${results[$index]}" -gt $((totals[index] / 2)) ]; then
+            echo "FAIL ($name): monitor $index does not show its part of the desktop" \
+                "(${results[$index]} of ${totals[index]} bytes differ)"
+            exit 1
+        fi
+        echo "$name: monitor $index ${geometries[$index]} shows rain over its part of the" \
+            "desktop (${results[$index]} of ${totals[index]} bytes differ)"
+    done
+    kill "$saver"
+    local status=0
+    wait "$saver" || status=$?
+    saver=
+    [ "$status" -eq 0 ] || { echo "FAIL: exit status $status"; cat "$work/saver.log"; exit 1; }
+    kill "$xvfb"
+    wait "$xvfb" 2>/dev/null || true
+    xvfb=
+}
+
+check_layout filled 2304x768
+check_layout strip 2304x800

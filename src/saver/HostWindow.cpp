@@ -1,0 +1,211 @@
+#include "saver/HostWindow.h"
+
+#include "display/DX5Error.h"
+#include "saver/DesktopCapture.h"
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <algorithm>
+#include <atomic>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+namespace {
+
+// The daemon keeps a picture of the whole desktop, taken before it blanked the screen, as a
+// pixmap named in this property of the window it gives its programs.
+constexpr const char* screenshotProperty = "_SCREENSAVER_SCREENSHOT";
+
+struct DisplayCloser {
+    void operator()(Display* display) const { XCloseDisplay(display); }
+};
+struct ImageDestroyer {
+    void operator()(XImage* image) const { XDestroyImage(image); }
+};
+using DisplayConnection = std::unique_ptr<Display, DisplayCloser>;
+
+// Xlib's own handler ends the process; a window or pixmap that is gone is an answer here.
+class IgnoredXErrors {
+public:
+    IgnoredXErrors() : previous_(XSetErrorHandler(ignore)) {}
+    ~IgnoredXErrors() { XSetErrorHandler(previous_); }
+    IgnoredXErrors(const IgnoredXErrors&) = delete;
+    IgnoredXErrors& operator=(const IgnoredXErrors&) = delete;
+
+private:
+    static int ignore(Display*, XErrorEvent*) { return 0; }
+    XErrorHandler previous_;
+};
+
+DisplayConnection openDisplay() {
+    DisplayConnection display(XOpenDisplay(nullptr));
+    if (!display) {
+        const char* name = std::getenv("DISPLAY");
+        throw DX5::NoDirectX5Error(std::string("the X display \"") + (name ? name : "") +
+                                   "\" could not be opened");
+    }
+    return display;
+}
+
+std::string hexWindow(unsigned long window) {
+    char text[24];
+    std::snprintf(text, sizeof text, "0x%lx", window);
+    return text;
+}
+
+struct Area {
+    int x;
+    int y;
+    int width;
+    int height;
+};
+
+Pixmap screenshotOf(Display* display, Window window) {
+    const Atom property = XInternAtom(display, screenshotProperty, False);
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long remaining = 0;
+    unsigned char* data = nullptr;
+    Pixmap pixmap = None;
+    if (XGetWindowProperty(display, window, property, 0, 1, False, XA_PIXMAP, &type, &format,
+                           &count, &remaining, &data) == Success &&
+        type == XA_PIXMAP && format == 32 && count == 1) {
+        pixmap = static_cast<Pixmap>(*reinterpret_cast<unsigned long*>(data));
+    }
+    if (data != nullptr) {
+        XFree(data);
+    }
+    return pixmap;
+}
+
+// The size of a drawable, or nothing when it is gone.
+std::optional<Area> extentOf(Display* display, Drawable drawable) {
+    Window root = None;
+    int x = 0;
+    int y = 0;
+    unsigned width = 0;
+    unsigned height = 0;
+    unsigned border = 0;
+    unsigned depth = 0;
+    if (XGetGeometry(display, drawable, &root, &x, &y, &width, &height, &border, &depth) == 0) {
+        return std::nullopt;
+    }
+    return Area{0, 0, static_cast<int>(width), static_cast<int>(height)};
+}
+
+// A pixmap has no visual of its own, so its picture arrives without channel masks: they are
+// the window's.
+void giveMasksOf(const Visual& visual, XImage& image) {
+    if (image.red_mask == 0 && image.green_mask == 0 && image.blue_mask == 0) {
+        image.red_mask = visual.red_mask;
+        image.green_mask = visual.green_mask;
+        image.blue_mask = visual.blue_mask;
+    }
+}
+
+// Copies the part of source that lies under the window into the window-sized picture.
+bool copyUnderWindow(Display* display, Drawable source, const Visual& visual, const Area& window,
+                     Graphics::Bitmap& picture) {
+    const std::optional<Area> extent = extentOf(display, source);
+    if (!extent) {
+        return false;
+    }
+    const int left = std::max(window.x, 0);
+    const int top = std::max(window.y, 0);
+    const int right = std::min(window.x + window.width, extent->width);
+    const int bottom = std::min(window.y + window.height, extent->height);
+    if (right <= left || bottom <= top) {
+        return false;
+    }
+    std::unique_ptr<XImage, ImageDestroyer> image(
+        XGetImage(display, source, left, top, static_cast<unsigned>(right - left),
+                  static_cast<unsigned>(bottom - top), AllPlanes, ZPixmap));
+    if (!image) {
+        return false;
+    }
+    giveMasksOf(visual, *image);
+    const Graphics::Bitmap part = bitmapFromXImage(*image);
+    for (int y = 0; y < part.height(); ++y) {
+        std::copy_n(part.row(y), part.width() * 3,
+                    picture.row(top - window.y + y) + (left - window.x) * 3);
+    }
+    return true;
+}
+
+std::atomic<bool> hostWindowLost{false};
+XErrorHandler handlerBeforeWatch = nullptr;
+
+int noteLostWindow(Display* display, XErrorEvent* error) {
+    if (error->error_code == BadWindow || error->error_code == BadDrawable) {
+        hostWindowLost.store(true);
+        return 0;
+    }
+    return handlerBeforeWatch != nullptr ? handlerBeforeWatch(display, error) : 0;
+}
+
+} // namespace
+
+namespace HostWindow {
+
+LossWatch::LossWatch() {
+    hostWindowLost.store(false);
+    handlerBeforeWatch = XSetErrorHandler(noteLostWindow);
+}
+
+LossWatch::~LossWatch() {
+    XSetErrorHandler(handlerBeforeWatch);
+}
+
+bool LossWatch::windowLost() {
+    return hostWindowLost.load();
+}
+
+unsigned long checked(unsigned long window) {
+    const DisplayConnection display = openDisplay();
+    if (window == 0) {
+        return DefaultRootWindow(display.get());
+    }
+    const IgnoredXErrors ignored;
+    XWindowAttributes attributes{};
+    if (XGetWindowAttributes(display.get(), window, &attributes) == 0) {
+        throw BasicError("There is no window " + hexWindow(window) + " to draw the rain in");
+    }
+    return window;
+}
+
+std::optional<Graphics::Bitmap> desktopUnder(unsigned long window) {
+    DisplayConnection display(XOpenDisplay(nullptr));
+    if (!display) {
+        return std::nullopt;
+    }
+    const IgnoredXErrors ignored;
+    Display* connection = display.get();
+    XWindowAttributes attributes{};
+    if (XGetWindowAttributes(connection, window, &attributes) == 0) {
+        return std::nullopt;
+    }
+    const Window root = attributes.root;
+    Area area{0, 0, std::max(attributes.width, 1), std::max(attributes.height, 1)};
+    Window child = None;
+    XTranslateCoordinates(connection, window, root, 0, 0, &area.x, &area.y, &child);
+
+    Graphics::Bitmap picture(area.width, area.height);
+    Pixmap screenshot = screenshotOf(connection, window);
+    if (screenshot == None) {
+        screenshot = screenshotOf(connection, root);
+    }
+    if (screenshot != None &&
+        copyUnderWindow(connection, screenshot, *attributes.visual, area, picture)) {
+        return picture;
+    }
+    if (copyUnderWindow(connection, root, *attributes.visual, area, picture)) {
+        return picture;
+    }
+    return std::nullopt;
+}
+
+} // namespace HostWindow
