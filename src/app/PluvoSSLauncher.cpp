@@ -1,7 +1,10 @@
 #include "app/PluvoSSLauncher.h"
 
+#include "options/Configuration.h"
 #include "platform/NamedMutex.h"
 #include "saver/PreviewWindowImpl.h"
+#include "sound/SoundSystem.h"
+#include "ui/SettingsDialog.h"
 
 #include <optional>
 #include <ostream>
@@ -24,6 +27,13 @@ PluvoSSLauncher::PreviewRunner PluvoSSLauncher::productPreview() {
     };
 }
 
+PluvoSSLauncher::SettingsRunner PluvoSSLauncher::productSettings() {
+    return [](int32_t parentWindow) {
+        SettingsDialog::run(*Configuration::options(), Sound::SoundSystem::available(),
+                            parentWindow);
+    };
+}
+
 void PluvoSSLauncher::runSaver() {
     if (!saver_) {
         announceUnavailable("Screen saver");
@@ -32,8 +42,12 @@ void PluvoSSLauncher::runSaver() {
     saver_(commandLine().windowed);
 }
 
-void PluvoSSLauncher::runSettings(int32_t /*parentWindow*/) {
-    announceUnavailable("Settings");
+void PluvoSSLauncher::runSettings(int32_t parentWindow) {
+    if (!settings_) {
+        announceUnavailable("Settings");
+        return;
+    }
+    settings_(parentWindow);
 }
 
 void PluvoSSLauncher::runPreview(int32_t parentWindow) {

@@ -1,0 +1,76 @@
+#include "ui/SettingsDialog.h"
+
+#include "options/ScreenSaverOptionsStorage.h"
+#include "ui/AboutPage.h"
+#include "ui/ApplicationBasedPropSheetHelpProvider.h"
+#include "ui/ControlPage.h"
+#include "ui/DisplayOptionsPage.h"
+#include "ui/DropsOptionsPage.h"
+#include "ui/LightningOptionsPage.h"
+#include "ui/PropertyPagesSheet.h"
+#include "ui/SoundOptionsPage.h"
+#include "ui/UiTexts.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+#include <optional>
+
+namespace SettingsDialog {
+
+void addPages(PropertyPagesSheet& sheet, ScreenSaverOptionsStorage& options, bool soundAvailable) {
+    const auto tr = [](const char* text) {
+        return QCoreApplication::translate("SettingsDialog", text);
+    };
+    sheet.addPage({tr("关于"), [](IPropertyPageHost& host) {
+                       return std::unique_ptr<PropertyPageBase>(std::make_unique<AboutPage>(host));
+                   }});
+    sheet.addPage(PropertyPageDescriptor::of<DropsOptionsPage>(tr("雨滴"), options));
+    ILightningOptionsStorage& lightning = options;
+    sheet.addPage(PropertyPageDescriptor::of<LightningOptionsPage>(tr("闪电"), lightning));
+    sheet.addPage({tr("显示"), [&options](IPropertyPageHost& host) {
+                       return std::unique_ptr<PropertyPageBase>(
+                           std::make_unique<DisplayOptionsPage>(
+                               host, options.displayModeSelectionModel(), options.wallpaperList()));
+                   }});
+    sheet.addPage({tr("声音"), [&options, soundAvailable](IPropertyPageHost& host) {
+                       return std::unique_ptr<PropertyPageBase>(
+                           std::make_unique<SoundOptionsPage>(host, options, soundAvailable));
+                   }});
+    sheet.addPage(PropertyPageDescriptor::of<ControlPage>(tr("控制"), options.controlOptions()));
+}
+
+void installTranslation() {
+    static QTranslator english;
+    static QTranslator qtTexts;
+    QCoreApplication::removeTranslator(&english);
+    QCoreApplication::removeTranslator(&qtTexts);
+    if (QLocale().language() == QLocale::Chinese) {
+        if (qtTexts.load(QLocale(), "qtbase", "_",
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+            QCoreApplication::installTranslator(&qtTexts);
+        }
+        return;
+    }
+    if (english.load(":/i18n/pluvo_en.qm")) {
+        QCoreApplication::installTranslator(&english);
+    }
+}
+
+void run(ScreenSaverOptionsStorage& options, bool soundAvailable, int32_t /*parentWindow*/) {
+    int argumentCount = 1;
+    char programName[] = "pluvo";
+    char* arguments[] = {programName, nullptr};
+    std::optional<QApplication> application;
+    if (QApplication::instance() == nullptr) {
+        application.emplace(argumentCount, arguments);
+    }
+    installTranslation();
+    ApplicationBasedPropSheetHelpProvider help;
+    PropertyPagesSheet sheet(nullptr, UiTexts::applicationTitle(), &help);
+    addPages(sheet, options, soundAvailable);
+    sheet.run();
+}
+
+} // namespace SettingsDialog

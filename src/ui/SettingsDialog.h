@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstdint>
+
+class PropertyPagesSheet;
+class ScreenSaverOptionsStorage;
+
+// The settings of the saver: the six pages over the options in force.
+namespace SettingsDialog {
+
+// Adds the pages in sheet order.
+void addPages(PropertyPagesSheet& sheet, ScreenSaverOptionsStorage& options, bool soundAvailable);
+
+// Loads the translation for the user's language: Chinese texts stay as they are, every other
+// language gets English. Needs a Qt application.
+void installTranslation();
+
+// Shows the settings modally, making a Qt application when the process has none; returns when
+// the user closes them. parentWindow is ignored: the sheet is a window of its own.
+void run(ScreenSaverOptionsStorage& options, bool soundAvailable, int32_t parentWindow);
+
+} // namespace SettingsDialog
