@@ -1,0 +1,104 @@
+#include "UiTestSupport.h"
+#include "options/Configuration.h"
+#include "options/ScreenSaverOptionsStorage.h"
+#include "ui/PropertyPagesSheet.h"
+#include "ui/SettingsDialog.h"
+
+#include <QApplication>
+#include <QSlider>
+#include <QTest>
+#include <QTimer>
+#include <bit>
+#include <gtest/gtest.h>
+
+namespace {
+
+enum PageIndex { about, drops, lightning, display, sound, control };
+
+struct SettingsSheet {
+    ScreenSaverOptionsStorage options;
+    PropertyPagesSheet sheet{nullptr, "Pluvo Screen Saver 2.2.17", nullptr};
+
+    SettingsSheet() { SettingsDialog::addPages(sheet, options, true); }
+
+    QSlider* slider(PageIndex page, const char* name) {
+        return sheet.page(page)->findChild<QSlider*>(name);
+    }
+};
+
+TEST(SheetTest, OkAppliesOnlyTheOpenedPagesSoTheSoundPageAloneStoresTheFloatBelowEightTenths) {
+    SettingsSheet settings;
+    settings.options.setSpeed(50); // out of the slider's reach: it would change if Drops applied
+    settings.sheet.page(sound);
+    settings.sheet.accept();
+
+    EXPECT_EQ(std::bit_cast<uint32_t>(settings.options.rainVolume()), 0x3F4CCCCCu);
+    EXPECT_EQ(std::bit_cast<uint32_t>(settings.options.thunderVolume()), 0x3F4CCCCCu);
+    EXPECT_EQ(settings.options.speed(), 50);
+    EXPECT_EQ(settings.sheet.result(), QDialog::Accepted);
+}
+
+TEST(SheetTest, CancelAppliesNoPageEvenAfterEveryControlWasMoved) {
+    SettingsSheet settings;
+    const std::string before = Configuration::valueOf(settings.options);
+    for (PageIndex page : {drops, lightning, sound}) {
+        for (QSlider* slider : settings.sheet.page(page)->findChildren<QSlider*>()) {
+            slider->setValue(slider->minimum());
+        }
+    }
+    settings.sheet.page(control);
+    settings.sheet.page(display);
+    settings.sheet.reject();
+    EXPECT_EQ(Configuration::valueOf(settings.options), before);
+}
+
+TEST(SheetTest, LeavingThePageWithTheLargerSmallestRadiusShowsMessage9AndStaysThere) {
+    SettingsSheet settings;
+    showActive(settings.sheet);
+    settings.sheet.showPage(drops);
+    QSlider* smallest = settings.slider(drops, "minRadius");
+    smallest->setValue(8);
+    settings.slider(drops, "maxRadius")->setValue(5);
+    settings.slider(drops, "density")->setFocus();
+
+    MessageBoxCatcher messages;
+    messages.run([&] { settings.sheet.showPage(lightning); });
+
+    ASSERT_EQ(messages.seen().size(), 1u);
+    EXPECT_EQ(messages.seen()[0].text, "最小雨滴半径不能大于最大雨滴半径,请重新调整.");
+    EXPECT_EQ(messages.seen()[0].caption, "Error");
+    EXPECT_EQ(messages.seen()[0].icon, QMessageBox::Critical);
+    EXPECT_EQ(settings.sheet.currentIndex(), drops);
+    EXPECT_EQ(settings.sheet.focusWidget(), smallest);
+
+    // OK on the faulty page neither applies nor closes.
+    messages.run([&] { settings.sheet.accept(); });
+    EXPECT_EQ(messages.seen().size(), 2u);
+    EXPECT_EQ(settings.options.minRadius(), 4);
+    EXPECT_TRUE(settings.sheet.isVisible());
+
+    settings.slider(drops, "maxRadius")->setValue(9);
+    settings.sheet.showPage(lightning);
+    EXPECT_EQ(settings.sheet.currentIndex(), lightning);
+    settings.sheet.accept();
+    EXPECT_EQ(settings.options.minRadius(), 8);
+    EXPECT_EQ(settings.options.radiusSpread(), 1);
+}
+
+TEST(SheetTest, EscapeCancelsAndReturnPressesOk) {
+    SettingsSheet settings;
+    showActive(settings.sheet);
+    settings.sheet.showPage(sound);
+    QTest::keyClick(&settings.sheet, Qt::Key_Return);
+    EXPECT_EQ(settings.sheet.result(), QDialog::Accepted);
+    EXPECT_EQ(std::bit_cast<uint32_t>(settings.options.rainVolume()), 0x3F4CCCCCu);
+
+    SettingsSheet cancelled;
+    showActive(cancelled.sheet);
+    cancelled.sheet.showPage(sound);
+    QTest::keyClick(&cancelled.sheet, Qt::Key_Escape);
+    EXPECT_EQ(cancelled.sheet.result(), QDialog::Rejected);
+    EXPECT_EQ(cancelled.options.rainVolume(), 0.8f);
+}
+
+} // namespace
