@@ -17,6 +17,9 @@
 #include <QTranslator>
 #include <optional>
 
+extern "C" const unsigned char pluvo_english_translation_begin[];
+extern "C" const unsigned char pluvo_english_translation_end[];
+
 namespace SettingsDialog {
 
 void addPages(PropertyPagesSheet& sheet, ScreenSaverOptionsStorage& options, bool soundAvailable) {
@@ -53,7 +56,9 @@ void installTranslation() {
         }
         return;
     }
-    if (english.load(":/i18n/pluvo_en.qm")) {
+    const auto size =
+        static_cast<int>(pluvo_english_translation_end - pluvo_english_translation_begin);
+    if (english.load(pluvo_english_translation_begin, size)) {
         QCoreApplication::installTranslator(&english);
     }
 }

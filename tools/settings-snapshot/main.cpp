@@ -1,6 +1,7 @@
 // Draws every page of the settings dialog, with a new user's options, into PNG files for docs/:
 // settings-snapshot FOLDER LOCALE (e.g. zh_CN or en_US). Runs on Qt's offscreen platform.
 #include "options/ScreenSaverOptionsStorage.h"
+#include "ui/ApplicationBasedPropSheetHelpProvider.h"
 #include "ui/PropertyPagesSheet.h"
 #include "ui/SettingsDialog.h"
 
@@ -21,7 +22,8 @@ int main(int argc, char** argv) {
     QLocale::setDefault(QLocale(QString::fromUtf8(argv[2])));
     SettingsDialog::installTranslation();
     ScreenSaverOptionsStorage options;
-    PropertyPagesSheet sheet(nullptr, "Pluvo Screen Saver 2.2.17", nullptr);
+    ApplicationBasedPropSheetHelpProvider help;
+    PropertyPagesSheet sheet(nullptr, "Pluvo Screen Saver 2.2.17", &help);
     SettingsDialog::addPages(sheet, options, true);
     sheet.show();
     const char* names[] = {"about", "drops", "lightning", "display", "sound", "control"};
