@@ -79,6 +79,12 @@ DropsOptionsPage::DropsOptionsPage(IPropertyPageHost& host, ScreenSaverOptionsSt
     layout->setColumnStretch(1, 1);
     layout->setRowStretch(6, 1);
     setFocusProxy(density_);
+
+    for (QSlider* slider : {density_, minRadius_, maxRadius_, windForce_, speed_}) {
+        connect(slider, &QSlider::valueChanged, this, &DropsOptionsPage::changed);
+    }
+    connect(rampUp_, &QCheckBox::toggled, this, &DropsOptionsPage::changed);
+    connect(windAngle_, &WindDirectionControl::angleChanged, this, &DropsOptionsPage::changed);
 }
 
 int DropsOptionsPage::speedPosition(int speed, int minSpeed, int maxSpeed) {
@@ -99,11 +105,15 @@ bool DropsOptionsPage::validate() {
 }
 
 void DropsOptionsPage::apply() {
-    options_.setDensity(density_->value());
-    options_.setDensityRampUp(rampUp_->isChecked());
-    options_.setMinRadius(minRadius_->value());
-    options_.setRadiusSpread(maxRadius_->value() - minRadius_->value());
-    options_.setWindForce(windForce_->value());
-    options_.setWindAngle(windAngle_->angle());
-    options_.setSpeed(speedAt(speed_->value(), options_.minSpeed(), options_.maxSpeed()));
+    writeTo(options_);
+}
+
+void DropsOptionsPage::writeTo(IDropSystemOptionsStorage& target) const {
+    target.setDensity(density_->value());
+    target.setDensityRampUp(rampUp_->isChecked());
+    target.setMinRadius(minRadius_->value());
+    target.setRadiusSpread(maxRadius_->value() - minRadius_->value());
+    target.setWindForce(windForce_->value());
+    target.setWindAngle(windAngle_->angle());
+    target.setSpeed(speedAt(speed_->value(), target.minSpeed(), target.maxSpeed()));
 }

@@ -2,6 +2,7 @@
 
 #include "ui/PropertyPageBase.h"
 
+class IDropSystemOptionsStorage;
 class ScreenSaverOptionsStorage;
 class QCheckBox;
 class QSlider;
@@ -20,7 +21,14 @@ public:
 
     void apply() override;
     bool validate() override;
+    // Writes the controls as they stand into other drop settings, such as a preview's.
+    void writeTo(IDropSystemOptionsStorage& target) const;
 
+signals:
+    // A control moved: what writeTo() writes has changed.
+    void changed();
+
+public:
     // The speed slider runs top = fast: position p stands for speed maxSpeed - 1 - p (the bound
     // itself is out of reach).
     static int speedPosition(int speed, int minSpeed, int maxSpeed);

@@ -3,6 +3,7 @@
 #include "ui/IPropertySheetHelpProvider.h"
 
 #include <QDialogButtonBox>
+#include <QHBoxLayout>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTabWidget>
@@ -12,7 +13,7 @@
 PropertyPagesSheet::PropertyPagesSheet(QWidget* parent, const QString& caption,
                                        IPropertySheetHelpProvider* help)
     : QDialog(parent), tabs_(new QTabWidget(this)), buttons_(new QDialogButtonBox(this)),
-      help_(help) {
+      body_(new QHBoxLayout), help_(help) {
     setWindowTitle(caption);
     buttons_->addButton(QDialogButtonBox::Ok);
     buttons_->addButton(QDialogButtonBox::Cancel);
@@ -29,7 +30,8 @@ PropertyPagesSheet::PropertyPagesSheet(QWidget* parent, const QString& caption,
     connect(tabs_, &QTabWidget::currentChanged, this, &PropertyPagesSheet::onTabChanged);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(tabs_);
+    body_->addWidget(tabs_, 1);
+    layout->addLayout(body_);
     layout->addWidget(buttons_);
     // Pages are made as they are opened; a size that fits them all keeps the sheet still.
     resize(540, 460);
@@ -42,6 +44,11 @@ void PropertyPagesSheet::addPage(PropertyPageDescriptor descriptor) {
     entries_.push_back({std::move(descriptor), tab, nullptr});
     const QSignalBlocker quiet(tabs_);
     tabs_->addTab(tab, entries_.back().descriptor.caption);
+}
+
+void PropertyPagesSheet::setSideWidget(QWidget* widget) {
+    body_->addWidget(widget, 0, Qt::AlignTop);
+    resize(width() + widget->sizeHint().width() + body_->spacing(), height());
 }
 
 int PropertyPagesSheet::run() {

@@ -8,6 +8,7 @@
 
 class IPropertySheetHelpProvider;
 class QDialogButtonBox;
+class QHBoxLayout;
 class QTabWidget;
 
 // The settings as a tab dialog with OK, Cancel and Help. A page is made the first time its tab is
@@ -20,6 +21,8 @@ public:
     PropertyPagesSheet(QWidget* parent, const QString& caption, IPropertySheetHelpProvider* help);
 
     void addPage(PropertyPageDescriptor descriptor);
+    // Shows a widget to the right of the pages; the sheet takes it.
+    void setSideWidget(QWidget* widget);
     // Shows the sheet modally at its first page; QDialog::Accepted after OK.
     int run();
 
@@ -48,6 +51,7 @@ private:
 
     QTabWidget* tabs_;
     QDialogButtonBox* buttons_;
+    QHBoxLayout* body_;
     IPropertySheetHelpProvider* help_;
     std::vector<Entry> entries_;
     int shownIndex_ = -1;

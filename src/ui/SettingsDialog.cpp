@@ -7,7 +7,9 @@
 #include "ui/DisplayOptionsPage.h"
 #include "ui/DropsOptionsPage.h"
 #include "ui/LightningOptionsPage.h"
+#include "ui/LiveRainPreview.h"
 #include "ui/PropertyPagesSheet.h"
+#include "ui/RainPreviewWidget.h"
 #include "ui/SoundOptionsPage.h"
 #include "ui/UiTexts.h"
 
@@ -22,14 +24,24 @@ extern "C" const unsigned char pluvo_english_translation_end[];
 
 namespace SettingsDialog {
 
-void addPages(PropertyPagesSheet& sheet, ScreenSaverOptionsStorage& options, bool soundAvailable) {
+void addPages(PropertyPagesSheet& sheet, ScreenSaverOptionsStorage& options, bool soundAvailable,
+              LiveRainPreview* preview) {
     const auto tr = [](const char* text) {
         return QCoreApplication::translate("SettingsDialog", text);
     };
     sheet.addPage({tr("关于"), [](IPropertyPageHost& host) {
                        return std::unique_ptr<PropertyPageBase>(std::make_unique<AboutPage>(host));
                    }});
-    sheet.addPage(PropertyPageDescriptor::of<DropsOptionsPage>(tr("雨滴"), options));
+    if (preview != nullptr) {
+        sheet.setSideWidget(preview->widget());
+    }
+    sheet.addPage({tr("雨滴"), [&options, preview](IPropertyPageHost& host) {
+                       auto page = std::make_unique<DropsOptionsPage>(host, options);
+                       if (preview != nullptr) {
+                           preview->follow(*page);
+                       }
+                       return std::unique_ptr<PropertyPageBase>(std::move(page));
+                   }});
     ILightningOptionsStorage& lightning = options;
     sheet.addPage(PropertyPageDescriptor::of<LightningOptionsPage>(tr("闪电"), lightning));
     sheet.addPage({tr("显示"), [&options](IPropertyPageHost& host) {
@@ -73,8 +85,9 @@ void run(ScreenSaverOptionsStorage& options, bool soundAvailable, int32_t /*pare
     }
     installTranslation();
     ApplicationBasedPropSheetHelpProvider help;
+    LiveRainPreview preview(options);
     PropertyPagesSheet sheet(nullptr, UiTexts::applicationTitle(), &help);
-    addPages(sheet, options, soundAvailable);
+    addPages(sheet, options, soundAvailable, &preview);
     sheet.run();
 }
 

@@ -2,14 +2,17 @@
 
 #include <cstdint>
 
+class LiveRainPreview;
 class PropertyPagesSheet;
 class ScreenSaverOptionsStorage;
 
 // The settings of the saver: the six pages over the options in force.
 namespace SettingsDialog {
 
-// Adds the pages in sheet order.
-void addPages(PropertyPagesSheet& sheet, ScreenSaverOptionsStorage& options, bool soundAvailable);
+// Adds the pages in sheet order, and the preview beside them when one is given; the preview must
+// outlive the sheet.
+void addPages(PropertyPagesSheet& sheet, ScreenSaverOptionsStorage& options, bool soundAvailable,
+              LiveRainPreview* preview = nullptr);
 
 // Loads the translation for the user's language: Chinese texts stay as they are, every other
 // language gets English. Needs a Qt application.

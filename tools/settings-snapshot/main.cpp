@@ -2,11 +2,14 @@
 // settings-snapshot FOLDER LOCALE (e.g. zh_CN or en_US). Runs on Qt's offscreen platform.
 #include "options/ScreenSaverOptionsStorage.h"
 #include "ui/ApplicationBasedPropSheetHelpProvider.h"
+#include "ui/LiveRainPreview.h"
 #include "ui/PropertyPagesSheet.h"
+#include "ui/RainPreviewWidget.h"
 #include "ui/SettingsDialog.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QLocale>
 #include <QPixmap>
 #include <cstdio>
@@ -23,8 +26,15 @@ int main(int argc, char** argv) {
     SettingsDialog::installTranslation();
     ScreenSaverOptionsStorage options;
     ApplicationBasedPropSheetHelpProvider help;
+    LiveRainPreview preview(options);
     PropertyPagesSheet sheet(nullptr, "Pluvo Screen Saver 2.2.17", &help);
-    SettingsDialog::addPages(sheet, options, true);
+    SettingsDialog::addPages(sheet, options, true, &preview);
+    // Some rain on the glass before the pictures are taken.
+    QElapsedTimer raining;
+    raining.start();
+    while (raining.elapsed() < 4000) {
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+    }
     sheet.show();
     const char* names[] = {"about", "drops", "lightning", "display", "sound", "control"};
     const QDir folder(QString::fromUtf8(argv[1]));
