@@ -13,6 +13,10 @@ void ColorPickerControl::setColour(uint32_t colour) {
 }
 
 void ColorPickerControl::chooseColour() {
+    // Custom colours are not carried from one choice to the next.
+    for (int slot = 0; slot < QColorDialog::customCount(); ++slot) {
+        QColorDialog::setCustomColor(slot, Qt::white);
+    }
     const QColor chosen = QColorDialog::getColor(toQColor(colour_), this);
     if (chosen.isValid()) {
         setColour(fromQColor(chosen));

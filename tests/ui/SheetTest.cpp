@@ -1,10 +1,13 @@
 #include "UiTestSupport.h"
 #include "options/Configuration.h"
 #include "options/ScreenSaverOptionsStorage.h"
+#include "ui/BrightnessSelectionControl.h"
 #include "ui/PropertyPagesSheet.h"
 #include "ui/SettingsDialog.h"
 
 #include <QApplication>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QSlider>
 #include <QTest>
 #include <QTimer>
@@ -83,6 +86,35 @@ TEST(SheetTest, LeavingThePageWithTheLargerSmallestRadiusShowsMessage9AndStaysTh
     settings.sheet.accept();
     EXPECT_EQ(settings.options.minRadius(), 8);
     EXPECT_EQ(settings.options.radiusSpread(), 1);
+}
+
+TEST(SheetTest, WhatTheLightningDetailsWroteStaysWhenTheSheetIsCancelled) {
+    SettingsSheet settings;
+    showActive(settings.sheet);
+    settings.sheet.showPage(lightning);
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->windowTitle(), "闪电颜色详细设置");
+        dialog->findChild<QRadioButton*>("chosenColour")->click();
+        EXPECT_TRUE(dialog->findChild<QPushButton*>("changeColour")->isEnabled());
+        dialog->accept();
+    });
+    settings.sheet.page(lightning)->findChild<QPushButton*>("boltDetails")->click();
+    EXPECT_EQ(settings.options.randomColour(), 0);
+
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->findChild<BrightnessSelectionControl*>()->setValue(200);
+        dialog->accept();
+    });
+    settings.sheet.page(lightning)->findChild<QPushButton*>("flashDetails")->click();
+    EXPECT_EQ(settings.options.flashThreshold(), 200);
+
+    settings.sheet.reject();
+    EXPECT_EQ(settings.options.randomColour(), 0);
+    EXPECT_EQ(settings.options.flashThreshold(), 200);
 }
 
 TEST(SheetTest, EscapeCancelsAndReturnPressesOk) {
