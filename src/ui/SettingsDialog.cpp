@@ -1,5 +1,7 @@
 #include "ui/SettingsDialog.h"
 
+#include "display/DX5Error.h"
+#include "errors/dialogs/ErrorDialogs.h"
 #include "options/ScreenSaverOptionsStorage.h"
 #include "ui/AboutPage.h"
 #include "ui/ApplicationBasedPropSheetHelpProvider.h"
@@ -76,6 +78,10 @@ void installTranslation() {
 }
 
 void run(ScreenSaverOptionsStorage& options, bool soundAvailable, int32_t /*parentWindow*/) {
+    // Qt would end the process on a display it cannot open; the user gets our message instead.
+    if (QApplication::instance() == nullptr && !ErrorDialogs::canShow()) {
+        throw DX5::NoDirectX5Error("no X display could be opened for the settings");
+    }
     int argumentCount = 1;
     char programName[] = "pluvo";
     char* arguments[] = {programName, nullptr};

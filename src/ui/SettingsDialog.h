@@ -19,7 +19,8 @@ void addPages(PropertyPagesSheet& sheet, ScreenSaverOptionsStorage& options, boo
 void installTranslation();
 
 // Shows the settings modally, making a Qt application when the process has none; returns when
-// the user closes them. parentWindow is ignored: the sheet is a window of its own.
+// the user closes them. parentWindow is ignored: the sheet is a window of its own. Throws
+// DX5::NoDirectX5Error when no display can be reached.
 void run(ScreenSaverOptionsStorage& options, bool soundAvailable, int32_t parentWindow);
 
 } // namespace SettingsDialog
