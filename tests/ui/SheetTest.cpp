@@ -1,15 +1,18 @@
 #include "UiTestSupport.h"
 #include "options/Configuration.h"
 #include "options/ScreenSaverOptionsStorage.h"
+#include "ui/ApplicationBasedPropSheetHelpProvider.h"
 #include "ui/BrightnessSelectionControl.h"
 #include "ui/PropertyPagesSheet.h"
 #include "ui/SettingsDialog.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 #include <bit>
 #include <gtest/gtest.h>
@@ -115,6 +118,20 @@ TEST(SheetTest, WhatTheLightningDetailsWroteStaysWhenTheSheetIsCancelled) {
     settings.sheet.reject();
     EXPECT_EQ(settings.options.randomColour(), 0);
     EXPECT_EQ(settings.options.flashThreshold(), 200);
+}
+
+TEST(SheetTest, HelpOpensTheGuideAtItsBeginning) {
+    ApplicationBasedPropSheetHelpProvider help;
+    PropertyPagesSheet sheet(nullptr, "caption", &help);
+    QString shown;
+    QTimer::singleShot(0, [&shown] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        shown = dialog->findChild<QTextBrowser*>()->toPlainText();
+        dialog->reject();
+    });
+    sheet.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Help)->click();
+    EXPECT_TRUE(shown.startsWith("屏幕保护程序设置")) << shown.toStdString();
 }
 
 TEST(SheetTest, EscapeCancelsAndReturnPressesOk) {
