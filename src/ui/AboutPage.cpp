@@ -1,14 +1,18 @@
 #include "ui/AboutPage.h"
 
+#include "ui/IPropertyPageHost.h"
 #include "ui/StaticPictureControl.h"
 #include "ui/UiTexts.h"
 
+#include <QIcon>
 #include <QLabel>
 #include <QVBoxLayout>
 
 AboutPage::AboutPage(IPropertyPageHost& host) : PropertyPageBase(host) {
     auto* logo = new StaticPictureControl(nullptr, logoResource);
     logo->setWhatsThis(tr("雨中的玻璃。"));
+    // The program has no icon file of its own; its picture stands in for it.
+    host.sheetWindow()->setWindowIcon(QIcon(logo->pixmap()));
     auto* title = new QLabel(UiTexts::applicationTitle());
     QFont bigger = title->font();
     bigger.setPointSizeF(bigger.pointSizeF() * 1.4);
