@@ -116,7 +116,12 @@ void PropertyPagesSheet::onTabChanged(int index) {
 
 void PropertyPagesSheet::activate(int index) {
     shownIndex_ = index;
+    const bool firstTime = entries_[static_cast<std::size_t>(index)].page == nullptr;
     PropertyPageBase* shown = page(index);
+    // A page that names where its work starts gets the focus there when it first opens.
+    if (firstTime && shown->focusProxy() != nullptr) {
+        shown->focusProxy()->setFocus();
+    }
     shown->onActivate();
 }
 

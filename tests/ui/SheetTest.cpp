@@ -62,6 +62,7 @@ TEST(SheetTest, LeavingThePageWithTheLargerSmallestRadiusShowsMessage9AndStaysTh
     SettingsSheet settings;
     showActive(settings.sheet);
     settings.sheet.showPage(drops);
+    EXPECT_EQ(settings.sheet.focusWidget(), settings.slider(drops, "density"));
     QSlider* smallest = settings.slider(drops, "minRadius");
     smallest->setValue(8);
     settings.slider(drops, "maxRadius")->setValue(5);
