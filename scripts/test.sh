@@ -17,6 +17,7 @@ scripts/check-preview-under-xvfb.sh build
 scripts/check-ways-out-under-xvfb.sh build
 scripts/check-monitors-under-xvfb.sh build
 scripts/check-xscreensaver.sh build
+scripts/check-settings-under-xvfb.sh build
 
 scripts/build.sh build-asan -DCMAKE_BUILD_TYPE=Debug -DPLUVO_SANITIZE=ON -DPLUVO_BENCHMARKS=OFF
 ctest --test-dir build-asan --output-on-failure -j"$(nproc)"

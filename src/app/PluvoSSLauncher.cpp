@@ -5,6 +5,8 @@
 #include "options/Configuration.h"
 #include "platform/NamedMutex.h"
 #include "saver/PreviewWindowImpl.h"
+#include "sound/SoundSystem.h"
+#include "ui/SettingsDialog.h"
 
 #include <memory>
 #include <optional>
@@ -42,6 +44,13 @@ PluvoSSLauncher::PreviewRunner PluvoSSLauncher::productPreview() {
     };
 }
 
+PluvoSSLauncher::SettingsRunner PluvoSSLauncher::productSettings() {
+    return [](int32_t parentWindow) {
+        SettingsDialog::run(*Configuration::options(), Sound::SoundSystem::available(),
+                            parentWindow);
+    };
+}
+
 void PluvoSSLauncher::runSaver() {
     const std::unique_ptr<SettingsForOneRun> settings = applySettingsForThisRun(commandLine());
     if (!saver_) {
@@ -51,8 +60,12 @@ void PluvoSSLauncher::runSaver() {
     saver_(commandLine());
 }
 
-void PluvoSSLauncher::runSettings(int32_t /*parentWindow*/) {
-    announceUnavailable("Settings");
+void PluvoSSLauncher::runSettings(int32_t parentWindow) {
+    if (!settings_) {
+        announceUnavailable("Settings");
+        return;
+    }
+    settings_(parentWindow);
 }
 
 void PluvoSSLauncher::runPreview(int32_t parentWindow) {

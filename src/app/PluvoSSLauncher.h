@@ -14,6 +14,8 @@ public:
     using SaverRunner = std::function<int(const CommandLine& commandLine)>;
     // Runs the preview inside the given window until it is closed or the window goes.
     using PreviewRunner = std::function<void(int32_t parentWindow)>;
+    // Shows the settings over the options in force until the user closes them.
+    using SettingsRunner = std::function<void(int32_t parentWindow)>;
 
     // The uninstall entry the product's installer made.
     static constexpr const char* uninstallKeyName = "{5D1C7A20-3B8E-4F61-9A47-C0E2B6D39F14}";
@@ -29,6 +31,11 @@ public:
 
     // The rain in a child window of the given one, until the child is closed or destroyed.
     static PreviewRunner productPreview();
+    // The settings dialog over Configuration::options().
+    static SettingsRunner productSettings();
+
+    // Without one, settings mode says it is not available.
+    void setSettingsRunner(SettingsRunner settings) { settings_ = std::move(settings); }
 
 protected:
     void runSaver() override;
@@ -42,4 +49,5 @@ private:
     SaverRunner saver_;
     std::ostream& notices_;
     PreviewRunner preview_;
+    SettingsRunner settings_;
 };

@@ -95,7 +95,9 @@ int main(int argc, char** argv) {
     mallopt(M_MMAP_THRESHOLD, 1 << 20);
     ProgramParts parts = standardProgramParts();
     parts.makeLauncher = [](const std::string& text) -> std::unique_ptr<ScreenSaverLauncher> {
-        return std::make_unique<PluvoSSLauncher>(text, productSaver(), std::cerr);
+        auto launcher = std::make_unique<PluvoSSLauncher>(text, productSaver(), std::cerr);
+        launcher->setSettingsRunner(PluvoSSLauncher::productSettings());
+        return launcher;
     };
     parts.probeDirectX = probeGraphicsLayer;
     const std::string text = commandLineText(argc, argv);

@@ -119,6 +119,16 @@ TEST(PluvoSSLauncherTest, ModesNotBuiltYetSaySo) {
     EXPECT_THAT(notices.str(), HasSubstr("not yet available"));
 }
 
+TEST(PluvoSSLauncherTest, SettingsRunOverTheGivenWindowWhenTheProgramHasThem) {
+    std::ostringstream notices;
+    std::vector<int32_t> parents;
+    PluvoSSLauncher launcher(CommandLine::parse("/c:1234"), {}, notices);
+    launcher.setSettingsRunner([&parents](int32_t parent) { parents.push_back(parent); });
+    launcher.run();
+    EXPECT_EQ(parents, std::vector<int32_t>{1234});
+    EXPECT_EQ(notices.str(), "");
+}
+
 TEST(PluvoSSLauncherTest, PreviewRunsInTheGivenWindowAndMarksItselfRunning) {
     TemporaryFolderVariable runtime("XDG_RUNTIME_DIR");
     std::ostringstream notices;

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QWidget>
+
+class IScreensaverControlOptions;
+class QRadioButton;
+class QSlider;
+
+// The saver's share of processor time and the input that ends it.
+class CpuLoadAndInterruptingOptionsControl : public QWidget {
+    Q_OBJECT
+
+public:
+    CpuLoadAndInterruptingOptionsControl(QWidget* parent, IScreensaverControlOptions& options);
+
+    bool validate() { return true; }
+    void apply();
+
+private:
+    IScreensaverControlOptions& options_;
+    QSlider* load_;
+    QRadioButton* anyInput_;
+    QRadioButton* anyKey_;
+    QRadioButton* escapeOnly_;
+};

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QDialog>
+
+class ILightningOptionsStorage;
+class BrightnessSelectionControl;
+class ColorPickerControl;
+
+// The flash's colour and the brightness from which the background lights up. OK writes into the
+// options at once.
+class LightningFlashesOptionsDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    LightningFlashesOptionsDialog(QWidget* parent, ILightningOptionsStorage& options);
+
+    void accept() override;
+
+private:
+    ILightningOptionsStorage& options_;
+    ColorPickerControl* sample_;
+    BrightnessSelectionControl* threshold_;
+};

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "display/Bitmap.h"
+
+#include <QImage>
+#include <QTimer>
+#include <QWidget>
+#include <memory>
+
+class IDropSystemOptions;
+class IMillisecondClock;
+class PreviewScene;
+
+// The rain at a small size over a picture of the desktop, beside the settings pages. It runs the
+// preview's drops into a 24-bit buffer that Qt paints directly, and starts again whenever the
+// drop settings it shows change.
+class RainPreviewWidget : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int previewWidth = 200;
+    static constexpr int previewHeight = 150;
+    static constexpr int frameMilliseconds = 40;
+
+    // The options and the clock must outlive the widget.
+    RainPreviewWidget(const IDropSystemOptions& options, IMillisecondClock& clock,
+                      QWidget* parent = nullptr);
+    ~RainPreviewWidget() override;
+
+    // Drops the rain on the glass and starts over with the options as they are now.
+    void restart();
+    // One step of the drops, as the timer does it.
+    void frame();
+    int restarts() const { return restarts_; }
+    // The picture shown now.
+    const QImage& picture() const { return picture_; }
+
+    // The desktop scaled to the preview's size; a plain evening sky where it cannot be read.
+    static Graphics::Bitmap desktopPicture();
+
+    QSize sizeHint() const override { return {previewWidth + 2, previewHeight + 2}; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    const IDropSystemOptions& options_;
+    IMillisecondClock& clock_;
+    Graphics::Bitmap background_;
+    std::unique_ptr<PreviewScene> scene_;
+    QImage picture_;
+    QTimer timer_;
+    int restarts_ = 0;
+};
