@@ -7,6 +7,7 @@
 # Usage: scripts/check-monitors-under-xvfb.sh [BUILD_DIR]
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/virtual-display.sh
 build=${1:-build}
 work=$(mktemp -d)
 xvfb=
@@ -27,11 +28,8 @@ differing() { # geometry
 
 check_layout() { # name screen-size
     local name=$1 size=$2
-    exec {fd}<> <(:)
-    Xvfb -displayfd "$fd" -screen 0 "${size}x24" -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
-    xvfb=$!
-    read -r -t 10 number <&"$fd" || { echo "FAIL: Xvfb did not start"; exit 1; }
-    export DISPLAY=:$number XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run
+    start_virtual_display "$size"
+    export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run
     export PLUVO_REPORT=stderr SDL_AUDIODRIVER=dummy
     mkdir -p -m 700 "$XDG_RUNTIME_DIR"
     xrandr --setmonitor L 1280/338x720/190+0+0 screen >/dev/null

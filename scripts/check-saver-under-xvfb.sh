@@ -4,6 +4,7 @@
 # and leaves the screen to the desktop again. Usage: scripts/check-saver-under-xvfb.sh [BUILD_DIR]
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/virtual-display.sh
 build=${1:-build}
 work=$(mktemp -d)
 cleanup() {
@@ -13,12 +14,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# The server picks a free display number itself, so that parallel checks never share one.
-exec {fd}<> <(:)
-Xvfb -displayfd "$fd" -screen 0 1024x768x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
-xvfb=$!
-read -r -t 10 number <&"$fd" || { echo "FAIL: Xvfb did not start"; exit 1; }
-export DISPLAY=:$number XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run PLUVO_REPORT=stderr
+start_virtual_display 1024x768
+export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run PLUVO_REPORT=stderr
 mkdir -p "$XDG_RUNTIME_DIR"
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 

@@ -4,6 +4,7 @@
 # differ in exactly that option. Usage: scripts/check-settings-under-xvfb.sh [BUILD_DIR]
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/virtual-display.sh
 build=${1:-build}
 work=$(mktemp -d)
 cleanup() {
@@ -13,11 +14,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-exec {displayfd}<> <(:)
-Xvfb -displayfd "$displayfd" -noreset -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb=$!
-read -r -t 10 -u "$displayfd" number || { echo "FAIL: Xvfb did not start"; exit 1; }
-export DISPLAY=:$number XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run
+start_virtual_display 1024x768
+export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run
 export PLUVO_REPORT=stderr QT_QPA_PLATFORM=xcb
 mkdir -p "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"

@@ -5,6 +5,7 @@
 # Prints a table of the ways out. Usage: scripts/check-ways-out-under-xvfb.sh [BUILD_DIR]
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/virtual-display.sh
 build=${1:-build}
 work=$(mktemp -d)
 xvfb=
@@ -16,11 +17,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-exec {fd}<> <(:)
-Xvfb -displayfd "$fd" -screen 0 800x600x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
-xvfb=$!
-read -r -t 10 number <&"$fd" || { echo "FAIL: Xvfb did not start"; exit 1; }
-export DISPLAY=:$number XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run
+start_virtual_display 800x600
+export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run
 export PLUVO_REPORT=stderr SDL_AUDIODRIVER=dummy
 mkdir -p "$XDG_RUNTIME_DIR"
 "$build/tools/pluvo-config" ensure >/dev/null

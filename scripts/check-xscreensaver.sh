@@ -10,6 +10,7 @@
 # Usage: scripts/check-xscreensaver.sh [BUILD_DIR]
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/virtual-display.sh
 build=$(realpath "${1:-build}")
 checker=pluvo-check
 PLUVO_EXTRA_PACKAGES="xscreensaver ${PLUVO_EXTRA_PACKAGES:-}" scripts/install-deps.sh >/dev/null
@@ -27,12 +28,9 @@ cleanup() {
 }
 trap cleanup EXIT
 
-exec {fd}<> <(:)
 # Without access control: the daemon's user is another user than the server's.
-Xvfb -displayfd "$fd" -screen 0 800x600x24 -nolisten tcp -noreset -ac >"$work/xvfb.log" 2>&1 &
-xvfb=$!
-read -r -t 10 number <&"$fd" || { echo "FAIL: Xvfb did not start"; exit 1; }
-export DISPLAY=:$number XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run
+start_virtual_display 800x600 -ac
+export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run
 export PLUVO_REPORT=stderr SDL_AUDIODRIVER=dummy
 mkdir -p -m 700 "$XDG_RUNTIME_DIR"
 # A desktop without drops of its own, so that any drop on the screen is the saver's.
