@@ -28,8 +28,8 @@ std::unique_ptr<ScreenSaverOptionsStorage>& currentOptions() {
 }
 
 KeyValueStore storeOf(bool perUser) {
-    return KeyValueStore(perUser ? KeyValueStore::Hive::CurrentUser
-                                 : KeyValueStore::Hive::LocalMachine);
+    return perUser ? KeyValueStore(KeyValueStore::Hive::CurrentUser)
+                   : KeyValueStore::machineStoreHolding(Configuration::subkey());
 }
 
 int reportedCode(int platformCode) {

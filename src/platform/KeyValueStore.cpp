@@ -1,5 +1,6 @@
 #include "platform/KeyValueStore.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
@@ -98,6 +99,48 @@ fs::path KeyValueStore::hiveRoot(Hive hive) {
     return configDirs.empty() ? fs::path("/etc/xdg") : firstEntry(configDirs);
 }
 
+fs::path KeyValueStore::installHiveRoot() {
+#ifdef PLUVO_INSTALL_HIVE
+    return fs::path(PLUVO_INSTALL_HIVE);
+#else
+    return fs::path("/etc/xdg");
+#endif
+}
+
+std::vector<fs::path> KeyValueStore::machineHiveRoots() {
+    std::vector<fs::path> roots;
+    const std::string configDirs = environmentPath("XDG_CONFIG_DIRS").string();
+    std::size_t start = 0;
+    while (start < configDirs.size()) {
+        const std::size_t end = std::min(configDirs.find(':', start), configDirs.size());
+        if (end > start) {
+            roots.emplace_back(configDirs.substr(start, end - start));
+        }
+        start = end + 1;
+    }
+    if (roots.empty()) {
+        roots.emplace_back("/etc/xdg");
+    }
+    const fs::path install = installHiveRoot().lexically_normal();
+    const bool named = std::any_of(roots.begin(), roots.end(), [&](const fs::path& root) {
+        return root.lexically_normal() == install;
+    });
+    if (!named) {
+        roots.push_back(installHiveRoot());
+    }
+    return roots;
+}
+
+KeyValueStore KeyValueStore::machineStoreHolding(const std::string& key) {
+    for (const fs::path& root : machineHiveRoots()) {
+        KeyValueStore store(root);
+        if (store.keyExists(key)) {
+            return store;
+        }
+    }
+    return KeyValueStore(Hive::LocalMachine);
+}
+
 KeyValueStore::KeyValueStore(Hive hive) : root_(hiveRoot(hive)) {}
 
 KeyValueStore::KeyValueStore(fs::path root) : root_(std::move(root)) {}
@@ -180,12 +223,37 @@ int KeyValueStore::writeString(const std::string& key, const std::string& name,
     return writeValue(key, name, std::vector<uint8_t>(text.begin(), text.end()));
 }
 
+bool KeyValueStore::isValueName(const std::string& name) {
+    return !name.empty() && name != "." && name != ".." && name.find('/') == std::string::npos;
+}
+
 int KeyValueStore::deleteValue(const std::string& key, const std::string& name) const {
+    if (!isValueName(name)) {
+        return EINVAL;
+    }
     return ::unlink((keyPath(key) / name).c_str()) == 0 ? 0 : lastError();
 }
 
 int KeyValueStore::deleteKey(const std::string& key) const {
     std::error_code error;
     fs::remove_all(keyPath(key), error);
+    return error.value();
+}
+
+int KeyValueStore::deleteKeyWithoutSubkeys(const std::string& key) const {
+    const fs::path path = keyPath(key);
+    if (path == root_) {
+        return EINVAL;
+    }
+    std::error_code error;
+    for (const auto& entry : fs::directory_iterator(path, error)) {
+        if (entry.is_directory(error) && !entry.is_symlink(error)) {
+            return ENOTEMPTY;
+        }
+    }
+    if (error) {
+        return error.value();
+    }
+    fs::remove_all(path, error);
     return error.value();
 }

@@ -20,6 +20,15 @@ public:
     // Current user: $XDG_CONFIG_HOME, else ~/.config. Local machine: the first entry of
     // $XDG_CONFIG_DIRS, else /etc/xdg.
     static std::filesystem::path hiveRoot(Hive hive);
+    // Where an install of this build keeps its machine-wide settings and its uninstall entry:
+    // the xdg folder of the install's system configuration folder, fixed when it was built.
+    static std::filesystem::path installHiveRoot();
+    // Every folder that may hold the machine's keys, in the order they are searched: the entries
+    // of $XDG_CONFIG_DIRS (else /etc/xdg), then the install's own when they do not name it.
+    static std::vector<std::filesystem::path> machineHiveRoots();
+    // The machine hive that holds key, the first of machineHiveRoots() to have it; the hive of
+    // hiveRoot(LocalMachine) when none has.
+    static KeyValueStore machineStoreHolding(const std::string& key);
 
     explicit KeyValueStore(Hive hive);
     // A store rooted at an explicit folder, for tests and tools.
@@ -41,6 +50,15 @@ public:
     int deleteValue(const std::string& key, const std::string& name) const;
     // Removes the key with everything below it.
     int deleteKey(const std::string& key) const;
+    // Removes the key and its values only when it has no subkeys (ENOTEMPTY otherwise). The
+    // hive itself is never removed.
+    int deleteKeyWithoutSubkeys(const std::string& key) const;
+
+    // Whether name can be a value's name: a single file name, so that no name read from
+    // outside reaches beyond its key.
+    static bool isValueName(const std::string& name);
+
+    const std::filesystem::path& root() const { return root_; }
 
     std::filesystem::path keyPath(const std::string& key) const;
 
