@@ -403,6 +403,9 @@ void PluvoScreenSaver::renderFrame() {
         if (screenCheck_.isDue(presentedFrames_)) {
             screenCheck_.capture(*backBuffer_);
         }
+        if (faultCheck_.isDue(presentedFrames_)) {
+            faultCheck_.fault();
+        }
     } catch (const DX5::Error& error) {
         if (error.code() == DX5::DDERR_SURFACELOST && restoreSurfaces()) {
             return;

@@ -11,6 +11,7 @@
 #include "rain/DropSystem.h"
 #include "rain/DropSystemSound.h"
 #include "saver/DesktopCapture.h"
+#include "saver/FrameFaultCheck.h"
 #include "saver/HostWindow.h"
 #include "saver/ResetSchedule.h"
 #include "saver/ScreenCheck.h"
@@ -124,5 +125,6 @@ private:
     AreaRect restoredByLightning_;
     uint32_t presentedFrames_ = 0;
     ScreenCheck screenCheck_;
+    FrameFaultCheck faultCheck_;
     double firstPresentAt_ = 0.0;
 };
