@@ -119,11 +119,14 @@ int pictureScaling(const uint8_t* data, std::size_t size) {
         return (width * format.bytesPerPixel() + 3) & ~3;
     };
     std::vector<uint8_t> source(static_cast<std::size_t>(pitchOf(fromWidth, from)) * fromHeight);
-    // The pixel bytes repeated over the picture, a block at a time: a loop per byte would take
-    // most of the run in the fuzzer's own comparison hooks.
-    const std::size_t pattern = size - 6;
-    for (std::size_t at = 0; at < source.size(); at += pattern) {
-        std::memcpy(source.data() + at, data + 6, std::min(pattern, source.size() - at));
+    // The pixel bytes repeated over the picture, doubling what is filled with each copy: a loop
+    // per byte would take most of the run in the fuzzer's own comparison hooks.
+    std::size_t filled = std::min(size - 6, source.size());
+    std::memcpy(source.data(), data + 6, filled);
+    while (filled < source.size()) {
+        const std::size_t more = std::min(filled, source.size() - filled);
+        std::memcpy(source.data() + filled, source.data(), more);
+        filled += more;
     }
     std::vector<uint8_t> target(static_cast<std::size_t>(pitchOf(toWidth, to)) * toHeight);
     DDraw::scalePixels({source.data(), fromWidth, fromHeight, pitchOf(fromWidth, from), from},
