@@ -81,8 +81,9 @@ OtherMonitorSavers::saverArguments(const std::vector<std::string>& ownArguments,
                                    unsigned long window) {
     char id[32];
     std::snprintf(id, sizeof id, "0x%lx", window);
+    // The rain and the thunder are heard once, from the saver that started them.
     std::vector<std::string> arguments = ownArguments;
-    arguments.insert(arguments.end(), {"--window-id", id});
+    arguments.insert(arguments.end(), {"--no-sound", "--window-id", id});
     return arguments;
 }
 

@@ -16,7 +16,7 @@ public:
     // The monitors that share no pixel with the covered area, in the order listed.
     static std::vector<MonitorRect> outside(const std::vector<MonitorRect>& monitors,
                                             const MonitorRect& covered);
-    // The arguments of one saver: this run's own, then the window.
+    // The arguments of one saver: this run's own, silenced, then the window.
     static std::vector<std::string> saverArguments(const std::vector<std::string>& ownArguments,
                                                    unsigned long window);
 

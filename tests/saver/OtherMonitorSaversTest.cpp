@@ -22,7 +22,7 @@ TEST(OtherMonitorSaversTest, OnlyMonitorsSharingNoPixelWithTheCoveredDisplayGetA
 
 TEST(OtherMonitorSaversTest, EachSaverRunsWithThisRunsWordsAndItsWindow) {
     EXPECT_THAT(OtherMonitorSavers::saverArguments({"/s", "--density", "40"}, 0x2a00007),
-                ElementsAre("/s", "--density", "40", "--window-id", "0x2a00007"));
+                ElementsAre("/s", "--density", "40", "--no-sound", "--window-id", "0x2a00007"));
 }
 
 TEST(OtherMonitorSaversTest, NothingStartsWithoutMonitors) {
