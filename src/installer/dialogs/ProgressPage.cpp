@@ -7,10 +7,17 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <iostream>
 #include <thread>
 
 namespace Installer {
+
+namespace {
+
+constexpr int defaultMaximum = 100;
+
+} // namespace
 
 // Called on the worker thread; returns when the page's thread has made the call.
 template <typename Call> void ProgressPage::callOnPageThread(Call call) {
@@ -21,7 +28,7 @@ ProgressPage::ProgressPage(IWizardPageGUIHost& host, const Setup& setup)
     : host_(host), setup_(setup), actionText_(new QLabel(this)), bar_(new QProgressBar(this)) {
     actionText_->clear();
     actionText_->setWordWrap(true);
-    bar_->setRange(0, 0);
+    bar_->setRange(0, defaultMaximum);
     bar_->setValue(0);
     bar_->setTextVisible(false);
 
@@ -69,8 +76,13 @@ QString ProgressPage::actionText() const {
     return actionText_->text();
 }
 
+// A bar whose range is empty would show Qt's busy animation; a script without actions shows an
+// empty bar instead.
 void ProgressPage::setRange(int minimum, int maximum) {
-    callOnPageThread([this, minimum, maximum] { bar_->setRange(minimum, maximum); });
+    callOnPageThread([this, minimum, maximum] {
+        bar_->setRange(minimum, std::max(maximum, minimum + 1));
+        bar_->setValue(minimum);
+    });
 }
 
 void ProgressPage::setPosition(int position) {

@@ -12,8 +12,6 @@ constexpr const char* caption = "Add/Remove Programs";
 
 class QtUninstallerUiTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { ensureTestApplication(); }
-
     RecordingReporter reporter;
     QtUninstallerUi ui{"PR: Pluvo Screen Saver 2.2.17", reporter};
 };

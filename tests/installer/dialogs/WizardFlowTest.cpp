@@ -24,8 +24,6 @@ private:
 
 class WizardFlowTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { ensureTestApplication(); }
-
     WizardFlowTest() {
         for (int page = 0; page < 2; ++page) {
             wizard.addPage([this](QWidget* parent, IWizardPageGUIHost&) {

@@ -7,17 +7,31 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <cstdlib>
+#include <gtest/gtest.h>
+#include <optional>
 
-void ensureTestApplication() {
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    if (QApplication::instance() == nullptr) {
-        static int argumentCount = 1;
-        static char name[] = "installer_dialogs_tests";
-        static char* arguments[] = {name, nullptr};
-        static QApplication application(argumentCount, arguments);
+namespace {
+
+// One Qt application for every test, drawing without a display; it goes before the program's
+// statics do, which Qt's input devices need.
+class QtApplicationEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        application_.emplace(argumentCount_, arguments_);
     }
-}
+    void TearDown() override { application_.reset(); }
+
+private:
+    int argumentCount_ = 1;
+    char programName_[24] = "installer_dialogs_tests";
+    char* arguments_[2] = {programName_, nullptr};
+    std::optional<QApplication> application_;
+};
+
+const auto* const environment = ::testing::AddGlobalTestEnvironment(new QtApplicationEnvironment);
+
+} // namespace
 
 void ActionLog::add(const std::string& name) {
     std::unique_lock lock(mutex_);

@@ -13,9 +13,6 @@
 #include <string>
 #include <vector>
 
-// Makes the one Qt application the tests share, drawing without a display.
-void ensureTestApplication();
-
 // What the actions of a test script did, in order, shared by their clones across threads.
 class ActionLog {
 public:
