@@ -7,6 +7,7 @@
 #include "installer/dialogs/ProgressPage.h"
 #include "installer/dialogs/UninstallerWizard.h"
 #include "installer/dialogs/WizardHeader.h"
+#include "installer/dialogs/WizardPictures.h"
 
 #include <QApplication>
 #include <QProgressBar>
@@ -79,6 +80,7 @@ TEST_F(UninstallerWizardTest, RunsEveryActionWithTheButtonsDisabledAndFinishes) 
 
     EXPECT_EQ(dialog.windowTitle(), title);
     EXPECT_FALSE(dialog.windowIcon().isNull());
+    EXPECT_EQ(WizardPictures::headerGraphic().size(), QSize(48, 48));
     EXPECT_EQ(dialog.nextButton().text().toStdString(), text(Text::finish));
     EXPECT_EQ(dialog.backButton().text(), "< &Back");
     EXPECT_FALSE(dialog.nextButton().isEnabled());
