@@ -15,6 +15,12 @@ public:
     // Larger pictures are refused: a damaged header must not make us allocate gigabytes.
     static constexpr std::size_t maxByteCount = std::size_t{1} << 30;
 
+    // The limit in force: maxByteCount, unless lowered. The fuzzers lower it, as a picture of a
+    // gigabyte made up from a few damaged bytes reaches nothing a smaller one does not, at a
+    // hundred times the cost.
+    static std::size_t largestByteCount();
+    static void setLargestByteCount(std::size_t count);
+
     // All pixels black. Throws Graphics::Error for an empty or oversized picture.
     Bitmap(int32_t width, int32_t height);
 

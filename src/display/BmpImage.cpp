@@ -75,7 +75,7 @@ void refuseImpossiblePictures(SDL_RWops* source) {
     const int64_t width = littleEndian(header + 18, coreHeader ? 2 : 4);
     const int64_t height = littleEndian(header + (coreHeader ? 20 : 22), coreHeader ? 2 : 4);
     const auto pixels = static_cast<double>(width) * static_cast<double>(std::abs(height));
-    if (pixels * 4 > static_cast<double>(Graphics::Bitmap::maxByteCount)) {
+    if (pixels * 4 > static_cast<double>(Graphics::Bitmap::largestByteCount())) {
         refuse(source, "a picture of " + sizeText(width, height) + " is too large");
     }
     if (read < sizeof header || width <= 0) {

@@ -114,3 +114,13 @@ TEST(JpegImageTest, HugeClaimedSizeIsRefusedBeforeAllocating) {
     EXPECT_EQ(decodingErrorOf([&] { JPEG::Image::fromMemory(jpeg); }),
               "Unsupported image size: 60000 x 60000 pixels");
 }
+
+// The fuzzers' lower limit holds for every picture until it is put back.
+TEST(JpegImageTest, ALoweredSizeLimitRefusesLargerPictures) {
+    const Bytes jpeg = solidJpeg(64, 64, red);
+    Graphics::Bitmap::setLargestByteCount(64 * 64 * 3 - 1);
+    const std::string refused = decodingErrorOf([&] { JPEG::Image::fromMemory(jpeg); });
+    Graphics::Bitmap::setLargestByteCount(Graphics::Bitmap::maxByteCount);
+    EXPECT_EQ(refused, "Unsupported image size: 64 x 64 pixels");
+    EXPECT_EQ(JPEG::Image::fromMemory(jpeg)->width(), 64);
+}

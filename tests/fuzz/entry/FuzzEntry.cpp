@@ -1,9 +1,11 @@
 // libFuzzer's entry point for one target; the build names the target with PLUVO_FUZZ_TARGET.
 #include "FuzzTargets.h"
+#include "display/Bitmap.h"
 #include "errors/VerboseError.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     VerboseError::setDiagnosticsCollected(false);
+    Graphics::Bitmap::setLargestByteCount(std::size_t{16} << 20);
     return 0;
 }
 
