@@ -43,11 +43,16 @@ std::string optional(const Options& options, const std::string& name) {
 SetupCommandLine SetupCommandLine::parse(const std::vector<std::string>& words) {
     SetupCommandLine line;
     if (words.empty()) {
-        throw SetupError("no command: give register or unregister");
+        throw SetupError("no command: give register, unregister or list");
     }
     if (words[0] == "unregister") {
         line.command = Command::Unregister;
         line.request.hive = required(readOptions(words, {"--hive"}), "--hive");
+        return line;
+    }
+    if (words[0] == "list") {
+        line.command = Command::List;
+        line.request.script = required(readOptions(words, {"--script"}), "--script");
         return line;
     }
     if (words[0] != "register") {

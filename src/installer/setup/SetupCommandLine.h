@@ -8,15 +8,16 @@
 namespace Installer {
 
 // pluvo-setup's command line: "register --hive DIR --script FILE [--manifest FILE]
-// [--created-folders FILE] [--package NAME] [--destdir DIR]" or "unregister --hive DIR".
+// [--created-folders FILE] [--package NAME] [--destdir DIR]", "unregister --hive DIR" or
+// "list --script FILE".
 struct SetupCommandLine {
-    enum class Command { Register, Unregister };
+    enum class Command { Register, Unregister, List };
 
     // words: the arguments after the program's name. A SetupError names what is wrong.
     static SetupCommandLine parse(const std::vector<std::string>& words);
 
     Command command = Command::Register;
-    // For unregister only the hive is used.
+    // Unregister uses only the hive, list only the script.
     RegistrationRequest request;
 };
 
