@@ -10,7 +10,7 @@ seconds=${1:-60}
 shift || true
 targets=("$@")
 if ((${#targets[@]} == 0)); then
-    targets=(configurationValue objectStream bmpPicture jpegPicture pictureScaling)
+    targets=(configurationValue objectStream bmpPicture jpegPicture pictureScaling uninstallScript)
 fi
 
 PLUVO_EXTRA_PACKAGES="clang libclang-rt-14-dev" scripts/install-deps.sh
@@ -25,6 +25,7 @@ corpus_of() {
     bmpPicture) echo bmp ;;
     jpegPicture) echo jpeg ;;
     pictureScaling) echo scaling ;;
+    uninstallScript) echo script ;;
     esac
 }
 
@@ -36,7 +37,7 @@ for target in "${targets[@]}"; do
     options=(-max_total_time="$seconds" -print_final_stats=1 -artifact_prefix=build-fuzz/findings/
         -rss_limit_mb=2048)
     # A stored value is a few hundred bytes: longer inputs only repeat what shorter ones reach.
-    if [ "$name" = configuration ] || [ "$name" = stream ]; then
+    if [ "$name" = configuration ] || [ "$name" = stream ] || [ "$name" = script ]; then
         options+=(-dict=tests/fuzz/stream.dict -max_len=4096)
     else
         options+=(-max_len=65536)

@@ -77,7 +77,13 @@ void PluvoSSLauncher::runPreview(int32_t parentWindow) {
 }
 
 void PluvoSSLauncher::runUninstaller() {
-    announceUnavailable("Uninstaller");
+    if (!uninstaller_) {
+        announceUnavailable("Uninstaller");
+        return;
+    }
+    if (uninstaller_()) {
+        skipConfigurationWriteBack();
+    }
 }
 
 void PluvoSSLauncher::announceUnavailable(const std::string& mode) {

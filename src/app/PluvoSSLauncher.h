@@ -16,6 +16,8 @@ public:
     using PreviewRunner = std::function<void(int32_t parentWindow)>;
     // Shows the settings over the options in force until the user closes them.
     using SettingsRunner = std::function<void(int32_t parentWindow)>;
+    // Removes the product as its install's script says; true when it was removed.
+    using UninstallerRunner = std::function<bool()>;
 
     // The uninstall entry the product's installer made.
     static constexpr const char* uninstallKeyName = "{5D1C7A20-3B8E-4F61-9A47-C0E2B6D39F14}";
@@ -36,6 +38,10 @@ public:
 
     // Without one, settings mode says it is not available.
     void setSettingsRunner(SettingsRunner settings) { settings_ = std::move(settings); }
+    // Without one, the uninstaller says it is not available.
+    void setUninstallerRunner(UninstallerRunner uninstaller) {
+        uninstaller_ = std::move(uninstaller);
+    }
 
 protected:
     void runSaver() override;
@@ -50,4 +56,5 @@ private:
     std::ostream& notices_;
     PreviewRunner preview_;
     SettingsRunner settings_;
+    UninstallerRunner uninstaller_;
 };

@@ -55,11 +55,15 @@ int runProgram(const std::string& commandLineText, const ProgramParts& parts, Re
         setHelpFileNames();
         giveUnitsTheirStringBases();
         parts.loadConfiguration();
+        bool writeBack = true;
         {
             const std::unique_ptr<ScreenSaverLauncher> launcher =
                 parts.makeLauncher(commandLineText);
             launcher->run();
+            writeBack = launcher->writesConfigurationBack();
         }
-        parts.saveConfiguration();
+        if (writeBack) {
+            parts.saveConfiguration();
+        }
     });
 }

@@ -108,7 +108,38 @@ void ScreenSaverLauncher::handOverUninstall() {
     startProgram(copy, "/kill \"" + programPath() + "\"");
 }
 
+bool ScreenSaverLauncher::isTemporaryCopy(const std::string& path) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::path file(path);
+    const fs::path temporaryFolder = fs::temp_directory_path(error);
+    return !error && file.filename().string().starts_with(temporaryCopyPrefix) &&
+           fs::equivalent(file.parent_path(), temporaryFolder, error);
+}
+
+namespace {
+
+// The copy is of no use once the uninstaller has run, however it ended. Only a copy the
+// hand-over made removes itself: /kill typed by hand on the installed program must not delete it.
+class TemporaryCopyRemoval {
+public:
+    explicit TemporaryCopyRemoval(std::string path) : path_(std::move(path)) {}
+    ~TemporaryCopyRemoval() {
+        if (ScreenSaverLauncher::isTemporaryCopy(path_)) {
+            ::unlink(path_.c_str());
+        }
+    }
+    TemporaryCopyRemoval(const TemporaryCopyRemoval&) = delete;
+    TemporaryCopyRemoval& operator=(const TemporaryCopyRemoval&) = delete;
+
+private:
+    std::string path_;
+};
+
+} // namespace
+
 void ScreenSaverLauncher::waitAndUninstall() {
+    const TemporaryCopyRemoval removal(programPath());
     NamedMutex::waitUntilReleased(handOverMutexName);
     runUninstaller();
 }

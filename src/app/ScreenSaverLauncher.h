@@ -21,6 +21,14 @@ public:
 
     const CommandLine& commandLine() const { return commandLine_; }
 
+    // False once a mode has removed what the configuration lives in: writing it back would
+    // make it again.
+    bool writesConfigurationBack() const { return writesConfigurationBack_; }
+
+    // Whether path is a temporary copy the hand-over made: a file named with the copy's prefix
+    // directly in the temporary folder.
+    static bool isTemporaryCopy(const std::string& path);
+
     // Taken by the first process of the uninstall until it ends; the temporary copy waits on it.
     static constexpr const char* handOverMutexName = "KILLER'S_PARENT_IS_RUNNING";
     // The start of the temporary copy's file name.
@@ -40,9 +48,12 @@ protected:
     // This program's own file.
     virtual std::string programPath() const;
 
+    void skipConfigurationWriteBack() { writesConfigurationBack_ = false; }
+
 private:
     void handOverUninstall();
     void waitAndUninstall();
 
     CommandLine commandLine_;
+    bool writesConfigurationBack_ = true;
 };

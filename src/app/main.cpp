@@ -67,6 +67,13 @@ bool isHosted(const std::string& text) {
     return CommandLine::parse(text, saverDaemonWindow()).hosted;
 }
 
+// Removing the product must not depend on settings that may never have been stored, or that
+// an earlier, interrupted removal took away.
+bool isUninstall(const std::string& text) {
+    const RunMode mode = CommandLine::parse(text, std::nullopt).mode;
+    return mode == RunMode::UninstallHandOver || mode == RunMode::Uninstall;
+}
+
 // In a daemon's window a dialog would lie unseen under that window, and the daemon keeps what
 // its programs write to standard error.
 std::unique_ptr<Reporter> reporterFor(const std::string& text) {
@@ -101,7 +108,7 @@ int main(int argc, char** argv) {
     };
     parts.probeDirectX = probeGraphicsLayer;
     const std::string text = commandLineText(argc, argv);
-    if (isHosted(text)) {
+    if (isHosted(text) || isUninstall(text)) {
         parts.loadConfiguration = loadConfigurationOrDefaults;
     }
     const std::unique_ptr<Reporter> reporter = reporterFor(text);

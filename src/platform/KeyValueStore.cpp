@@ -121,10 +121,11 @@ std::vector<fs::path> KeyValueStore::machineHiveRoots() {
     if (roots.empty()) {
         roots.emplace_back("/etc/xdg");
     }
-    const fs::path install = installHiveRoot().lexically_normal();
-    const bool named = std::any_of(roots.begin(), roots.end(), [&](const fs::path& root) {
-        return root.lexically_normal() == install;
-    });
+    // Compared as folders, so that a trailing slash or a "." makes no difference.
+    const auto asFolder = [](const fs::path& path) { return (path / "").lexically_normal(); };
+    const fs::path install = asFolder(installHiveRoot());
+    const bool named = std::any_of(roots.begin(), roots.end(),
+                                   [&](const fs::path& root) { return asFolder(root) == install; });
     if (!named) {
         roots.push_back(installHiveRoot());
     }

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <fcntl.h>
 #include <filesystem>
+#include <fstream>
 #include <future>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -92,6 +93,49 @@ TEST(ScreenSaverLauncherTest, CopyWaitsUntilTheFirstProcessLetsGo) {
     EXPECT_EQ(copy.wait_for(std::chrono::milliseconds(100)), std::future_status::timeout);
     firstProcess.reset();
     EXPECT_THAT(copy.get(), ::testing::ElementsAre("uninstaller"));
+}
+
+// Records the uninstaller's run and stands for a program file of the given path.
+class CopyLauncher : public ScreenSaverLauncher {
+public:
+    CopyLauncher(std::string_view text, std::string path)
+        : ScreenSaverLauncher(CommandLine::parse(text)), path_(std::move(path)) {}
+    bool uninstallerRan = false;
+
+protected:
+    void runSaver() override {}
+    void runSettings(int32_t) override {}
+    void runPreview(int32_t) override {}
+    void runUninstaller() override {
+        uninstallerRan = std::filesystem::exists(path_);
+        throw BasicError("the copy goes on errors too");
+    }
+    std::string programPath() const override { return path_; }
+
+private:
+    std::string path_;
+};
+
+TEST(ScreenSaverLauncherTest, OnlyATemporaryCopyRemovesItselfAfterTheUninstaller) {
+    TemporaryFolderVariable temp("TMPDIR");
+    TemporaryFolderVariable runtime("XDG_RUNTIME_DIR");
+    TemporaryFolderVariable installed("PLUVO_TEST_PREFIX");
+    const auto makeFile = [](const std::filesystem::path& path) {
+        std::ofstream(path) << "program";
+        return path.string();
+    };
+    const std::string copy = makeFile(temp.path() / "~QVab12Cd");
+    const std::string otherTemporary = makeFile(temp.path() / "pluvo");
+    const std::string installedProgram = makeFile(installed.path() / "~QVinstalled");
+
+    for (const std::string& path : {copy, otherTemporary, installedProgram}) {
+        CopyLauncher launcher("/kill \"/opt/pluvo/bin/pluvo\"", path);
+        EXPECT_THROW(launcher.run(), BasicError);
+        EXPECT_TRUE(launcher.uninstallerRan) << path;
+    }
+    EXPECT_FALSE(std::filesystem::exists(copy));
+    EXPECT_TRUE(std::filesystem::exists(otherTemporary));
+    EXPECT_TRUE(std::filesystem::exists(installedProgram));
 }
 
 TEST(PluvoSSLauncherTest, SaverRunsWindowedOnlyWhenAsked) {

@@ -4,6 +4,7 @@
 #include "RecordingReporter.h"
 #include "TemporaryFolder.h"
 #include "app/ErrorGuard.h"
+#include "app/PluvoSSLauncher.h"
 #include "app/ProcessHooks.h"
 #include "app/SystemInformation.h"
 #include "display/DX5Error.h"
@@ -16,6 +17,7 @@
 #include <filesystem>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <sstream>
 
 namespace {
 
@@ -163,6 +165,30 @@ TEST(ProgramEntryStoreTest, ConfigurationIsWrittenOnlyAfterASuccessfulRun) {
     runProgram("", parts, reporter);
     EXPECT_TRUE(Configuration::exists(true));
     EXPECT_EQ(reporter.reports.size(), 1u);
+}
+
+// A successful uninstall removed the user's settings with everything else; writing them back
+// would leave them behind.
+TEST(ProgramEntryStoreTest, NothingIsWrittenBackAfterTheProductWasRemoved) {
+    TemporaryFolderVariable userConfig("XDG_CONFIG_HOME");
+    TemporaryFolderVariable machineConfig("XDG_CONFIG_DIRS");
+    TemporaryFolderVariable runtime("XDG_RUNTIME_DIR");
+    Configuration::useDefaults();
+    Configuration::save(false);
+    RecordingReporter reporter;
+    std::ostringstream notices;
+    for (const bool removed : {false, true}) {
+        ProgramParts parts = standardProgramParts();
+        parts.makeLauncher = [&](const std::string& text) {
+            auto launcher = std::make_unique<PluvoSSLauncher>(text, nullptr, notices);
+            launcher->setUninstallerRunner([removed] { return removed; });
+            return launcher;
+        };
+        std::filesystem::remove_all(userConfig.path());
+        runProgram("/kill \"/opt/pluvo/bin/pluvo\"", parts, reporter);
+        EXPECT_EQ(Configuration::exists(true), !removed) << removed;
+    }
+    EXPECT_TRUE(reporter.reports.empty());
 }
 
 } // namespace

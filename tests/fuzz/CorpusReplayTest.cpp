@@ -48,4 +48,8 @@ TEST(CorpusReplayTest, PictureScaling) {
     EXPECT_GT(replay("scaling", FuzzTargets::pictureScaling), 0u);
 }
 
+TEST(CorpusReplayTest, UninstallScripts) {
+    EXPECT_GT(replay("script", FuzzTargets::uninstallScript), 0u);
+}
+
 } // namespace

@@ -6,6 +6,7 @@
 #include "display/JpegImage.h"
 #include "display/PixelScaling.h"
 #include "errors/BasicError.h"
+#include "installer/DefaultUninstallerScript.h"
 #include "options/Configuration.h"
 #include "persistence/InputStream.h"
 
@@ -123,6 +124,26 @@ int pictureScaling(const uint8_t* data, std::size_t size) {
     std::vector<uint8_t> target(static_cast<std::size_t>(pitchOf(toWidth, to)) * toHeight);
     DDraw::scalePixels({source.data(), fromWidth, fromHeight, pitchOf(fromWidth, from), from},
                        {target.data(), toWidth, toHeight, pitchOf(toWidth, to), to});
+    return 0;
+}
+
+int uninstallScript(const uint8_t* data, std::size_t size) {
+    std::unique_ptr<Installer::DefaultUninstallerScript> script;
+    try {
+        std::istringstream bytes{std::string(asText(data, size))};
+        script = Installer::DefaultUninstallerScript::readFrom(bytes);
+    } catch (const BasicError&) {
+        return 0;
+    }
+    std::ostringstream once;
+    script->writeTo(once);
+    std::istringstream again{once.str()};
+    const auto second = Installer::DefaultUninstallerScript::readFrom(again);
+    std::ostringstream twice;
+    second->writeTo(twice);
+    if (!(*second == *script) || twice.str() != once.str()) {
+        std::abort();
+    }
     return 0;
 }
 

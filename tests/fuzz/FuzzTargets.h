@@ -18,5 +18,8 @@ int bmpPicture(const uint8_t* data, std::size_t size);
 int jpegPicture(const uint8_t* data, std::size_t size);
 // Scaling between two pictures whose sizes and formats the first bytes choose.
 int pictureScaling(const uint8_t* data, std::size_t size);
+// An uninstall script: what reads must store and read back equal, and store the same bytes. Its
+// actions are never run.
+int uninstallScript(const uint8_t* data, std::size_t size);
 
 } // namespace FuzzTargets

@@ -1,5 +1,6 @@
 #include "platform/KeyValueStore.h"
 
+#include <cerrno>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
@@ -115,3 +116,54 @@ TEST(KeyValueStoreHiveTest, HivesFollowTheXdgVariables) {
     EXPECT_EQ(KeyValueStore::hiveRoot(KeyValueStore::Hive::LocalMachine), "/etc/xdg");
     ::setenv("HOME", savedHome.c_str(), 1);
 }
+
+namespace {
+
+TEST_F(KeyValueStoreTest, KeyWithoutSubkeysGoesWithItsValuesOthersStay) {
+    ASSERT_EQ(store.createKey(productKey + "\\Sub"), 0);
+    ASSERT_EQ(store.writeString(productKey, "A", "a"), 0);
+    EXPECT_EQ(store.deleteKeyWithoutSubkeys(productKey), ENOTEMPTY);
+    EXPECT_EQ(store.readString(productKey, "A"), "a");
+    EXPECT_EQ(store.deleteKeyWithoutSubkeys(productKey + "\\Sub"), 0);
+    EXPECT_EQ(store.deleteKeyWithoutSubkeys(productKey), 0);
+    EXPECT_FALSE(store.keyExists(productKey));
+    EXPECT_NE(store.deleteKeyWithoutSubkeys(productKey), 0);
+    for (const char* hive : {"", "\\", "..", "\\.\\"}) {
+        EXPECT_EQ(store.deleteKeyWithoutSubkeys(hive), EINVAL) << hive;
+    }
+    EXPECT_TRUE(fs::exists(root));
+}
+
+TEST_F(KeyValueStoreTest, ValueNamesNeverReachOutsideTheirKey) {
+    ASSERT_EQ(store.createKey(productKey), 0);
+    ASSERT_EQ(store.writeString("Software", "Kept", "k"), 0);
+    EXPECT_EQ(store.deleteValue(productKey, "../Kept"), EINVAL);
+    EXPECT_EQ(store.deleteValue(productKey, ".."), EINVAL);
+    EXPECT_EQ(store.readString("Software", "Kept"), "k");
+}
+
+TEST(KeyValueStoreHiveTest, MachineKeysAreSearchedInEveryMachineHive) {
+    const fs::path base = fs::temp_directory_path() / ("kvs-machine-" + std::to_string(::getpid()));
+    const std::string first = (base / "first").string();
+    const std::string second = (base / "second").string();
+    ::setenv("XDG_CONFIG_DIRS", (first + "::" + second).c_str(), 1);
+    const std::vector<fs::path> roots = KeyValueStore::machineHiveRoots();
+    ASSERT_EQ(roots.size(), 3u) << "empty entries are skipped, the install's hive comes last";
+    EXPECT_EQ(roots[0], first);
+    EXPECT_EQ(roots[1], second);
+    EXPECT_EQ(roots[2], KeyValueStore::installHiveRoot());
+
+    ::setenv("XDG_CONFIG_DIRS", (KeyValueStore::installHiveRoot().string() + "/").c_str(), 1);
+    EXPECT_EQ(KeyValueStore::machineHiveRoots().size(), 1u) << "named already";
+
+    ::setenv("XDG_CONFIG_DIRS", (first + ":" + second).c_str(), 1);
+    KeyValueStore(fs::path(second)).createKey(productKey);
+    EXPECT_EQ(KeyValueStore::machineStoreHolding(productKey).root(), second);
+    EXPECT_EQ(KeyValueStore::machineStoreHolding("Software\\Nobody").root(), first)
+        << "a key nobody holds is written into the first hive";
+    ::unsetenv("XDG_CONFIG_DIRS");
+    EXPECT_EQ(KeyValueStore::machineHiveRoots().front(), "/etc/xdg");
+    fs::remove_all(base);
+}
+
+} // namespace

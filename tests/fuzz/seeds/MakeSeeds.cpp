@@ -3,6 +3,12 @@
 // kind the loaders read, and a few scaling requests.
 //   fuzz-seeds CORPUS_DIR
 #include "../../display/ImageTestFiles.h"
+#include "installer/DefaultUninstallerScript.h"
+#include "installer/RegistryRoots.h"
+#include "installer/RemoveFileAction.h"
+#include "installer/RemoveFolderAction.h"
+#include "installer/RemoveRegistryKeyValueAction.h"
+#include "installer/UnregisterServerAction.h"
 #include "options/Configuration.h"
 
 #include <SDL.h>
@@ -42,6 +48,25 @@ void writeConfigurations(const fs::path& corpus) {
     }
     ScreenSaverOptionsStorage defaults;
     writeFile(corpus / "configuration" / "default", Configuration::valueOf(defaults));
+}
+
+// A script with one action of every class, as an install writes it, and an empty one.
+void writeUninstallScripts(const fs::path& corpus) {
+    using namespace Installer;
+    ActionList actions;
+    actions.push_back(std::make_unique<RemoveFileAction>("/usr/local/bin/pluvo"));
+    actions.push_back(std::make_unique<RemoveFolderAction>("/usr/local/share/pluvo"));
+    actions.push_back(std::make_unique<RemoveRegistryKeyValueAction>(
+        RegistryRoots::currentUser, "Software\\Quorvel\\Pluvo Screen Saver", "Configuration"));
+    actions.push_back(std::make_unique<RemoveRegistryKeyAction>(
+        RegistryRoots::localMachine, "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall"));
+    actions.push_back(std::make_unique<UnregisterServerAction>("/usr/lib/x.so", false));
+    std::ostringstream full;
+    DefaultUninstallerScript("Pluvo", "2.2.17", std::move(actions)).writeTo(full);
+    writeFile(corpus / "script" / "every-action", full.str());
+    std::ostringstream empty;
+    DefaultUninstallerScript("", "", {}).writeTo(empty);
+    writeFile(corpus / "script" / "no-actions", empty.str());
 }
 
 Bytes savedBitmap(SDL_Surface* surface) {
@@ -93,5 +118,6 @@ int main(int argc, char** argv) {
     writeConfigurations(corpus);
     writePictures(corpus);
     writeScalingRequests(corpus);
+    writeUninstallScripts(corpus);
     return 0;
 }

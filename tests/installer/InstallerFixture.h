@@ -1,0 +1,47 @@
+#pragma once
+
+#include "app/TemporaryFolder.h"
+#include "installer/IProgressIndicator.h"
+#include "installer/RegistryRoots.h"
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+// A temporary tree for files and folders, and temporary hives for the current user and the
+// machine, so that actions and entries touch nothing of the machine's.
+class InstallerFixture {
+public:
+    InstallerFixture() { Installer::RegistryRoots::useMachineHive(machineHive()); }
+    ~InstallerFixture() {
+        Installer::RegistryRoots::useMachineHive(KeyValueStore::installHiveRoot());
+    }
+
+    std::filesystem::path tree() const { return tree_.path(); }
+    std::filesystem::path machineHive() const { return machine_.path(); }
+    KeyValueStore userStore() const { return KeyValueStore(KeyValueStore::Hive::CurrentUser); }
+    KeyValueStore machineStore() const { return KeyValueStore(machineHive()); }
+
+    std::string makeFile(const std::string& relative, const std::string& content = "x") const {
+        const std::filesystem::path path = tree() / relative;
+        std::filesystem::create_directories(path.parent_path());
+        std::ofstream(path) << content;
+        return path.string();
+    }
+
+private:
+    TemporaryFolderVariable tree_{"PLUVO_TEST_TREE"};
+    TemporaryFolderVariable user_{"XDG_CONFIG_HOME"};
+    TemporaryFolderVariable machine_{"XDG_CONFIG_DIRS"};
+};
+
+// Keeps what the actions report.
+class RecordingProgress : public Installer::IProgressIndicator {
+public:
+    void advance(float steps) override { advances.push_back(steps); }
+    void setText(const std::string& text) override { texts.push_back(text); }
+
+    std::vector<float> advances;
+    std::vector<std::string> texts;
+};
