@@ -6,6 +6,7 @@
 #include "installer/RegistryRoots.h"
 #include "installer/RemoveFileAction.h"
 #include "installer/setup/ProductKeys.h"
+#include "installer/setup/ScriptListing.h"
 #include "installer/setup/SetupCommandLine.h"
 #include "installer/setup/SetupError.h"
 #include "installer/setup/Unregistration.h"
@@ -177,9 +178,9 @@ TEST_F(RegistrationTest, AStagedInstallWritesIntoTheStageButNamesTheFinalPaths) 
               "/usr/share/pluvo/uninstall.script");
     const auto written =
         DefaultUninstallerScript::readFile((stage / "usr/share/pluvo/uninstall.script").string());
-    const auto* first = dynamic_cast<const RemoveFileAction*>(&written->action(0));
-    ASSERT_NE(first, nullptr);
-    EXPECT_EQ(first->path(), "/usr/share/pluvo/uninstall.script");
+    const std::string listing = listScript(*written);
+    EXPECT_TRUE(listing.starts_with("file\t/usr/share/pluvo/uninstall.script\n")) << listing;
+    EXPECT_EQ(listing.find(stage.string()), std::string::npos) << listing;
 }
 
 TEST_F(RegistrationTest, UnregisteringAPackageTakesBackItsRegistrationAndNothingElse) {
