@@ -41,7 +41,7 @@ install_fresh() {
 }
 # The copy lives in our own temporary folder.
 copies_running() {
-    grep -lsF "$TMPDIR/~QV" /proc/[0-9]*/cmdline >/dev/null
+    pgrep -f -- "$TMPDIR/~QV" >/dev/null
 }
 wait_for_copy() {
     for _ in $(seq 300); do

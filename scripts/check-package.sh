@@ -29,7 +29,7 @@ fail() {
 }
 # The copy `pluvo /uninstall` starts lives in our own temporary folder; none of it may be left.
 copies_running() {
-    grep -lsF "$TMPDIR/~QV" /proc/[0-9]*/cmdline >/dev/null
+    pgrep -f -- "$TMPDIR/~QV" >/dev/null
 }
 
 if is_installed; then
