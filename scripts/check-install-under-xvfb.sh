@@ -82,6 +82,7 @@ start_virtual_display 1024x768
 export XDG_CONFIG_HOME=$work/config XDG_CONFIG_DIRS=$work/machine XDG_RUNTIME_DIR=$work/run
 export TMPDIR=$work/tmp PLUVO_REPORT=stderr
 mkdir -p "$XDG_CONFIG_HOME" "$XDG_CONFIG_DIRS" "$XDG_RUNTIME_DIR" "$TMPDIR"
+chmod 700 "$XDG_RUNTIME_DIR"
 [ -n "$shots" ] && mkdir -p "$shots"
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
@@ -101,7 +102,7 @@ if [ -n "$shots" ]; then
 fi
 answer "Add/Remove Programs" removed
 wait_for_copy
-[ -z "$(ls -A "$TMPDIR")" ] || fail "left in the temporary folder: $(ls -A "$TMPDIR")"
+! compgen -G "$TMPDIR/~QV*" >/dev/null || fail "the temporary copy is left: $(ls "$TMPDIR")"
 [ -f "$unrelated" ] || fail "the uninstall removed a file that is not Pluvo's"
 while IFS=$'\t' read -r kind path _; do
     case "$kind" in

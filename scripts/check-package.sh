@@ -68,6 +68,7 @@ start_virtual_display 1024x768
 unset XDG_CONFIG_DIRS
 export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run TMPDIR=$work/tmp PLUVO_REPORT=stderr
 mkdir -p "$XDG_RUNTIME_DIR" "$TMPDIR"
+chmod 700 "$XDG_RUNTIME_DIR"
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
 # A new user: the saver starts from the machine's default settings.
@@ -92,7 +93,7 @@ fi
 xdotool windowfocus --sync "$box" key Return
 for _ in $(seq 100); do copies_running || break; sleep 0.1; done
 copies_running && fail "the uninstaller's copy is still running"
-[ -z "$(ls -A "$TMPDIR")" ] || fail "left in the temporary folder: $(ls -A "$TMPDIR")"
+! compgen -G "$TMPDIR/~QV*" >/dev/null || fail "the temporary copy is left: $(ls "$TMPDIR")"
 [ -f "$script" ] && [ -f "$entry/DisplayName" ] && [ -x /usr/bin/pluvo ] ||
     fail "pluvo /uninstall removed part of a package install"
 
