@@ -3,6 +3,9 @@
 # screen with RandR (SDL sees one display, the X server two monitors), twice: monitors that fill
 # the screen, and monitors that leave a strip of it uncovered, where the saver's window must
 # span exactly the monitors. Each monitor must show rain over its own part of the desktop.
+# Then the savers the full-screen saver starts for monitors outside the display its window covers
+# (where a display mode is chosen for the primary output): started on the right monitor, each
+# shows rain there, and all of them end with their windows when the one that started them ends.
 # PLUVO_MONITOR_SHOTS=DIR keeps a screenshot of each monitor there.
 # Usage: scripts/check-monitors-under-xvfb.sh [BUILD_DIR]
 set -euo pipefail
@@ -85,5 +88,50 @@ check_layout() { # name screen-size
     xvfb=
 }
 
+# The full-screen saver's own monitor stays empty here: only the other one is covered.
+check_other_monitor() {
+    start_virtual_display 2304x768
+    xrandr --setmonitor L 1280/338x720/190+0+0 screen >/dev/null
+    xrandr --setmonitor R 1024/270x768/203+1280+0 none >/dev/null
+    convert -size 2304x768 -seed 11 plasma:fractal -blur 0x2 "$work/desktop.png"
+    hsetroot -fill "$work/desktop.png" >/dev/null
+    xwd -root -silent | convert xwd:- "$work/desktop.png"
+    "$build/tools/other-monitors" "$(realpath "$build/src/app/pluvo")" 6 1280 0 1024 768 \
+        >"$work/others.log" 2>&1 &
+    saver=$!
+    local result=0
+    for _ in $(seq 10); do
+        sleep 0.5
+        xwd -root -silent >"$work/screen.xwd"
+        result=$(differing 1024x768+1280+0)
+        [ "$result" -gt 0 ] && [ "$result" -lt $((1024 * 768 * 3 / 2)) ] && break
+    done
+    if [ -n "${PLUVO_MONITOR_SHOTS:-}" ]; then
+        convert "$work/screen.xwd" -crop 1024x768+1280+0 +repage \
+            "$PLUVO_MONITOR_SHOTS/monitors-other.png"
+    fi
+    [ "$(differing 1280x720+0+0)" -eq 0 ] || { echo "FAIL: the first monitor was covered"; exit 1; }
+    if [ "$result" -eq 0 ] || [ "$result" -ge $((1024 * 768 * 3 / 2)) ]; then
+        echo "FAIL: the other monitor shows no rain over its desktop ($result bytes differ)"
+        cat "$work/others.log"
+        exit 1
+    fi
+    wait "$saver"
+    saver=
+    grep -q "started 1" "$work/others.log" || { cat "$work/others.log"; exit 1; }
+    xwd -root -silent >"$work/screen.xwd"
+    [ "$(differing 2304x768+0+0)" -eq 0 ] || { echo "FAIL: a window stayed"; exit 1; }
+    if pgrep -f -- "--window-id" | xargs -r ps -o args= -p | grep -q "$build/src/app/pluvo"; then
+        echo "FAIL: a saver outlived the one that started it"
+        exit 1
+    fi
+    echo "other monitor: rain over its part of the desktop ($result bytes differ)," \
+        "and nothing left when the saver that started it ended"
+    kill "$xvfb"
+    wait "$xvfb" 2>/dev/null || true
+    xvfb=
+}
+
 check_layout filled 2304x768
 check_layout strip 2304x800
+check_other_monitor

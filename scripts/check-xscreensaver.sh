@@ -19,9 +19,15 @@ chmod 755 "$work"
 xvfb=
 pids=()
 daemon_user=
+created_user=
 cleanup() {
     [ -n "$daemon_user" ] && as_user xscreensaver-command -exit >/dev/null 2>&1 || true
     for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    # A user made for the check goes with it, with everything it still runs and its home.
+    if [ -n "$created_user" ]; then
+        pkill -KILL -u "$created_user" 2>/dev/null || true
+        userdel --remove "$created_user" 2>/dev/null || true
+    fi
     [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
     if [ -n "${PLUVO_CHECK_KEEP_LOGS:-}" ]; then cp "$work"/*.log "$PLUVO_CHECK_KEEP_LOGS"/ || true; fi
     rm -rf "$work"
@@ -102,7 +108,10 @@ pids=()
 
 # --- 2. The real daemon -------------------------------------------------------------------
 if [ "$(id -u)" -eq 0 ]; then
-    id "$checker" >/dev/null 2>&1 || useradd --create-home --shell /bin/bash "$checker"
+    if ! id "$checker" >/dev/null 2>&1; then
+        useradd --create-home --shell /bin/bash "$checker"
+        created_user=$checker
+    fi
     daemon_user=$checker
     as_user() { runuser -u "$checker" -- env DISPLAY="$DISPLAY" HOME="$home" \
         XDG_RUNTIME_DIR="$home/run" XDG_CONFIG_HOME="$home/config" PLUVO_REPORT=stderr \

@@ -42,14 +42,33 @@ int64_t littleEndian(const uint8_t* bytes, int count) {
     return static_cast<int64_t>(value << shift) >> shift;
 }
 
+[[noreturn]] void refuse(SDL_RWops* source, const std::string& reason) {
+    SDL_RWclose(source);
+    throw Graphics::Error("BMP image error: " + reason);
+}
+
+std::string sizeText(int64_t width, int64_t height) {
+    return std::to_string(width) + " x " + std::to_string(std::abs(height)) + " pixels";
+}
+
+// Stored without compression, row by row, each row padded to 4 bytes.
+bool storedUncompressed(bool coreHeader, int64_t compression) {
+    constexpr int64_t rgb = 0;
+    constexpr int64_t bitFields = 3;
+    constexpr int64_t alphaBitFields = 6;
+    return coreHeader || compression == rgb || compression == bitFields ||
+           compression == alphaBitFields;
+}
+
 // The reader allocates what the header asks for before it reads a single pixel, so a damaged
-// header naming a picture of terabytes is refused first, as our own pictures are.
-void refuseHugePictures(SDL_RWops* source) {
-    uint8_t header[26] = {};
+// header naming a picture of terabytes is refused first, as our own pictures are, and so is one
+// whose uncompressed pixels cannot be in the file: a few damaged bytes must not cost a gigabyte.
+void refuseImpossiblePictures(SDL_RWops* source) {
+    uint8_t header[34] = {};
     const Sint64 start = SDL_RWtell(source);
     const std::size_t read = SDL_RWread(source, header, 1, sizeof header);
     SDL_RWseek(source, start, RW_SEEK_SET);
-    if (read < sizeof header || header[0] != 'B' || header[1] != 'M') {
+    if (read < 26 || header[0] != 'B' || header[1] != 'M') {
         return;
     }
     const bool coreHeader = littleEndian(header + 14, 4) == 12;
@@ -57,16 +76,30 @@ void refuseHugePictures(SDL_RWops* source) {
     const int64_t height = littleEndian(header + (coreHeader ? 20 : 22), coreHeader ? 2 : 4);
     const auto pixels = static_cast<double>(width) * static_cast<double>(std::abs(height));
     if (pixels * 4 > static_cast<double>(Graphics::Bitmap::maxByteCount)) {
-        SDL_RWclose(source);
-        throw Graphics::Error(std::string("BMP image error: a picture of ") +
-                              std::to_string(width) + " x " + std::to_string(std::abs(height)) +
-                              " pixels is too large");
+        refuse(source, "a picture of " + sizeText(width, height) + " is too large");
+    }
+    if (read < sizeof header || width <= 0) {
+        return;
+    }
+    const int64_t bitsPerPixel = littleEndian(header + (coreHeader ? 24 : 28), 2);
+    const int64_t compression = coreHeader ? 0 : littleEndian(header + 30, 4);
+    const auto pixelOffset = static_cast<uint32_t>(littleEndian(header + 10, 4));
+    if (!storedUncompressed(coreHeader, compression) || bitsPerPixel <= 0) {
+        return;
+    }
+    // Short of the last row's padding, at least: what the reader needs can only be more.
+    const int64_t rowBytes = (width * bitsPerPixel + 31) / 32 * 4;
+    const int64_t lastRowBytes = (width * bitsPerPixel + 7) / 8;
+    const int64_t needed = pixelOffset + rowBytes * (std::abs(height) - 1) + lastRowBytes;
+    const Sint64 fileBytes = SDL_RWsize(source) - start;
+    if (height != 0 && fileBytes >= 0 && needed > fileBytes) {
+        refuse(source, "the file ends before the " + sizeText(width, height) + " its header names");
     }
 }
 
 // Takes over source, which SDL closes whatever happens.
 Graphics::Bitmap decode(SDL_RWops* source) {
-    refuseHugePictures(source);
+    refuseImpossiblePictures(source);
     const SurfacePointer loaded(SDL_LoadBMP_RW(source, 1));
     if (!loaded) {
         throwDecodingError();

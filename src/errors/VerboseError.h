@@ -17,6 +17,11 @@ public:
     const std::string& details() const { return details_; }
     const MemoryStatus& memoryStatus() const { return memoryStatus_; }
 
+    // Whether new errors walk the call stack and read the memory status; on unless turned off.
+    // The fuzzers raise thousands of errors a second and never show one: the walk and the reads
+    // would take most of their time.
+    static void setDiagnosticsCollected(bool collected);
+
 protected:
     // For errors that describe their diagnostics themselves (processor faults).
     VerboseError(std::string message, std::string details);

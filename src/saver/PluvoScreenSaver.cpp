@@ -18,6 +18,7 @@
 #include "saver/FramePacing.h"
 #include "saver/HostWindow.h"
 #include "saver/MonitorLayout.h"
+#include "saver/OtherMonitorSavers.h"
 #include "saver/SceneErrors.h"
 #include "sound/SoundSystem.h"
 
@@ -232,8 +233,25 @@ void PluvoScreenSaver::setUpDisplay() {
     device.setCooperativeLevel(sdlWindow(), level);
     if (!windowed_ && !drawsAtWindowSize_) {
         chooseDisplayMode(device);
+        coverOtherMonitors();
     }
     createSurfaces(device);
+}
+
+// After the mode is set, which may have moved the outputs.
+void PluvoScreenSaver::coverOtherMonitors() {
+    SDL_Rect covered{};
+    if (SDL_GetDisplayBounds(std::max(SDL_GetWindowDisplayIndex(sdlWindow()), 0), &covered) != 0) {
+        return;
+    }
+    const std::vector<MonitorRect> others = OtherMonitorSavers::outside(
+        MonitorLayout::ofXServer().monitors(), {covered.x, covered.y, covered.w, covered.h});
+    if (others.empty()) {
+        return;
+    }
+    otherMonitors_ = std::make_unique<OtherMonitorSavers>(others);
+    // The other monitors' savers take no input: the pointer stays where this one sees it move.
+    SDL_SetWindowMouseGrab(sdlWindow(), SDL_TRUE);
 }
 
 // A palette desktop is switched to the deepest mode of the same size, as the rain needs colour
@@ -402,6 +420,9 @@ void PluvoScreenSaver::renderFrame() {
         restoreLightning();
         if (screenCheck_.isDue(presentedFrames_)) {
             screenCheck_.capture(*backBuffer_);
+        }
+        if (faultCheck_.isDue(presentedFrames_)) {
+            faultCheck_.fault();
         }
     } catch (const DX5::Error& error) {
         if (error.code() == DX5::DDERR_SURFACELOST && restoreSurfaces()) {

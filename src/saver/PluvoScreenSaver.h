@@ -11,7 +11,9 @@
 #include "rain/DropSystem.h"
 #include "rain/DropSystemSound.h"
 #include "saver/DesktopCapture.h"
+#include "saver/FrameFaultCheck.h"
 #include "saver/HostWindow.h"
+#include "saver/OtherMonitorSavers.h"
 #include "saver/ResetSchedule.h"
 #include "saver/ScreenCheck.h"
 #include "saver/ScreenSaverWindow.h"
@@ -81,6 +83,7 @@ private:
     SceneSize sceneSize() const;
     void createDrawer();
     void setUpDisplay();
+    void coverOtherMonitors();
     void chooseDisplayMode(DirectDrawDevice& device);
     void createSurfaces(DirectDrawDevice& device);
     void showDesktop();
@@ -106,6 +109,7 @@ private:
     bool windowed_;
     // In a daemon's window, or over monitors that no single display covers.
     bool drawsAtWindowSize_;
+    std::unique_ptr<OtherMonitorSavers> otherMonitors_;
     std::unique_ptr<Drawer> drawer_;
     std::unique_ptr<DropSystem> dropSystem_;
     std::unique_ptr<DropSystemSound> dropSound_;
@@ -124,5 +128,6 @@ private:
     AreaRect restoredByLightning_;
     uint32_t presentedFrames_ = 0;
     ScreenCheck screenCheck_;
+    FrameFaultCheck faultCheck_;
     double firstPresentAt_ = 0.0;
 };

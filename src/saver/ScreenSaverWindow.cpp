@@ -4,6 +4,7 @@
 #include "saver/MonitorLayout.h"
 #include "saver/SaverWindowError.h"
 #include "saver/SdlInputTranslator.h"
+#include "saver/WindowManager.h"
 
 #include <SDL.h>
 #include <algorithm>
@@ -138,7 +139,11 @@ ScreenSaverWindow::Style ScreenSaverWindow::effectiveStyle(Style style) {
     }
     const MonitorRect monitors = MonitorLayout::ofXServer().bounds();
     const bool known = monitors.width > 0 && monitors.height > 0;
-    return known && !sameArea(primaryDisplayBounds(), monitors) ? style : Style::FullScreen;
+    // Without a window manager SDL's full screen waits a tenth of a second for an answer that
+    // never comes; a window over the monitors is the same picture at once.
+    return known && (!sameArea(primaryDisplayBounds(), monitors) || !windowManagerRuns())
+               ? style
+               : Style::FullScreen;
 }
 
 void ScreenSaverWindow::show() {

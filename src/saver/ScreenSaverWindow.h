@@ -85,7 +85,8 @@ private:
     };
 
     static Style effectiveStyle(Style style);
-    // Settles the style first: AllMonitors becomes FullScreen where that covers them all.
+    // Settles the style first: AllMonitors becomes FullScreen where that covers them all and a
+    // window manager runs.
     std::unique_ptr<SDL_Window, WindowDestroyer> createWindow(const std::string& title, Style style,
                                                               unsigned long hostWindow);
     void show();

@@ -100,3 +100,26 @@ TEST(BmpImageTest, AHeaderNamingAHugePictureIsRefusedBeforeAnythingIsAllocated) 
         }
     }
 }
+
+namespace {
+
+// A few damaged bytes must not cost the memory of the picture their header names.
+TEST(BmpImageTest, UncompressedPixelsThatCannotBeInTheFileAreRefusedFirst) {
+    Bytes bytes = bitmapHeaders(8000, 8000, 24, 0, 0, 100);
+    bytes.resize(bytes.size() + 100, 0x11);
+    try {
+        BMP::Image::fromMemory(bytes);
+        ADD_FAILURE() << "a picture of 8000 x 8000 pixels was read from 154 bytes";
+    } catch (const Graphics::Error& error) {
+        EXPECT_NE(std::string(error.what()).find("ends before the 8000 x 8000 pixels"),
+                  std::string::npos)
+            << error.what();
+    }
+
+    Bytes complete = bitmap24(3, 2, std::vector<Rgb>(6, Rgb{1, 2, 3}));
+    EXPECT_EQ(BMP::Image::fromMemory(complete)->width(), 3);
+    complete.resize(complete.size() - 12);
+    EXPECT_THROW(BMP::Image::fromMemory(complete), Graphics::Error);
+}
+
+} // namespace

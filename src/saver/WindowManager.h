@@ -1,0 +1,5 @@
+#pragma once
+
+// Whether a window manager looks after the X display's windows: one that follows the desktop
+// conventions names its check window on the root window, and the check window names itself.
+bool windowManagerRuns();
