@@ -1,7 +1,12 @@
 #include "app/PluvoSSLauncher.h"
 
 #include "app/CommandLineSettings.h"
+#include "app/ProgramEntry.h"
 #include "app/SettingsForOneRun.h"
+#include "app/SystemInformation.h"
+#include "errors/dialogs/ErrorDialogs.h"
+#include "installer/Uninstaller.h"
+#include "installer/dialogs/QtUninstallerUi.h"
 #include "options/Configuration.h"
 #include "platform/NamedMutex.h"
 #include "saver/PreviewWindowImpl.h"
@@ -48,6 +53,21 @@ PluvoSSLauncher::SettingsRunner PluvoSSLauncher::productSettings() {
     return [](int32_t parentWindow) {
         SettingsDialog::run(*Configuration::options(), Sound::SoundSystem::available(),
                             parentWindow);
+    };
+}
+
+PluvoSSLauncher::UninstallerRunner PluvoSSLauncher::productUninstaller(DirectXProbe probe) {
+    return [probe = std::move(probe)] {
+        // Nothing is removed behind the user's back: without a window to ask in, nothing is
+        // removed at all.
+        if (!ErrorDialogs::canShow()) {
+            throw BasicError("The uninstaller asks before it removes anything and needs a "
+                             "graphical display to ask on; run it inside a desktop session");
+        }
+        const std::string caption = productCaption();
+        Installer::QtUninstallerUi ui(systemInformation(caption, probe()));
+        return Installer::Uninstaller(ui, caption, Installer::hasAdministratorRights)
+            .uninstall(uninstallKeyName, true);
     };
 }
 

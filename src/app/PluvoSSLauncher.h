@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/DirectXVersion.h"
 #include "app/ScreenSaverLauncher.h"
 
 #include <functional>
@@ -35,6 +36,9 @@ public:
     static PreviewRunner productPreview();
     // The settings dialog over Configuration::options().
     static SettingsRunner productSettings();
+    // The uninstaller over the product's entry, with administrator rights required; its
+    // detailed error reports name the graphics layer as probe finds it.
+    static UninstallerRunner productUninstaller(DirectXProbe probe);
 
     // Without one, settings mode says it is not available.
     void setSettingsRunner(SettingsRunner settings) { settings_ = std::move(settings); }

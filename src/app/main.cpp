@@ -104,6 +104,7 @@ int main(int argc, char** argv) {
     parts.makeLauncher = [](const std::string& text) -> std::unique_ptr<ScreenSaverLauncher> {
         auto launcher = std::make_unique<PluvoSSLauncher>(text, productSaver(), std::cerr);
         launcher->setSettingsRunner(PluvoSSLauncher::productSettings());
+        launcher->setUninstallerRunner(PluvoSSLauncher::productUninstaller(probeGraphicsLayer));
         return launcher;
     };
     parts.probeDirectX = probeGraphicsLayer;
