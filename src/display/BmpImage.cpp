@@ -3,8 +3,10 @@
 #include "resources/EmbeddedResources.h"
 
 #include <SDL.h>
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <string>
 
 namespace BMP {
@@ -51,6 +53,11 @@ std::string sizeText(int64_t width, int64_t height) {
     return std::to_string(width) + " x " + std::to_string(std::abs(height)) + " pixels";
 }
 
+bool isPictureDepth(int64_t bitsPerPixel) {
+    constexpr int64_t depths[] = {1, 2, 4, 8, 15, 16, 24, 32};
+    return std::find(std::begin(depths), std::end(depths), bitsPerPixel) != std::end(depths);
+}
+
 // Stored without compression, row by row, each row padded to 4 bytes.
 bool storedUncompressed(bool coreHeader, int64_t compression) {
     constexpr int64_t rgb = 0;
@@ -68,31 +75,44 @@ void refuseImpossiblePictures(SDL_RWops* source) {
     const Sint64 start = SDL_RWtell(source);
     const std::size_t read = SDL_RWread(source, header, 1, sizeof header);
     SDL_RWseek(source, start, RW_SEEK_SET);
-    if (read < 26 || header[0] != 'B' || header[1] != 'M') {
+    if (read < 18 || header[0] != 'B' || header[1] != 'M') {
         return;
     }
-    const bool coreHeader = littleEndian(header + 14, 4) == 12;
-    const int64_t width = littleEndian(header + 18, coreHeader ? 2 : 4);
-    const int64_t height = littleEndian(header + (coreHeader ? 20 : 22), coreHeader ? 2 : 4);
+    // The reader takes what lies past the end of a cut header for zeros.
+    const int64_t headerBytes = littleEndian(header + 14, 4);
+    const bool coreHeader = headerBytes == 12;
+    const Sint64 fileBytes = SDL_RWsize(source) - start;
+    if (fileBytes >= 0 && 14 + headerBytes > fileBytes) {
+        refuse(source, "the file ends inside its header");
+    }
+    if (read < sizeof header && !(coreHeader && read >= 26)) {
+        return;
+    }
+    // The older, shorter header stores its sizes without a sign, and the reader takes them so.
+    const auto withoutSign = [](int64_t value) { return value & 0xFFFF; };
+    const int64_t width =
+        coreHeader ? withoutSign(littleEndian(header + 18, 2)) : littleEndian(header + 18, 4);
+    const int64_t height =
+        coreHeader ? withoutSign(littleEndian(header + 20, 2)) : littleEndian(header + 22, 4);
     const auto pixels = static_cast<double>(width) * static_cast<double>(std::abs(height));
     if (pixels * 4 > static_cast<double>(Graphics::Bitmap::largestByteCount())) {
         refuse(source, "a picture of " + sizeText(width, height) + " is too large");
     }
-    if (read < sizeof header || width <= 0) {
-        return;
+    // The reader would size its rows from any depth a header names.
+    const int64_t bitsPerPixel = withoutSign(littleEndian(header + (coreHeader ? 24 : 28), 2));
+    if (!isPictureDepth(bitsPerPixel)) {
+        refuse(source, std::to_string(bitsPerPixel) + " bits per pixel is no depth of a picture");
     }
-    const int64_t bitsPerPixel = littleEndian(header + (coreHeader ? 24 : 28), 2);
     const int64_t compression = coreHeader ? 0 : littleEndian(header + 30, 4);
-    const auto pixelOffset = static_cast<uint32_t>(littleEndian(header + 10, 4));
-    if (!storedUncompressed(coreHeader, compression) || bitsPerPixel <= 0) {
+    if (width <= 0 || height == 0 || !storedUncompressed(coreHeader, compression)) {
         return;
     }
     // Short of the last row's padding, at least: what the reader needs can only be more.
+    const auto pixelOffset = static_cast<uint32_t>(littleEndian(header + 10, 4));
     const int64_t rowBytes = (width * bitsPerPixel + 31) / 32 * 4;
     const int64_t lastRowBytes = (width * bitsPerPixel + 7) / 8;
     const int64_t needed = pixelOffset + rowBytes * (std::abs(height) - 1) + lastRowBytes;
-    const Sint64 fileBytes = SDL_RWsize(source) - start;
-    if (height != 0 && fileBytes >= 0 && needed > fileBytes) {
+    if (fileBytes >= 0 && needed > fileBytes) {
         refuse(source, "the file ends before the " + sizeText(width, height) + " its header names");
     }
 }

@@ -123,3 +123,34 @@ TEST(BmpImageTest, UncompressedPixelsThatCannotBeInTheFileAreRefusedFirst) {
 }
 
 } // namespace
+
+namespace {
+
+std::string bmpErrorOf(const Bytes& bytes) {
+    try {
+        BMP::Image::fromMemory(bytes);
+    } catch (const Graphics::Error& error) {
+        return error.what();
+    }
+    return "read";
+}
+
+// Damaged headers the fuzzers made up: each had the reader ask for gigabytes, or read a header
+// the file does not hold.
+TEST(BmpImageTest, DamagedHeadersAreRefusedBeforeTheReaderSeesThem) {
+    // The older header's sizes have no sign: 0xFFF8 is 65528 pixels, not -8.
+    Bytes core = {'B', 'M', 0x96, 0, 4, 0,    0x29, 0,    0,    0,    0x28, 0, 0,
+                  0,   12,  0,    0, 0, 0xF8, 0xFF, 0xFF, 0xFF, 0xE1, 0xE9, 8, 0};
+    EXPECT_EQ(bmpErrorOf(core), "BMP image error: a picture of 65528 x 65535 pixels is too large");
+
+    Bytes cut = bitmapHeaders(4, 4, 24, 0, 0, 48);
+    cut.resize(40);
+    EXPECT_EQ(bmpErrorOf(cut), "BMP image error: the file ends inside its header");
+
+    Bytes deep = bitmap24(2, 2, std::vector<Rgb>(4, Rgb{1, 2, 3}));
+    deep[28] = 0xE1;
+    deep[29] = 0xE9;
+    EXPECT_EQ(bmpErrorOf(deep), "BMP image error: 59873 bits per pixel is no depth of a picture");
+}
+
+} // namespace
