@@ -79,7 +79,7 @@ void refuseImpossiblePictures(SDL_RWops* source) {
         return;
     }
     // The reader takes what lies past the end of a cut header for zeros.
-    const int64_t headerBytes = littleEndian(header + 14, 4);
+    const int64_t headerBytes = static_cast<uint32_t>(littleEndian(header + 14, 4));
     const bool coreHeader = headerBytes == 12;
     const Sint64 fileBytes = SDL_RWsize(source) - start;
     if (fileBytes >= 0 && 14 + headerBytes > fileBytes) {
