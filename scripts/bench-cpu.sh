@@ -12,6 +12,7 @@
 # peak resident memory. BUILD_DIR (default build) names the build tree to take the saver from.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/virtual-display.sh
 size=${1:-1920x1080}
 seconds=${2:-20}
 warm_up=${3:-2}
@@ -41,17 +42,7 @@ cpu_ticks() {
 }
 
 start_x_server() {
-    exec {fd}<> <(:)
-    Xvfb -displayfd "$fd" -screen 0 "${size}x24" -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
-    xvfb=$!
-    local number=""
-    for _ in $(seq 100); do
-        number=$(timeout 0.1 head -n1 <&"$fd" || true)
-        [ -n "$number" ] && break
-    done
-    exec {fd}<&-
-    [ -n "$number" ] || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
-    export DISPLAY=:$number
+    start_virtual_display "$size"
     hsetroot -fill "$picture" >/dev/null
 }
 
