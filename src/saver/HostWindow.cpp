@@ -2,6 +2,7 @@
 
 #include "display/DX5Error.h"
 #include "saver/DesktopCapture.h"
+#include "saver/X11Property.h"
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -14,10 +15,6 @@
 #include <string>
 
 namespace {
-
-// The daemon keeps a picture of the whole desktop, taken before it blanked the screen, as a
-// pixmap named in this property of the window it gives its programs.
-constexpr const char* screenshotProperty = "_SCREENSAVER_SCREENSHOT";
 
 struct DisplayCloser {
     void operator()(Display* display) const { XCloseDisplay(display); }
@@ -64,22 +61,8 @@ struct Area {
 };
 
 Pixmap screenshotOf(Display* display, Window window) {
-    const Atom property = XInternAtom(display, screenshotProperty, False);
-    Atom type = None;
-    int format = 0;
-    unsigned long count = 0;
-    unsigned long remaining = 0;
-    unsigned char* data = nullptr;
-    Pixmap pixmap = None;
-    if (XGetWindowProperty(display, window, property, 0, 1, False, XA_PIXMAP, &type, &format,
-                           &count, &remaining, &data) == Success &&
-        type == XA_PIXMAP && format == 32 && count == 1) {
-        pixmap = static_cast<Pixmap>(*reinterpret_cast<unsigned long*>(data));
-    }
-    if (data != nullptr) {
-        XFree(data);
-    }
-    return pixmap;
+    return propertyWord(display, window, XInternAtom(display, screenshotProperty, False),
+                        XA_PIXMAP);
 }
 
 // The size of a drawable, or nothing when it is gone.

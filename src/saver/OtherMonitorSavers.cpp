@@ -1,5 +1,7 @@
 #include "saver/OtherMonitorSavers.h"
 
+#include "saver/X11Property.h"
+
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <cerrno>
@@ -14,10 +16,6 @@
 extern char** environ;
 
 namespace {
-
-// The property a saver daemon puts the desktop picture in for its programs; a saver in one of
-// our windows reads it there as it would in the daemon's.
-constexpr const char* screenshotProperty = "_SCREENSAVER_SCREENSHOT";
 
 bool overlap(const MonitorRect& a, const MonitorRect& b) {
     return a.x < b.right() && b.x < a.right() && a.y < b.bottom() && b.y < a.bottom();

@@ -1,5 +1,7 @@
 #include "saver/WindowManager.h"
 
+#include "saver/X11Property.h"
+
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <memory>
@@ -14,25 +16,6 @@ int ignoreErrors(Display*, XErrorEvent*) {
     return 0;
 }
 
-// The window a window's property names, or None; a window that has gone reads as None.
-Window windowNamedBy(Display* display, Window window, Atom property) {
-    Atom type = None;
-    int format = 0;
-    unsigned long count = 0;
-    unsigned long remaining = 0;
-    unsigned char* data = nullptr;
-    Window named = None;
-    if (XGetWindowProperty(display, window, property, 0, 1, False, XA_WINDOW, &type, &format,
-                           &count, &remaining, &data) == Success &&
-        type == XA_WINDOW && format == 32 && count == 1) {
-        named = static_cast<Window>(*reinterpret_cast<unsigned long*>(data));
-    }
-    if (data != nullptr) {
-        XFree(data);
-    }
-    return named;
-}
-
 } // namespace
 
 bool windowManagerRuns() {
@@ -43,8 +26,10 @@ bool windowManagerRuns() {
     // A window manager that has just ended may have left its check window's name behind.
     const auto previous = XSetErrorHandler(ignoreErrors);
     const Atom check = XInternAtom(display.get(), "_NET_SUPPORTING_WM_CHECK", False);
-    const Window named = windowNamedBy(display.get(), DefaultRootWindow(display.get()), check);
-    const bool runs = named != None && windowNamedBy(display.get(), named, check) == named;
+    const Window named =
+        propertyWord(display.get(), DefaultRootWindow(display.get()), check, XA_WINDOW);
+    const bool runs =
+        named != None && propertyWord(display.get(), named, check, XA_WINDOW) == named;
     XSync(display.get(), False);
     XSetErrorHandler(previous);
     return runs;
