@@ -2,6 +2,9 @@
 
 #include "lightning/PixelChannels.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace {
 
 uint32_t lumaOf(const PixelChannels::Rgb& rgb) {
@@ -30,14 +33,55 @@ private:
 } // namespace
 
 SimpleFlash::SimpleFlash(DDraw::Surface& target, const ILightningOptions& options)
-    : target_(target),
-      image_(std::make_unique<DDraw::Surface>(target.width(), target.height(), target.format())) {
-    target_.copyRectTo(*image_, 0, 0, target_.width(), target_.height());
-    keepOnlyBrightPixels(options);
+    : target_(target), wordsPerRow_((target.width() + 63) / 64),
+      lit_(static_cast<std::size_t>(wordsPerRow_) * static_cast<std::size_t>(target.height())) {
+    markBrightPixels(options);
 }
 
 void SimpleFlash::apply() {
-    image_->copyRectTo(target_, 0, 0, image_->width(), image_->height());
+    const LockedSurface locked(target_);
+    const PixelBufferDesc& desc = locked.pixels();
+    switch (desc.bitsPerPixel) {
+    case 8:
+        paintRows<1>(desc);
+        break;
+    case 16:
+        paintRows<2>(desc);
+        break;
+    case 24:
+        paintRows<3>(desc);
+        break;
+    default:
+        paintRows<4>(desc);
+        break;
+    }
+}
+
+// A flash lasts a few frames and is painted whole in each, so the pixels are written 64 at a
+// time, and runs that are all dark or all lit without looking at single bits.
+template <int Bytes> void SimpleFlash::paintRows(const PixelBufferDesc& desc) const {
+    uint8_t litBytes[Bytes];
+    std::memcpy(litBytes, &litPixel_, Bytes);
+    for (int32_t y = 0; y < desc.height; ++y) {
+        uint8_t* pixel = desc.pixels + static_cast<std::ptrdiff_t>(y) * desc.pitch;
+        const uint64_t* row = lit_.data() + static_cast<std::ptrdiff_t>(y) * wordsPerRow_;
+        for (int32_t x = 0; x < desc.width; x += 64) {
+            const uint64_t bits = row[x / 64];
+            const int32_t count = std::min(64, desc.width - x);
+            if (bits == 0) {
+                std::memset(pixel, 0, static_cast<std::size_t>(count * Bytes));
+                pixel += count * Bytes;
+                continue;
+            }
+            for (int32_t i = 0; i < count; ++i, pixel += Bytes) {
+                if ((bits >> i) & 1u) {
+                    std::memcpy(pixel, litBytes, Bytes);
+                } else {
+                    std::memset(pixel, 0, Bytes);
+                }
+            }
+        }
+    }
 }
 
 bool SimpleFlash::saveTarget(SurfaceBackup& backup) {
@@ -45,18 +89,20 @@ bool SimpleFlash::saveTarget(SurfaceBackup& backup) {
     return true;
 }
 
-void SimpleFlash::keepOnlyBrightPixels(const ILightningOptions& options) {
-    const PixelChannels channels(image_->format());
+void SimpleFlash::markBrightPixels(const ILightningOptions& options) {
+    const PixelChannels channels(target_.format());
     const uint32_t threshold = options.flashThreshold();
-    const uint32_t lit = channels.encode(rgbOf(options.flashColour()), 0);
-    const LockedSurface locked(*image_);
+    litPixel_ = channels.encode(rgbOf(options.flashColour()), 0);
+    const LockedSurface locked(target_);
     const PixelBufferDesc& desc = locked.pixels();
     const int32_t step = channels.bytesPerPixel();
     for (int32_t y = 0; y < desc.height; ++y) {
-        uint8_t* pixel = desc.pixels + static_cast<std::ptrdiff_t>(y) * desc.pitch;
+        const uint8_t* pixel = desc.pixels + static_cast<std::ptrdiff_t>(y) * desc.pitch;
+        uint64_t* row = lit_.data() + static_cast<std::ptrdiff_t>(y) * wordsPerRow_;
         for (int32_t x = 0; x < desc.width; ++x, pixel += step) {
-            const bool bright = threshold < lumaOf(channels.decode(channels.read(pixel)));
-            channels.write(pixel, bright ? lit : 0);
+            if (threshold < lumaOf(channels.decode(channels.read(pixel)))) {
+                row[x / 64] |= uint64_t{1} << (x % 64);
+            }
         }
     }
 }

@@ -4,11 +4,13 @@
 #include "lightning/IFlash.h"
 #include "options/ILightningOptions.h"
 
-#include <memory>
+#include <cstdint>
+#include <vector>
 
 // The flash image: the bright parts of what the target showed when the flash was made, in the
 // flash colour, on black. Made once per background, put over the whole target while a flash is
-// lit.
+// lit. Every pixel of the image is one of two values, so it is kept as one bit per pixel rather
+// than as a full-frame surface of its own.
 class SimpleFlash : public IFlash {
 public:
     SimpleFlash(DDraw::Surface& target, const ILightningOptions& options);
@@ -17,11 +19,13 @@ public:
     bool replacesTarget() const override { return true; }
     bool saveTarget(SurfaceBackup& backup) override;
 
-    DDraw::Surface& image() { return *image_; }
-
 private:
-    void keepOnlyBrightPixels(const ILightningOptions& options);
+    void markBrightPixels(const ILightningOptions& options);
+    template <int Bytes> void paintRows(const PixelBufferDesc& desc) const;
 
     DDraw::Surface& target_;
-    std::unique_ptr<DDraw::Surface> image_;
+    // The target's pixel for a lit pixel of the image; unlit pixels are 0.
+    uint32_t litPixel_ = 0;
+    int32_t wordsPerRow_ = 0;
+    std::vector<uint64_t> lit_;
 };

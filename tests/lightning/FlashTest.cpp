@@ -12,25 +12,34 @@ namespace {
 using DDraw::PixelFormat;
 using DDraw::Surface;
 
-// Grey levels 0..255 across, one pixel each, in 32-bit pixels.
+// Grey levels 0..255 across, one pixel each and starting again after 255, in 32-bit pixels.
 void fillWithGreyRamp(Surface& surface) {
     fillSurface(surface, [](int32_t x, int32_t) {
-        const auto level = static_cast<uint32_t>(x);
+        const auto level = static_cast<uint32_t>(x) & 0xFFu;
         return level << 16 | level << 8 | level;
     });
 }
 
+// What the flash paints: the target after apply().
+std::vector<uint32_t> flashImageOf(SimpleFlash& flash, Surface& target) {
+    flash.apply();
+    return allPixels(target);
+}
+
 TEST(SimpleFlashTest, OnlyPixelsBrighterThanTheThresholdLightUpInTheFlashColour) {
-    Surface target(256, 2, PixelFormat::xrgb8888());
-    fillWithGreyRamp(target);
+    // Wider than one word of the image's bits, and not a multiple of it.
+    Surface target(256 + 67, 2, PixelFormat::xrgb8888());
     FakeLightningOptions options;
     options.flash = 0x00102030; // red 0x30, green 0x20, blue 0x10
     for (const uint8_t threshold : {0, 1, 128, 254, 255}) {
+        fillWithGreyRamp(target);
         options.threshold = threshold;
         SimpleFlash flash(target, options);
-        for (int32_t x = 0; x < 256; ++x) {
-            const uint32_t expected = static_cast<uint32_t>(x) > threshold ? 0x00302010u : 0u;
-            ASSERT_EQ(pixelAt(flash.image(), x, 1), expected)
+        flash.apply();
+        for (int32_t x = 0; x < 256 + 67; ++x) {
+            const uint32_t level = static_cast<uint32_t>(x) & 0xFFu;
+            const uint32_t expected = level > threshold ? 0x00302010u : 0u;
+            ASSERT_EQ(pixelAt(target, x, 1), expected)
                 << "threshold " << int{threshold} << " at " << x;
         }
     }
@@ -45,7 +54,7 @@ TEST(SimpleFlashTest, LumaWeighsGreenMostAndRoundsDown) {
     options.threshold = 0;
     options.flash = 0x00FFFFFF;
     SimpleFlash flash(target, options);
-    EXPECT_EQ(allPixels(flash.image()), (std::vector<uint32_t>{0, 0x00FFFFFF, 0x00FFFFFF}));
+    EXPECT_EQ(flashImageOf(flash, target), (std::vector<uint32_t>{0, 0x00FFFFFF, 0x00FFFFFF}));
 }
 
 TEST(SimpleFlashTest, SixteenBitTargetsKeepTheirFormat) {
@@ -55,7 +64,7 @@ TEST(SimpleFlashTest, SixteenBitTargetsKeepTheirFormat) {
     options.threshold = 200;
     options.flash = 0x000000FF; // pure red
     SimpleFlash flash(target, options);
-    EXPECT_EQ(allPixels(flash.image()), (std::vector<uint32_t>{0xF800, 0}));
+    EXPECT_EQ(flashImageOf(flash, target), (std::vector<uint32_t>{0xF800, 0}));
 }
 
 TEST(SimpleFlashTest, ApplyCoversTheWholeTargetAndTheBackupUndoesIt) {
@@ -64,12 +73,19 @@ TEST(SimpleFlashTest, ApplyCoversTheWholeTargetAndTheBackupUndoesIt) {
     const std::vector<uint32_t> original = allPixels(target);
     FakeLightningOptions options;
     SimpleFlash flash(target, options);
+    // The same picture in another surface: what the flash makes of it, known before apply()
+    // paints over the target.
+    Surface copy(256, 4, PixelFormat::rgb888());
+    target.copyRectTo(copy, 0, 0, 256, 4);
+    SimpleFlash copyFlash(copy, options);
+    const std::vector<uint32_t> image = flashImageOf(copyFlash, copy);
     ASSERT_TRUE(flash.replacesTarget());
     SurfaceBackup backup(target);
     ASSERT_TRUE(flash.saveTarget(backup));
     EXPECT_EQ(backup.area(), (AreaRect{0, 4, 256, 0}));
     flash.apply();
-    EXPECT_EQ(allPixels(target), allPixels(flash.image()));
+    EXPECT_EQ(allPixels(target), image);
+    EXPECT_NE(image, original);
     backup.restore();
     EXPECT_EQ(allPixels(target), original);
 }
