@@ -9,6 +9,7 @@ set(PLUVO_SETUP_PROGRAM ${CMAKE_INSTALL_FULL_LIBEXECDIR}/pluvo/pluvo-setup)
 set(pluvo_install_folders
     ${CMAKE_INSTALL_FULL_BINDIR}
     ${CMAKE_INSTALL_FULL_LIBEXECDIR}/pluvo
+    ${CMAKE_INSTALL_PREFIX}/${PLUVO_DIALOGS_DIR}
     ${CMAKE_INSTALL_FULL_LIBEXECDIR}/xscreensaver
     ${CMAKE_INSTALL_FULL_DATADIR}/xscreensaver/config
     ${CMAKE_INSTALL_FULL_DATADIR}/applications/screensavers

@@ -30,6 +30,6 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_BINARY_DIR}/debian/postinst
                                        ${CMAKE_BINARY_DIR}/debian/prerm)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION TRUE)
 # CPack would build every target (the tests too) before it installs; scripts/package.sh builds
-# the two programs the package holds.
+# the two programs the package holds and the dialogs' library.
 set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY TRUE)
 include(CPack)

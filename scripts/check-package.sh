@@ -18,7 +18,8 @@ entry="$hive/Software/Microsoft/Windows/CurrentVersion/Uninstall/{5D1C7A20-3B8E-
 settings="$hive/Software/Quorvel/Pluvo Screen Saver"
 ours=(/usr/bin/pluvo /usr/libexec/pluvo /usr/libexec/xscreensaver/pluvo
     /usr/share/xscreensaver/config/pluvo.xml /usr/share/applications/screensavers/pluvo.desktop
-    /usr/share/man/man6/pluvo.6 /var/lib/pluvo "$entry" "$settings")
+    /usr/share/man/man6/pluvo.6 /var/lib/pluvo "/usr/lib/$(gcc -print-multiarch)/pluvo" "$entry"
+    "$settings")
 
 is_installed() {
     dpkg-query -W -f='${Status}' pluvo 2>/dev/null | grep -q " installed$"

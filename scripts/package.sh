@@ -24,7 +24,7 @@ else
         -DPLUVO_WARNINGS_AS_ERRORS=ON -DPLUVO_BENCHMARKS=OFF "${launcher[@]}" >/dev/null
 fi
 # Only what the package holds; the rest of a test build is left as it is.
-cmake --build "$build" -j"$(nproc)" --target pluvo pluvo-setup >/dev/null
+cmake --build "$build" -j"$(nproc)" --target pluvo pluvo-dialogs pluvo-setup >/dev/null
 mkdir -p "$build/package"
 cpack --config "$build/CPackConfig.cmake" -B "$build/package" >"$build/package/cpack.log" 2>&1 ||
     { cat "$build/package/cpack.log" >&2; exit 1; }

@@ -1,6 +1,8 @@
 #include "app/DialogReporter.h"
 
-#include "errors/dialogs/ErrorDialogs.h"
+#include "app/DialogsLibrary.h"
+#include "errors/BasicError.h"
+#include "errors/DialogAvailability.h"
 
 #include <cstdlib>
 #include <string_view>
@@ -17,14 +19,25 @@ void DialogReporter::showDetailedReport(const std::string& title, const std::str
                                         const std::string& text) {
     log_.showDetailedReport(title, message, text);
     if (dialogsWanted()) {
-        ErrorDialogs::showDetailedReport(title, message, text);
+        showDialog([&](const DialogFunctions& dialogs) {
+            dialogs.showDetailedReport(title, message, text);
+        });
     }
 }
 
 void DialogReporter::showError(const std::string& title, const std::string& text) {
     log_.showError(title, text);
     if (dialogsWanted()) {
-        ErrorDialogs::showErrorMessage(title, text);
+        showDialog([&](const DialogFunctions& dialogs) { dialogs.showErrorMessage(title, text); });
+    }
+}
+
+// The report is in the log already; a dialog that cannot be shown only adds why to it.
+void DialogReporter::showDialog(const std::function<void(const DialogFunctions&)>& show) {
+    try {
+        show(DialogsLibrary::functions());
+    } catch (const BasicError& error) {
+        stream_ << error.what() << '\n';
     }
 }
 

@@ -2,7 +2,10 @@
 
 #include "app/StreamReporter.h"
 
+#include <functional>
 #include <iosfwd>
+
+struct DialogFunctions;
 
 // Shows the reports where a person sees them: the detailed report and the error message as
 // dialogs. Every report also goes to the log stream (standard error), since a saver started by a
@@ -12,7 +15,7 @@ class DialogReporter : public Reporter {
 public:
     static constexpr const char* choiceVariable = "PLUVO_REPORT";
 
-    explicit DialogReporter(std::ostream& log) : log_(log) {}
+    explicit DialogReporter(std::ostream& log) : stream_(log), log_(log) {}
 
     void showDetailedReport(const std::string& title, const std::string& message,
                             const std::string& text) override;
@@ -23,5 +26,8 @@ public:
     static bool dialogsWanted();
 
 private:
+    void showDialog(const std::function<void(const DialogFunctions&)>& show);
+
+    std::ostream& stream_;
     StreamReporter log_;
 };

@@ -1,17 +1,16 @@
 #include "app/PluvoSSLauncher.h"
 
 #include "app/CommandLineSettings.h"
+#include "app/DialogsLibrary.h"
 #include "app/ProgramEntry.h"
 #include "app/SettingsForOneRun.h"
 #include "app/SystemInformation.h"
-#include "errors/dialogs/ErrorDialogs.h"
+#include "errors/DialogAvailability.h"
 #include "installer/Uninstaller.h"
-#include "installer/dialogs/QtUninstallerUi.h"
 #include "options/Configuration.h"
 #include "platform/NamedMutex.h"
 #include "saver/PreviewWindowImpl.h"
 #include "sound/SoundSystem.h"
-#include "ui/SettingsDialog.h"
 
 #include <memory>
 #include <optional>
@@ -51,8 +50,8 @@ PluvoSSLauncher::PreviewRunner PluvoSSLauncher::productPreview() {
 
 PluvoSSLauncher::SettingsRunner PluvoSSLauncher::productSettings() {
     return [](int32_t parentWindow) {
-        SettingsDialog::run(*Configuration::options(), Sound::SoundSystem::available(),
-                            parentWindow);
+        DialogsLibrary::functions().runSettings(*Configuration::options(),
+                                                Sound::SoundSystem::available(), parentWindow);
     };
 }
 
@@ -65,8 +64,9 @@ PluvoSSLauncher::UninstallerRunner PluvoSSLauncher::productUninstaller(DirectXPr
                              "graphical display to ask on; run it inside a desktop session");
         }
         const std::string caption = productCaption();
-        Installer::QtUninstallerUi ui(systemInformation(caption, probe()));
-        return Installer::Uninstaller(ui, caption, Installer::hasAdministratorRights)
+        const std::unique_ptr<Installer::IUninstallerUi> ui =
+            DialogsLibrary::functions().makeUninstallerUi(systemInformation(caption, probe()));
+        return Installer::Uninstaller(*ui, caption, Installer::hasAdministratorRights)
             .uninstall(uninstallKeyName, true);
     };
 }
@@ -100,6 +100,11 @@ void PluvoSSLauncher::runUninstaller() {
     if (!uninstaller_) {
         announceUnavailable("Uninstaller");
         return;
+    }
+    // The temporary copy has no dialogs' library beside it: the installed program's is used,
+    // and stays loaded after the uninstaller has removed its file.
+    if (isTemporaryCopy(programPath()) && !commandLine().uninstallTarget.empty()) {
+        DialogsLibrary::belongsTo(commandLine().uninstallTarget);
     }
     if (uninstaller_()) {
         skipConfigurationWriteBack();

@@ -1,15 +1,13 @@
 #pragma once
 
+#include "errors/DialogAvailability.h"
+
 #include <string>
 
 // The error dialogs for code that does not use Qt itself. Each call runs its dialog modally and
 // returns when the user has closed it; a Qt application is made for the dialog when the process
 // has none.
 namespace ErrorDialogs {
-
-// Whether a dialog can be seen: this is the process's main thread and a display can be reached
-// (or Qt was told which platform to use). Without one the dialogs would only end the process.
-bool canShow();
 
 // The detailed error report (VerboseErrorDialog).
 void showDetailedReport(const std::string& title, const std::string& message,

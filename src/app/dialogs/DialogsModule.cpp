@@ -1,0 +1,20 @@
+#include "app/DialogFunctions.h"
+#include "errors/dialogs/ErrorDialogs.h"
+#include "installer/dialogs/QtUninstallerUi.h"
+#include "ui/SettingsDialog.h"
+
+namespace {
+
+std::unique_ptr<Installer::IUninstallerUi> makeUninstallerUi(const std::string& systemInformation) {
+    return std::make_unique<Installer::QtUninstallerUi>(systemInformation);
+}
+
+constexpr DialogFunctions functions{
+    DialogFunctions::currentVersion, ErrorDialogs::showDetailedReport,
+    ErrorDialogs::showErrorMessage, SettingsDialog::run, makeUninstallerUi};
+
+} // namespace
+
+extern "C" __attribute__((visibility("default"))) const DialogFunctions* pluvo_dialog_functions() {
+    return &functions;
+}
