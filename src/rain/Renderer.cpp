@@ -197,19 +197,22 @@ void refract(int32_t x0, int32_t y0, int32_t x1, int32_t y1, const MapPixel* map
     }
 }
 
-// Per-channel sums of the 3 x 3 neighbourhood for any channel layout. The channels are copied
-// so that stores through the pixel pointers do not force them to be reloaded.
+// Per-channel sums for any channel layout. The channels are copied so that stores through the
+// pixel pointers do not force them to be reloaded.
 struct AnyChannels {
     struct Sum {
         uint32_t red = 0;
         uint32_t green = 0;
         uint32_t blue = 0;
+
+        Sum operator+(const Sum& other) const {
+            return {red + other.red, green + other.green, blue + other.blue};
+        }
+        Sum times8() const { return {red << 3, green << 3, blue << 3}; }
     };
 
-    void add(Sum& sum, uint32_t colour, uint32_t weight) const {
-        sum.red += weight * red.extract(colour);
-        sum.green += weight * green.extract(colour);
-        sum.blue += weight * blue.extract(colour);
+    Sum split(uint32_t colour) const {
+        return {red.extract(colour), green.extract(colour), blue.extract(colour)};
     }
     uint32_t average(const Sum& sum, bool trail) const {
         const auto mean = [trail](uint32_t total) {
@@ -229,6 +232,9 @@ struct ByteChannels {
     struct Sum {
         uint32_t outer = 0;
         uint32_t green = 0;
+
+        Sum operator+(const Sum& other) const { return {outer + other.outer, green + other.green}; }
+        Sum times8() const { return {outer << 3, green << 3}; }
     };
 
     static bool fit() {
@@ -237,11 +243,8 @@ struct ByteChannels {
                ((state.red.shift == 16 && state.blue.shift == 0) ||
                 (state.red.shift == 0 && state.blue.shift == 16));
     }
-    void add(Sum& sum, uint32_t colour, uint32_t weight) const {
-        sum.outer += weight * (colour & 0x00FF00FFu);
-        sum.green += weight * ((colour >> 8) & 0xFFu);
-    }
-    uint32_t average(const Sum& sum, bool trail) const {
+    static Sum split(uint32_t colour) { return {colour & 0x00FF00FFu, (colour >> 8) & 0xFFu}; }
+    static uint32_t average(const Sum& sum, bool trail) {
         if (trail) {
             return (((sum.outer * 15) >> 8) & 0x00FF00FFu) | ((sum.green * 15) >> 8) << 8;
         }
@@ -249,11 +252,15 @@ struct ByteChannels {
     }
 };
 
-// Softening pass: a 3 x 3 weighted average over wet pixels, trails darkened to 15/16. It works
-// in place, so neighbours above and to the left are already smoothed.
+// Softening pass: a 3 x 3 weighted average over wet pixels (8 for the centre, 1 for each
+// neighbour), trails darkened to 15/16. It works in place, so neighbours above and to the left
+// are already smoothed. Each row slides along with the sums of the columns left of, at and
+// right of the pixel: one new column is read per pixel instead of nine pixels, and the column
+// to the left takes the value just written.
 template <int Bytes, typename Channels>
 void smooth(int32_t x0, int32_t y0, int32_t x1, int32_t y1, const MapPixel* mapPixel,
             int32_t mapWidth, int32_t mapHeight, const PixelBufferDesc& destination) {
+    using Sum = typename Channels::Sum;
     const Channels channels;
     const int32_t pitch = destination.pitch;
     const int32_t top = y0 < 1 ? 1 : y0;
@@ -263,19 +270,27 @@ void smooth(int32_t x0, int32_t y0, int32_t x1, int32_t y1, const MapPixel* mapP
     for (int32_t y = top; y <= bottom; ++y) {
         const MapPixel* m = mapPixel + static_cast<std::ptrdiff_t>(y - y0) * mapWidth + (left - x0);
         uint8_t* row = destination.pixels + static_cast<std::ptrdiff_t>(y) * pitch;
+        const uint8_t* above = row - pitch;
+        const uint8_t* below = row + pitch;
+        const auto at = [&channels](const uint8_t* line, int32_t x) {
+            return channels.split(loadPixel<Bytes>(line + static_cast<std::ptrdiff_t>(x) * Bytes));
+        };
+        Sum leftColumn = at(above, left - 1) + at(row, left - 1) + at(below, left - 1);
+        Sum centreEnds = at(above, left) + at(below, left);
+        Sum centre = at(row, left);
         for (int32_t x = left; x <= right; ++x, ++m) {
-            if (m->height == 0) {
-                continue;
+            const Sum rightEnds = at(above, x + 1) + at(below, x + 1);
+            const Sum rightCentre = at(row, x + 1);
+            if (m->height != 0) {
+                const uint32_t value = channels.average(leftColumn + centreEnds + centre.times8() +
+                                                            rightEnds + rightCentre,
+                                                        m->height == 1);
+                storePixel<Bytes>(row + static_cast<std::ptrdiff_t>(x) * Bytes, value);
+                centre = channels.split(value);
             }
-            uint8_t* centre = row + static_cast<std::ptrdiff_t>(x) * Bytes;
-            typename Channels::Sum sum;
-            for (int32_t dy = -1; dy <= 1; ++dy) {
-                const uint8_t* line = centre + dy * pitch;
-                channels.add(sum, loadPixel<Bytes>(line - Bytes), 1);
-                channels.add(sum, loadPixel<Bytes>(line), dy == 0 ? 8 : 1);
-                channels.add(sum, loadPixel<Bytes>(line + Bytes), 1);
-            }
-            storePixel<Bytes>(centre, channels.average(sum, m->height == 1));
+            leftColumn = centreEnds + centre;
+            centreEnds = rightEnds;
+            centre = rightCentre;
         }
     }
 }

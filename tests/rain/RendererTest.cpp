@@ -1,7 +1,9 @@
 #include "rain/Renderer.h"
 
+#include "rain/DirtyRect.h"
 #include "rain/Surface.h"
 
+#include <algorithm>
 #include <cstring>
 #include <gtest/gtest.h>
 #include <vector>
@@ -280,3 +282,171 @@ TEST_F(RendererTest, ChannelLayoutDoesNotChangeTheResult) {
         }
     }
 }
+
+namespace {
+
+// The renderer's algorithm written as plainly as possible, pixel by pixel: what every shortcut
+// of the real one has to reproduce to the bit.
+class PlainRenderer {
+public:
+    PlainRenderer(uint32_t redMask, uint32_t greenMask, uint32_t blueMask)
+        : masks_{redMask, greenMask, blueMask} {}
+
+    void render(int32_t x0, int32_t y0, int32_t x1, int32_t y1, const Surface& map,
+                Picture& destination, const Picture& background) const {
+        const int32_t width = map.width();
+        const int32_t height = map.height();
+        const int32_t bits = destination.desc.bitsPerPixel;
+        for (int32_t y = y0; y <= y1; ++y) {
+            for (int32_t x = x0; x <= x1; ++x) {
+                const MapPixel& m = map.pixel(x, y);
+                if (m.height == 0) {
+                    continue;
+                }
+                const int32_t f = m.normalZ != 0 ? ((8 - m.height) * 4096) / m.normalZ : 0x7FFFFFFF;
+                int32_t sx = x + (wrapped(f, m.normalX) >> 12);
+                int32_t sy = y + (wrapped(f, m.normalY) >> 12);
+                if (m.height == 1) {
+                    sx += static_cast<int32_t>(nextRandom(3)) - 1;
+                }
+                uint32_t colour = background.at(wrap(sx, width), wrap(sy, height));
+                if (bits > 8 && m.height != 1) {
+                    colour = brighten(colour, highlightAmount(m.normalX, m.normalY, m.normalZ,
+                                                              bits == 16 ? 40 : 220));
+                }
+                destination.set(x, y, colour);
+            }
+        }
+        if (bits == 8) {
+            return;
+        }
+        for (int32_t y = std::max(y0, 1); y <= std::min(y1, height - 2); ++y) {
+            for (int32_t x = std::max(x0, 1); x <= std::min(x1, width - 2); ++x) {
+                const MapPixel& m = map.pixel(x, y);
+                if (m.height != 0) {
+                    destination.set(x, y, average(destination, x, y, m.height == 1));
+                }
+            }
+        }
+    }
+
+private:
+    static int32_t wrapped(int32_t a, int32_t b) {
+        return static_cast<int32_t>(static_cast<uint32_t>(a) * static_cast<uint32_t>(b));
+    }
+    static int32_t wrap(int32_t value, int32_t size) {
+        if (value < 0) {
+            return (size - 1) + value % size;
+        }
+        return value >= size ? value % size : value;
+    }
+    static uint32_t shiftOf(uint32_t mask) {
+        return mask == 0 ? 0 : static_cast<uint32_t>(__builtin_ctz(mask));
+    }
+    uint32_t brighten(uint32_t colour, uint32_t amount) const {
+        if (amount == 0) {
+            return colour;
+        }
+        uint32_t result = 0;
+        for (const uint32_t mask : masks_) {
+            const uint32_t max = mask >> shiftOf(mask);
+            const uint32_t value = ((colour & mask) >> shiftOf(mask)) + amount;
+            result |= std::min(value, max) << shiftOf(mask);
+        }
+        return result;
+    }
+    uint32_t average(const Picture& picture, int32_t x, int32_t y, bool trail) const {
+        uint32_t result = 0;
+        for (const uint32_t mask : masks_) {
+            uint32_t sum = 0;
+            for (int32_t dy = -1; dy <= 1; ++dy) {
+                for (int32_t dx = -1; dx <= 1; ++dx) {
+                    const uint32_t weight = dx == 0 && dy == 0 ? 8 : 1;
+                    sum += weight * ((picture.at(x + dx, y + dy) & mask) >> shiftOf(mask));
+                }
+            }
+            const uint32_t value = trail ? ((sum * 15) >> 4) >> 4 : sum >> 4;
+            result |= value << shiftOf(mask);
+        }
+        return result;
+    }
+
+    uint32_t masks_[3];
+};
+
+// Wet glass of every kind at random: trails, drops of every height and slope, thick water.
+Surface randomMap(int32_t width, int32_t height, uint32_t& seed) {
+    const auto next = [&seed] {
+        seed = seed * 1103515245u + 12345u;
+        return seed >> 8;
+    };
+    Surface map(width, height);
+    for (int32_t y = 0; y < height; ++y) {
+        for (int32_t x = 0; x < width; ++x) {
+            const uint32_t kind = next() % 5;
+            if (kind == 1) {
+                map.pixel(x, y) = MapPixel{1, 0, 0, 1};
+            } else if (kind > 1) {
+                map.pixel(x, y) = MapPixel{
+                    static_cast<uint8_t>(2 + next() % 9), static_cast<int8_t>(next() % 129 - 64),
+                    static_cast<int8_t>(next() % 129 - 64), static_cast<int8_t>(1 + next() % 64)};
+            }
+        }
+    }
+    return map;
+}
+
+struct Layout {
+    int32_t bitsPerPixel;
+    uint32_t red;
+    uint32_t green;
+    uint32_t blue;
+};
+
+TEST(RendererAgainstPlainAlgorithm, EveryLayoutAndRectangleGivesTheSamePixels) {
+    constexpr int32_t width = 40;
+    constexpr int32_t height = 24;
+    // Rectangles over the border, inside, one pixel wide, and the same area twice.
+    const std::vector<DirtyRect> rects = {{0, height - 1, width - 1, 0},
+                                          {3, 12, 17, 5},
+                                          {16, 20, 31, 9},
+                                          {0, 23, 0, 0},
+                                          {39, 9, 39, 2},
+                                          {5, 7, 36, 7},
+                                          {3, 12, 17, 5}};
+    const std::vector<Layout> layouts = {{32, 0xFF0000, 0x00FF00, 0x0000FF},
+                                         {32, 0x0000FF, 0x00FF00, 0xFF0000},
+                                         {32, 0xFF000000, 0x00FF0000, 0x0000FF00},
+                                         {24, 0xFF0000, 0x00FF00, 0x0000FF},
+                                         {16, 0xF800, 0x07E0, 0x001F},
+                                         {16, 0x7C00, 0x03E0, 0x001F},
+                                         {8, 0, 0, 0}};
+    uint32_t seed = 11;
+    const Surface map = randomMap(width, height, seed);
+    for (const Layout& layout : layouts) {
+        Picture background(layout.bitsPerPixel, width, height);
+        background.fill([&](int32_t, int32_t) {
+            seed = seed * 1103515245u + 12345u;
+            return seed;
+        });
+        Picture actual(layout.bitsPerPixel, width, height);
+        actual.fill([&](int32_t x, int32_t y) { return background.at(x, y); });
+        Picture expected = actual;
+        expected.desc.pixels = expected.bytes.data();
+        setRendererPixelFormat(layout.red, layout.green, layout.blue);
+        const PlainRenderer plain(layout.red, layout.green, layout.blue);
+        for (const DirtyRect& rect : rects) {
+            setNextRandomState(99);
+            plain.render(rect.left, rect.top, rect.right, rect.bottom, map, expected, background);
+            setNextRandomState(99);
+            renderWetPixels(rect.left, rect.top, rect.right, rect.bottom,
+                            &map.pixel(rect.left, rect.top), width, height, actual.desc,
+                            background.desc);
+            ASSERT_EQ(actual.bytes, expected.bytes)
+                << layout.bitsPerPixel << " bits, red " << std::hex << layout.red
+                << ", rectangle from " << std::dec << rect.left << ", " << rect.top;
+        }
+    }
+}
+
+} // namespace
