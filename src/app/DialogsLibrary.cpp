@@ -22,7 +22,8 @@ fs::path programFolder() {
     return fs::read_symlink("/proc/self/exe", error).parent_path();
 }
 
-// Qt is never unloaded from a process, so the library stays open once it has answered.
+// Qt cannot be unloaded from a process safely, so a library once opened stays open, even one
+// that is then refused.
 const DialogFunctions* open(const fs::path& file, std::string& problems) {
     void* handle = ::dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (handle == nullptr) {
@@ -34,7 +35,6 @@ const DialogFunctions* open(const fs::path& file, std::string& problems) {
     const DialogFunctions* table = entry != nullptr ? entry() : nullptr;
     if (table == nullptr || table->version != DialogFunctions::currentVersion) {
         problems += "\n" + file.string() + ": made for another version of the program";
-        ::dlclose(handle);
         return nullptr;
     }
     return table;
