@@ -57,8 +57,8 @@ void SimpleFlash::apply() {
     }
 }
 
-// A flash lasts a few frames and is painted whole in each, so the pixels are written 64 at a
-// time, and runs that are all dark or all lit without looking at single bits.
+// A flash lasts a few frames and is painted whole in each, so the bits are read 64 at a time,
+// and 64 dark pixels in a row (most of a picture) are cleared at once.
 template <int Bytes> void SimpleFlash::paintRows(const PixelBufferDesc& desc) const {
     uint8_t litBytes[Bytes];
     std::memcpy(litBytes, &litPixel_, Bytes);
