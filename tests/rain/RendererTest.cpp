@@ -238,31 +238,40 @@ TEST_F(RendererTest, TwentyFourBitPixelsAreThreeBytes) {
     EXPECT_EQ(destination.at(1, 0), 0xABCDEFu); // the neighbouring pixel is untouched
 }
 
+// Wet glass at random: of kinds 0..kinds-1, 0 is dry, 1 a trail and the rest drops of heights
+// 2..heights+1 with every slope. The seed moves on, so that a picture can be drawn from it next.
+uint32_t nextSeeded(uint32_t& seed) {
+    seed = seed * 1103515245u + 12345u;
+    return seed >> 8;
+}
+
+Surface randomMap(int32_t width, int32_t height, uint32_t& seed, uint32_t kinds, uint32_t heights) {
+    Surface map(width, height);
+    for (int32_t y = 0; y < height; ++y) {
+        for (int32_t x = 0; x < width; ++x) {
+            const uint32_t kind = nextSeeded(seed) % kinds;
+            if (kind == 1) {
+                map.pixel(x, y) = MapPixel{1, 0, 0, 1};
+            } else if (kind > 1) {
+                map.pixel(x, y) = MapPixel{static_cast<uint8_t>(2 + nextSeeded(seed) % heights),
+                                           static_cast<int8_t>(nextSeeded(seed) % 129 - 64),
+                                           static_cast<int8_t>(nextSeeded(seed) % 129 - 64),
+                                           static_cast<int8_t>(1 + nextSeeded(seed) % 64)};
+            }
+        }
+    }
+    return map;
+}
+
 TEST_F(RendererTest, ChannelLayoutDoesNotChangeTheResult) {
     // The same scene in two 32-bit layouts: colour in the low three bytes, and the same colour
     // one byte higher. Whatever shortcut a layout takes, the pixels must agree.
     constexpr int32_t width = 24;
     constexpr int32_t height = 16;
-    Surface map(width, height);
     uint32_t seed = 7;
-    const auto next = [&seed] {
-        seed = seed * 1103515245u + 12345u;
-        return seed >> 8;
-    };
-    for (int32_t y = 0; y < height; ++y) {
-        for (int32_t x = 0; x < width; ++x) {
-            const uint32_t kind = next() % 4;
-            if (kind == 1) {
-                map.pixel(x, y) = MapPixel{1, 0, 0, 1};
-            } else if (kind > 1) {
-                map.pixel(x, y) = MapPixel{
-                    static_cast<uint8_t>(2 + next() % 7), static_cast<int8_t>(next() % 129 - 64),
-                    static_cast<int8_t>(next() % 129 - 64), static_cast<int8_t>(1 + next() % 64)};
-            }
-        }
-    }
+    const Surface map = randomMap(width, height, seed, 4, 7);
     Picture low(32, width, height);
-    low.fill([&](int32_t, int32_t) { return next() & 0x00FFFFFFu; });
+    low.fill([&](int32_t, int32_t) { return nextSeeded(seed) & 0x00FFFFFFu; });
     Picture high(32, width, height);
     high.fill([&](int32_t x, int32_t y) { return low.at(x, y) << 8; });
 
@@ -374,28 +383,6 @@ private:
     uint32_t masks_[3];
 };
 
-// Wet glass of every kind at random: trails, drops of every height and slope, thick water.
-Surface randomMap(int32_t width, int32_t height, uint32_t& seed) {
-    const auto next = [&seed] {
-        seed = seed * 1103515245u + 12345u;
-        return seed >> 8;
-    };
-    Surface map(width, height);
-    for (int32_t y = 0; y < height; ++y) {
-        for (int32_t x = 0; x < width; ++x) {
-            const uint32_t kind = next() % 5;
-            if (kind == 1) {
-                map.pixel(x, y) = MapPixel{1, 0, 0, 1};
-            } else if (kind > 1) {
-                map.pixel(x, y) = MapPixel{
-                    static_cast<uint8_t>(2 + next() % 9), static_cast<int8_t>(next() % 129 - 64),
-                    static_cast<int8_t>(next() % 129 - 64), static_cast<int8_t>(1 + next() % 64)};
-            }
-        }
-    }
-    return map;
-}
-
 struct Layout {
     int32_t bitsPerPixel;
     uint32_t red;
@@ -422,7 +409,7 @@ TEST(RendererAgainstPlainAlgorithm, EveryLayoutAndRectangleGivesTheSamePixels) {
                                          {16, 0x7C00, 0x03E0, 0x001F},
                                          {8, 0, 0, 0}};
     uint32_t seed = 11;
-    const Surface map = randomMap(width, height, seed);
+    const Surface map = randomMap(width, height, seed, 5, 9);
     for (const Layout& layout : layouts) {
         Picture background(layout.bitsPerPixel, width, height);
         background.fill([&](int32_t, int32_t) {
