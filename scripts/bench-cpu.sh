@@ -21,7 +21,7 @@ peer=/usr/libexec/xscreensaver/ripples
 picture=docs/rain-storm-1280x720.png
 
 PLUVO_EXTRA_PACKAGES="xscreensaver-data-extra" scripts/install-deps.sh
-[ -x "$build/src/app/pluvo" ] || scripts/build.sh "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+[ -x "$build/src/app/pluvo" ] || scripts/build.sh "$build"
 
 work=$(mktemp -d)
 xvfb=

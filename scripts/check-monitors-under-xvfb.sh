@@ -22,11 +22,15 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# The desktop's part under a monitor, cut once for every screenshot to be compared with it.
+cut_desktop() { # geometry
+    convert "$work/desktop.xwd" -crop "$1" +repage -depth 8 rgb:"$work/desktop-$1.rgb"
+}
+
 # Bytes of the monitor's part of the screen that differ from the desktop's.
 differing() { # geometry
     convert "$work/screen.xwd" -crop "$1" +repage -depth 8 rgb:"$work/part.rgb"
-    convert "$work/desktop.png" -crop "$1" +repage -depth 8 rgb:"$work/desktop-part.rgb"
-    cmp -l "$work/part.rgb" "$work/desktop-part.rgb" | wc -l || true
+    cmp -l "$work/part.rgb" "$work/desktop-$1.rgb" | wc -l || true
 }
 
 check_layout() { # name screen-size
@@ -37,14 +41,14 @@ check_layout() { # name screen-size
     mkdir -p -m 700 "$XDG_RUNTIME_DIR"
     xrandr --setmonitor L 1280/338x720/190+0+0 screen >/dev/null
     xrandr --setmonitor R 1024/270x768/203+1280+0 none >/dev/null
-    convert -size "$size" -seed 11 plasma:fractal -blur 0x2 "$work/desktop.png"
-    hsetroot -fill "$work/desktop.png" >/dev/null
-    xwd -root -silent | convert xwd:- "$work/desktop.png"
+    paint_desktop "$size" 11 "$work/desktop.xwd"
     "$build/tools/pluvo-config" ensure >/dev/null
 
     "$build/src/app/pluvo" /s --density 50 >"$work/saver.log" 2>&1 &
     saver=$!
     local geometries=("1280x720+0+0" "1024x768+1280+0")
+    cut_desktop "${geometries[0]}"
+    cut_desktop "${geometries[1]}"
     local totals=($((1280 * 720 * 3)) $((1024 * 768 * 3)))
     local results=(0 0)
     for _ in $(seq 30); do
@@ -93,9 +97,10 @@ check_other_monitor() {
     start_virtual_display 2304x768
     xrandr --setmonitor L 1280/338x720/190+0+0 screen >/dev/null
     xrandr --setmonitor R 1024/270x768/203+1280+0 none >/dev/null
-    convert -size 2304x768 -seed 11 plasma:fractal -blur 0x2 "$work/desktop.png"
-    hsetroot -fill "$work/desktop.png" >/dev/null
-    xwd -root -silent | convert xwd:- "$work/desktop.png"
+    paint_desktop 2304x768 11 "$work/desktop.xwd"
+    cut_desktop 1024x768+1280+0
+    cut_desktop 1280x720+0+0
+    cut_desktop 2304x768+0+0
     "$build/tools/other-monitors" "$(realpath "$build/src/app/pluvo")" 6 1280 0 1024 768 \
         >"$work/others.log" 2>&1 &
     saver=$!

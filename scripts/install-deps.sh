@@ -8,7 +8,7 @@ packages=(
     libpng-dev libjpeg62-turbo-dev libpixman-1-dev libx11-dev libxfixes-dev libxrandr-dev libxinerama-dev libvorbis-dev
     xvfb xdotool x11-utils x11-apps x11-xserver-utils imagemagick hsetroot
     qt6-base-dev qt6-l10n-tools qt6-translations-l10n fonts-wqy-microhei
-    dpkg-dev
+    dpkg-dev ccache
 )
 # Scripts that need more for themselves name it here, e.g. the processor-time benchmark's peer.
 read -r -a extra <<<"${PLUVO_EXTRA_PACKAGES:-}"

@@ -14,3 +14,15 @@ start_virtual_display() {
     exec {fd}<&-
     export DISPLAY=:$number
 }
+
+# paint_desktop SIZE SEED FILE puts a picture without drops of its own on the root window, so
+# that any drop on the screen is the saver's, and writes the screen as it then shows to FILE
+# (xwd). The plasma is made at a quarter of the size and enlarged: at full size it takes seconds.
+paint_desktop() {
+    local size=$1 seed=$2 file=$3
+    local width=${size%x*} height=${size#*x}
+    convert -size "$((width / 4))x$((height / 4))" -seed "$seed" plasma:fractal \
+        -resize "${size}!" -blur 0x2 "$work/desktop-picture.png"
+    hsetroot -fill "$work/desktop-picture.png" >/dev/null
+    xwd -root -silent >"$file"
+}

@@ -44,11 +44,12 @@ TEST_F(DialogsLibraryTest, AMissingLibraryIsAnErrorNamingEveryPlaceTried) {
 }
 
 TEST_F(DialogsLibraryTest, ALibraryOfAnotherBuildIsRefused) {
-    DialogsLibrary::belongsTo(std::string(PLUVO_STALE_DIALOGS_DIR) + "/pluvo");
+    const std::string staleFolder = PLUVO_STALE_DIALOGS_DIR;
+    DialogsLibrary::belongsTo(staleFolder + "/pluvo");
     const std::string error = loadError();
-    EXPECT_NE(error.find(std::string(PLUVO_STALE_DIALOGS_DIR) +
-                         "/libpluvo-dialogs.so: made for another version of the program"),
-              std::string::npos)
+    EXPECT_NE(
+        error.find(staleFolder + "/libpluvo-dialogs.so: made for another version of the program"),
+        std::string::npos)
         << error;
 }
 

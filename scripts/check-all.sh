@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# The full gate, which CI runs: scripts/check-all.sh [--system]
+#  1. the test command (scripts/test.sh);
+#  2. the benchmarks, built in build/ and each run once, briefly;
+#  3. a debug build under AddressSanitizer and UndefinedBehaviorSanitizer in build-asan/, and
+#     its unit tests (the replay of the fuzz corpus among them);
+#  4. the checks that change the machine (label system): the Debian package installed here, run
+#     and removed; build-asan installed into a disposable prefix and removed by its own
+#     uninstaller; the real XScreenSaver daemon, run as a user made for it. They run under
+#     CI=true or with --system, and need root (or sudo).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+system=no
+if [ "${1:-}" = --system ] || [ "${CI:-}" = true ]; then
+    system=yes
+fi
+
+scripts/test.sh
+
+cmake --build build -j"$(nproc)" --target benchmarks
+for benchmark in rain_bench frame_bench lightning_bench sound_bench; do
+    SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy "build/bench/$benchmark" \
+        --benchmark_min_time=0.01 >"build/bench/$benchmark.log" 2>&1 ||
+        { cat "build/bench/$benchmark.log"; echo "FAIL: $benchmark"; exit 1; }
+done
+echo "The benchmarks ran."
+
+scripts/build.sh build-asan -DCMAKE_BUILD_TYPE=Debug -DPLUVO_SANITIZE=ON \
+    -DCMAKE_INSTALL_PREFIX=/tmp/pluvo-install-check
+ctest --test-dir build-asan --output-on-failure -j"$(nproc)" -L unit
+
+if [ "$system" = no ]; then
+    echo "Skipped the checks that change this machine (package, install, XScreenSaver daemon):" \
+        "run scripts/check-all.sh --system, or set CI=true."
+    exit 0
+fi
+PLUVO_EXTRA_PACKAGES=xscreensaver scripts/install-deps.sh
+ctest --test-dir build --output-on-failure -L system
+ctest --test-dir build-asan --output-on-failure -L system -R '^check-install'
