@@ -42,7 +42,7 @@ check_layout() { # name screen-size
     xrandr --setmonitor L 1280/338x720/190+0+0 screen >/dev/null
     xrandr --setmonitor R 1024/270x768/203+1280+0 none >/dev/null
     paint_desktop "$size" 11 "$work/desktop.xwd"
-    "$build/tools/pluvo-config" ensure >/dev/null
+    "$build/tools/pluvo-config" reset >/dev/null
 
     "$build/src/app/pluvo" /s --density 50 >"$work/saver.log" 2>&1 &
     saver=$!

@@ -23,7 +23,7 @@ start_virtual_display 800x600
 export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run PLUVO_REPORT=stderr
 mkdir -p -m 700 "$XDG_RUNTIME_DIR"
 hsetroot -fill docs/rain-storm-1280x720.png >/dev/null
-"$build/tools/pluvo-config" ensure >/dev/null
+"$build/tools/pluvo-config" reset >/dev/null
 
 # The parent lies away from the corner that the preview shows.
 "$build/tools/foreign-window" 320 240 400 300 >"$work/parent.id" &

@@ -19,7 +19,8 @@ export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run PLUVO_REPORT=stder
 mkdir -p "$XDG_RUNTIME_DIR"
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
-"$build/tools/pluvo-config" ensure >/dev/null
+# Settings of the user's own, so that the machine's (an installed package's) play no part.
+"$build/tools/pluvo-config" reset >/dev/null
 value="$XDG_CONFIG_HOME/Software/Quorvel/Pluvo Screen Saver/Configuration"
 before=$(stat -c %Y.%s "$value")
 sleep 1

@@ -22,7 +22,7 @@ export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run PLUVO_REPORT=stder
 mkdir -p "$XDG_RUNTIME_DIR"
 hsetroot -fill docs/rain-storm-1280x720.png >/dev/null
 
-"$build/tools/pluvo-config" ensure >/dev/null
+"$build/tools/pluvo-config" reset >/dev/null
 PLUVO_CHECK_FRAMES=60 PLUVO_CHECK_OUTPUT=$work/back.ppm "$build/src/app/pluvo" /s \
     >"$work/saver.log" 2>&1 &
 saver=$!

@@ -20,7 +20,8 @@ export PLUVO_REPORT=stderr QT_QPA_PLATFORM=xcb
 mkdir -p "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 
-"$build/tools/pluvo-config" ensure >/dev/null
+# Settings of the user's own, so that the machine's (an installed package's) play no part.
+"$build/tools/pluvo-config" reset >/dev/null
 "$build/tools/pluvo-config" show >"$work/before.txt"
 
 # In English, whatever this machine's language: the keys below are the English mnemonics.

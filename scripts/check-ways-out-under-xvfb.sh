@@ -21,7 +21,7 @@ start_virtual_display 800x600
 export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run
 export PLUVO_REPORT=stderr SDL_AUDIODRIVER=dummy
 mkdir -p "$XDG_RUNTIME_DIR"
-"$build/tools/pluvo-config" ensure >/dev/null
+"$build/tools/pluvo-config" reset >/dev/null
 probe="$build/tools/display-probe"
 
 saver_window() {
