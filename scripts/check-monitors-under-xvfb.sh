@@ -101,11 +101,11 @@ check_other_monitor() {
     cut_desktop 1024x768+1280+0
     cut_desktop 1280x720+0+0
     cut_desktop 2304x768+0+0
-    "$build/tools/other-monitors" "$(realpath "$build/src/app/pluvo")" 6 1280 0 1024 768 \
+    "$build/tools/other-monitors" "$(realpath "$build/src/app/pluvo")" 30 1280 0 1024 768 \
         >"$work/others.log" 2>&1 &
     saver=$!
     local result=0
-    for _ in $(seq 10); do
+    for _ in $(seq 40); do
         sleep 0.5
         xwd -root -silent >"$work/screen.xwd"
         result=$(differing 1024x768+1280+0)
@@ -121,6 +121,7 @@ check_other_monitor() {
         cat "$work/others.log"
         exit 1
     fi
+    kill -TERM "$saver"
     wait "$saver"
     saver=
     grep -q "started 1" "$work/others.log" || { cat "$work/others.log"; exit 1; }

@@ -1,12 +1,13 @@
 // Covers the given monitors as the full-screen saver covers those outside its own display, for
-// the check on a virtual X server, where SDL sees one display however the screen is split.
+// the check on a virtual X server, where SDL sees one display however the screen is split. It
+// ends, and its savers with it, after SECONDS or on SIGTERM, whichever comes first.
 //   other-monitors PROGRAM SECONDS X Y WIDTH HEIGHT [X Y WIDTH HEIGHT...]
 #include "saver/OtherMonitorSavers.h"
 
-#include <chrono>
+#include <csignal>
 #include <cstdlib>
+#include <ctime>
 #include <iostream>
-#include <thread>
 
 int main(int argc, char** argv) {
     if (argc < 7 || (argc - 3) % 4 != 0) {
@@ -20,8 +21,15 @@ int main(int argc, char** argv) {
     }
     {
         const OtherMonitorSavers savers(monitors, argv[1], {"/s", "--no-sound", "--density", "50"});
+        // Blocked only now: the savers would inherit the mask. The check sends SIGTERM long after
+        // it has read "started".
+        sigset_t termination;
+        sigemptyset(&termination);
+        sigaddset(&termination, SIGTERM);
+        sigprocmask(SIG_BLOCK, &termination, nullptr);
         std::cout << "started " << savers.count() << std::endl;
-        std::this_thread::sleep_for(std::chrono::seconds(std::atoi(argv[2])));
+        const timespec timeout{std::atoi(argv[2]), 0};
+        sigtimedwait(&termination, nullptr, &timeout);
     }
     std::cout << "ended" << std::endl;
     return 0;
