@@ -1,14 +1,18 @@
 #!/usr/bin/env bash
 # End-to-end check of the settings dialog on a virtual X server: `pluvo /c` opens it, one option
 # is changed through real mouse and keyboard events, OK closes it, and the stored settings then
-# differ in exactly that option. Usage: scripts/check-settings-under-xvfb.sh [BUILD_DIR]
+# differ in exactly that option. Then the Display page lists the mode the server offers; choosing
+# it with the keyboard and OK stores it as the saver's mode, and a dialog closed with Escape
+# leaves the stored value byte for byte as it was. Usage: scripts/check-settings-under-xvfb.sh
+# [BUILD_DIR]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/virtual-display.sh
 build=${1:-build}
 work=$(mktemp -d)
+settings=
 cleanup() {
-    [ -n "${settings:-}" ] && kill "$settings" 2>/dev/null || true
+    [ -n "$settings" ] && kill "$settings" 2>/dev/null || true
     [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null || true
     rm -rf "$work"
 }
@@ -19,33 +23,45 @@ export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run
 export PLUVO_REPORT=stderr QT_QPA_PLATFORM=xcb
 mkdir -p "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
+value="$XDG_CONFIG_HOME/Software/Quorvel/Pluvo Screen Saver/Configuration"
+
+# Opens the settings and focuses them; sets window, X and Y.
+open_settings() {
+    # In English, whatever this machine's language: the keys below are the English mnemonics.
+    env -u LC_ALL -u LC_MESSAGES LANG=en_US.UTF-8 "$build/src/app/pluvo" /c \
+        >"$work/settings.log" 2>&1 &
+    settings=$!
+    window=$(timeout 20 xdotool search --sync --onlyvisible --name "Pluvo Screen Saver" | head -1)
+    [ -n "$window" ] || { echo "FAIL: the settings did not open"; cat "$work/settings.log"; exit 1; }
+    sleep 1
+    xdotool windowfocus --sync "$window"
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+}
+
+# Presses KEY (Return for OK, Escape for Cancel) and waits for the settings to end well.
+close_settings() {
+    xdotool key "$1"
+    for _ in $(seq 100); do kill -0 "$settings" 2>/dev/null || break; sleep 0.1; done
+    if kill -0 "$settings" 2>/dev/null; then
+        echo "FAIL: $1 did not close the settings"; exit 1
+    fi
+    local status=0
+    wait "$settings" || status=$?
+    settings=
+    [ "$status" -eq 0 ] || { echo "FAIL: exit code $status"; cat "$work/settings.log"; exit 1; }
+}
 
 # Settings of the user's own, so that the machine's (an installed package's) play no part.
 "$build/tools/pluvo-config" reset >/dev/null
 "$build/tools/pluvo-config" show >"$work/before.txt"
 
-# In English, whatever this machine's language: the keys below are the English mnemonics.
-env -u LC_ALL -u LC_MESSAGES LANG=en_US.UTF-8 "$build/src/app/pluvo" /c >"$work/settings.log" 2>&1 &
-settings=$!
-window=$(timeout 20 xdotool search --sync --onlyvisible --name "Pluvo Screen Saver" | head -1)
-[ -n "$window" ] || { echo "FAIL: the settings did not open"; cat "$work/settings.log"; exit 1; }
-sleep 1
-xdotool windowfocus --sync "$window"
-eval "$(xdotool getwindowgeometry --shell "$window")"
+open_settings
 # The Drops tab is the second one, near the top left; Alt+G is its ramp-up check box.
 xdotool mousemove --sync $((X + 100)) $((Y + 24)) click 1
 sleep 0.5
 xdotool key alt+g
 sleep 0.5
-xdotool key Return
-for _ in $(seq 100); do kill -0 "$settings" 2>/dev/null || break; sleep 0.1; done
-if kill -0 "$settings" 2>/dev/null; then
-    echo "FAIL: OK did not close the settings"; exit 1
-fi
-status=0
-wait "$settings" || status=$?
-settings=
-[ "$status" -eq 0 ] || { echo "FAIL: exit code $status"; cat "$work/settings.log"; exit 1; }
+close_settings Return
 
 "$build/tools/pluvo-config" show >"$work/after.txt"
 diff "$work/before.txt" "$work/after.txt" >"$work/changes.txt" || true
@@ -55,3 +71,24 @@ if [ "$(grep -c '^[<>]' "$work/changes.txt")" -ne 2 ] || ! grep -q '^> densityRa
     exit 1
 fi
 echo "The settings opened under Xvfb; a click and a key changed the ramp-up, and OK stored it."
+
+# The Display tab is the fourth: Alt+S takes the listed mode, Tab the list, Down its first mode.
+open_settings
+xdotool key ctrl+Tab ctrl+Tab ctrl+Tab
+# One key at a time: each must reach the widget the one before gave the focus to.
+for key in alt+s Tab Down; do
+    sleep 0.3
+    xdotool key "$key"
+done
+sleep 0.3
+close_settings Return
+"$build/tools/pluvo-config" show >"$work/mode.txt"
+mode=$(sed -n 's/^displayMode = //p' "$work/mode.txt")
+if [ "$mode" != "1024x768 True Color (32 bit)" ]; then
+    echo "FAIL: the mode the server offers was not stored: displayMode = $mode"; exit 1
+fi
+cp "$value" "$work/chosen.value"
+open_settings
+close_settings Escape
+cmp -s "$value" "$work/chosen.value" || { echo "FAIL: Cancel changed the stored mode"; exit 1; }
+echo "The Display page listed $mode; OK stored it, and Cancel left it byte for byte."

@@ -1,5 +1,6 @@
 #include "display/DirectXDisplayModeSelectionModel.h"
 
+#include "display/DX5Error.h"
 #include "persistence/ClassRegistry.h"
 #include "persistence/InputStream.h"
 #include "persistence/OutputStream.h"
@@ -40,10 +41,23 @@ DirectXDisplayModeSelectionModel::DirectXDisplayModeSelectionModel(Persistence::
 
 const IDisplayModeDescription* DirectXDisplayModeSelectionModel::selectedMode() const {
     if (pendingStoredMode_) {
+        if (modeList() == nullptr) {
+            return &*pendingStoredMode_;
+        }
         selection_ = listedModeEqualTo(*pendingStoredMode_);
         pendingStoredMode_.reset();
     }
     return selection_;
+}
+
+void DirectXDisplayModeSelectionModel::restoreStoredMode(
+    const DirectXDisplayModeDescription& mode) {
+    selection_ = nullptr;
+    pendingStoredMode_ = mode;
+}
+
+const IDisplayModeDescription* DirectXDisplayModeSelectionModel::modeToStore() const {
+    return pendingStoredMode_ ? &*pendingStoredMode_ : selection_;
 }
 
 void DirectXDisplayModeSelectionModel::selectMode(const IDisplayModeDescription* mode) {
@@ -58,22 +72,23 @@ void DirectXDisplayModeSelectionModel::selectMode(const IDisplayModeDescription*
 std::vector<const IDisplayModeDescription*>
 DirectXDisplayModeSelectionModel::availableModes() const {
     std::vector<const IDisplayModeDescription*> modes;
-    for (const auto& mode : modeList()) {
-        modes.push_back(mode.get());
+    if (const ModeList* list = modeList()) {
+        for (const auto& mode : *list) {
+            modes.push_back(mode.get());
+        }
     }
     return modes;
 }
 
 void DirectXDisplayModeSelectionModel::sortModes() {
-    modeList(); // the list may not have been asked for yet
-    std::stable_sort(modes_->begin(), modes_->end(), isLarger);
+    if (modeList() != nullptr) { // the list may not have been asked for yet
+        std::stable_sort(modes_->begin(), modes_->end(), isLarger);
+    }
 }
 
 void DirectXDisplayModeSelectionModel::enumerateModes(
     IDisplayDevice::RefreshRates rates, const IDisplayDevice::ModeVisitor& visit) const {
-    if (IDisplayDevice* device = currentDisplayDevice()) {
-        device->enumerateModes(rates, visit);
-    }
+    currentDisplayDevice().enumerateModes(rates, visit);
 }
 
 void DirectXDisplayModeSelectionModel::write(Persistence::OutputStream& stream) const {
@@ -91,16 +106,21 @@ void DirectXDisplayModeSelectionModel::write(Persistence::OutputStream& stream) 
     }
 }
 
-const DirectXDisplayModeSelectionModel::ModeList&
+const DirectXDisplayModeSelectionModel::ModeList*
 DirectXDisplayModeSelectionModel::modeList() const {
     if (!modes_) {
         // Built aside, so that a failing device leaves no half list behind and a later call
         // asks again.
-        ModeList modes = enumeratedModes();
+        ModeList modes;
+        try {
+            modes = enumeratedModes();
+        } catch (const DX5::NoDirectX5Error&) {
+            return nullptr; // no display here (no X server): nothing to match against
+        }
         std::stable_sort(modes.begin(), modes.end(), isLarger);
         modes_ = std::move(modes);
     }
-    return *modes_;
+    return &*modes_;
 }
 
 DirectXDisplayModeSelectionModel::ModeList
@@ -119,7 +139,7 @@ DirectXDisplayModeSelectionModel::enumeratedModes() const {
 
 const DirectXDisplayModeDescription* DirectXDisplayModeSelectionModel::listedModeEqualTo(
     const DirectXDisplayModeDescription& mode) const {
-    const ModeList& modes = modeList();
+    const ModeList& modes = *modes_;
     const auto found = std::find_if(modes.begin(), modes.end(),
                                     [&mode](const auto& listed) { return *listed == mode; });
     return found != modes.end() ? found->get() : nullptr;

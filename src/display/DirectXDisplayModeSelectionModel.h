@@ -15,7 +15,9 @@ class InputStream;
 }
 
 // The display-mode choice that the options record stores. The mode list is asked of the
-// current display device the first time it is needed and kept from then on.
+// current display device the first time it is needed and kept from then on. Where no display can
+// be opened, there is no list to match a stored mode against: the stored mode is then kept as it
+// was, reported as the selection and written back unchanged, rather than forgotten.
 class DirectXDisplayModeSelectionModel : public IDisplayModeSelectionModel,
                                          public Persistence::IStreamableObject {
 public:
@@ -44,6 +46,13 @@ public:
     void enumerateModes(IDisplayDevice::RefreshRates rates,
                         const IDisplayDevice::ModeVisitor& visit) const override;
 
+    // Takes mode as the stored mode, matched against the list on first need, as reading a body
+    // does: for the options record's own older fields.
+    void restoreStoredMode(const DirectXDisplayModeDescription& mode);
+    // The mode that would be stored now, without asking the display: the selection, or the
+    // stored mode not yet matched. For reports of the stored settings.
+    const IDisplayModeDescription* modeToStore() const;
+
     int32_t minimumBitsPerPixel() const { return minimumBitsPerPixel_; }
     int32_t enumerateRefreshRates() const { return enumerateRefreshRates_; }
 
@@ -53,7 +62,8 @@ public:
 private:
     using ModeList = std::vector<std::unique_ptr<DirectXDisplayModeDescription>>;
 
-    const ModeList& modeList() const;
+    // The list, or nullptr while no display can be opened to ask for it.
+    const ModeList* modeList() const;
     ModeList enumeratedModes() const;
     const DirectXDisplayModeDescription*
     listedModeEqualTo(const DirectXDisplayModeDescription& mode) const;

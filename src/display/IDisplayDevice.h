@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <functional>
 
-// The display's list of screen modes, as the display-mode model needs it. Start-up installs the
-// platform's device with setCurrentDisplayDevice(); tests install fakes.
+// The display's list of screen modes, as the display-mode model needs it: the platform's display
+// unless another device is installed with setCurrentDisplayDevice(), as tests install fakes.
 class IDisplayDevice {
 public:
     struct Mode {
@@ -30,8 +30,9 @@ public:
     virtual void enumerateModes(RefreshRates rates, const ModeVisitor& visit) = 0;
 };
 
-// The device the display-mode models ask for modes, or nullptr when there is none.
-IDisplayDevice* currentDisplayDevice();
+// The device the display-mode models ask for modes: the one installed, else the display the
+// full-screen saver would use, in every run mode.
+IDisplayDevice& currentDisplayDevice();
 // The device is not owned: whoever installs it keeps it alive until it installs another one or
-// nullptr.
+// nullptr, which gives the platform's display back.
 void setCurrentDisplayDevice(IDisplayDevice* device);

@@ -28,7 +28,7 @@ public:
     virtual std::vector<const IDisplayModeDescription*> availableModes() const = 0;
     // Largest size first; within a size the deepest colour, then the highest rate.
     virtual void sortModes() = 0;
-    // Runs the display device's mode enumeration; without a device nothing is reported.
+    // Runs the current display device's mode enumeration.
     virtual void enumerateModes(IDisplayDevice::RefreshRates rates,
                                 const IDisplayDevice::ModeVisitor& visit) const = 0;
 };

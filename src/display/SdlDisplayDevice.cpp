@@ -1,8 +1,8 @@
 #include "display/SdlDisplayDevice.h"
 
 #include "display/DX5Error.h"
-#include "display/DirectDrawDevice.h"
 #include "display/SdlPixelFormats.h"
+#include "display/VideoSubsystem.h"
 
 #include <SDL.h>
 #include <algorithm>
@@ -26,7 +26,7 @@ bool sameSizeAndDepth(const IDisplayDevice::Mode& a, const IDisplayDevice::Mode&
 } // namespace
 
 void SdlDisplayDevice::enumerateModes(RefreshRates rates, const ModeVisitor& visit) {
-    DirectDrawDevice::openDevice();
+    const DDraw::VideoSubsystem video;
     const int count = SDL_GetNumDisplayModes(displayIndex_);
     if (count < 0) {
         raiseSdlError();

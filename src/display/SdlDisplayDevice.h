@@ -8,7 +8,9 @@ class SdlDisplayDevice : public IDisplayDevice {
 public:
     explicit SdlDisplayDevice(int displayIndex = 0) : displayIndex_(displayIndex) {}
 
-    // Opens the process-wide display device first; its errors and SDL's (DX5::Error) leave here.
+    // Holds SDL's video for as long as it asks, so that a run that shows no saver (the settings)
+    // does not keep the display open. DX5::NoDirectX5Error when no display can be opened, and
+    // SDL's failures (DX5::Error), leave here.
     void enumerateModes(RefreshRates rates, const ModeVisitor& visit) override;
 
 private:

@@ -114,23 +114,14 @@ DirectXDisplayModeSelectionModel& ScreenSaverOptionsStorage::displayModeSelectio
     if (!displayModeModel_) {
         auto model = createDisplayModeSelectionModel();
         model->setUseCurrentMode(useCurrentMode_);
-        if (!useCurrentMode_) {
-            selectStoredMode(*model);
+        // Matched against the display's modes when the selection is first asked for, and kept
+        // as it is where no display can be asked. Zeros name no mode at all.
+        if (!useCurrentMode_ && storedMode_.width() != 0) {
+            model->restoreStoredMode(storedMode_);
         }
         displayModeModel_ = std::move(model);
     }
     return *displayModeModel_;
-}
-
-void ScreenSaverOptionsStorage::selectStoredMode(DirectXDisplayModeSelectionModel& model) const {
-    for (const IDisplayModeDescription* mode : model.availableModes()) {
-        if (mode->width() == storedMode_.width() && mode->height() == storedMode_.height() &&
-            mode->bitsPerPixel() == storedMode_.bitsPerPixel() &&
-            mode->refreshRate() == storedMode_.refreshRate()) {
-            model.selectMode(mode);
-            return;
-        }
-    }
 }
 
 void ScreenSaverOptionsStorage::readPlainSections(PlainReader& in, uint32_t version) {

@@ -107,7 +107,6 @@ private:
 
     void readPlainSections(PlainReader& reader, uint32_t version);
     void readObjectSection(std::istream& bytes);
-    void selectStoredMode(DirectXDisplayModeSelectionModel& model) const;
 
     int32_t density_ = 25;
     int32_t windForce_ = 120;

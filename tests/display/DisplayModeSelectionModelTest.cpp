@@ -89,15 +89,18 @@ TEST(DisplayModeList, LeavesOutShallowModesAndPutsLargestDeepestFastestFirst) {
     EXPECT_EQ(DirectXDisplayModeSelectionModel(16, 1).availableModes().size(), 5u);
 }
 
-TEST(DisplayModeList, IsEmptyWithoutDeviceAndAskedAgainAfterAFailure) {
-    EXPECT_TRUE(DirectXDisplayModeSelectionModel(8, 0).availableModes().empty());
-
+TEST(DisplayModeList, IsEmptyWithoutADisplayAndAskedAgainAfterAFailure) {
     FakeDisplayDevice device({{32, 800, 600, 0}});
-    device.failing = true;
+    device.absent = true;
     DirectXDisplayModeSelectionModel model(8, 0);
+    EXPECT_TRUE(model.availableModes().empty());
+    model.sortModes();
+    device.absent = false;
+    device.failing = true;
     EXPECT_THROW(model.availableModes(), std::runtime_error);
     device.failing = false;
     EXPECT_EQ(captionsOf(model), (Captions{"800x600 True Color (32 bit)"}));
+    EXPECT_EQ(device.enumerations, 4);
 }
 
 class DisplayModeModel : public ::testing::Test {
@@ -157,6 +160,31 @@ TEST_F(DisplayModeModel, ForgetsAStoredModeTheDisplayNoLongerOffers) {
     auto model = storedSelection(1600, 1200, 32).read();
     EXPECT_EQ(model->selectedMode(), nullptr);
     EXPECT_EQ(bodyOf(*model), Body().int32(256).byte(0).int32(8).int32(0).byte(0).bytes);
+}
+
+// Without a display (no X server) nothing can be matched: the stored mode is what the model
+// selects, stores and reports, until a display can be asked.
+TEST_F(DisplayModeModel, KeepsAStoredModeWhileNoDisplayCanBeOpened) {
+    const Body stored = storedSelection(1600, 1200, 32);
+    auto model = stored.read();
+    device.absent = true;
+    ASSERT_NE(model->selectedMode(), nullptr);
+    EXPECT_EQ(model->selectedMode()->text(), "1600x1200 True Color (32 bit)");
+    EXPECT_EQ(bodyOf(*model), stored.bytes);
+    EXPECT_TRUE(model->availableModes().empty());
+
+    device.absent = false;
+    EXPECT_EQ(model->modeToStore()->text(), "1600x1200 True Color (32 bit)");
+    EXPECT_EQ(model->selectedMode(), nullptr) << "the display does not offer it";
+    EXPECT_EQ(model->modeToStore(), nullptr);
+}
+
+TEST_F(DisplayModeModel, TakesARestoredModeLikeAStoredBody) {
+    DirectXDisplayModeSelectionModel model(8, 0);
+    model.restoreStoredMode(DirectXDisplayModeDescription(16, 800, 600, 0));
+    EXPECT_EQ(device.enumerations, 0);
+    ASSERT_NE(model.selectedMode(), nullptr);
+    EXPECT_EQ(model.selectedMode(), model.availableModes()[2]);
 }
 
 TEST_F(DisplayModeModel, LetsAnExplicitChoiceWinOverTheStoredMode) {

@@ -1,5 +1,6 @@
 #include "options/ScreenSaverOptionsStorage.h"
 
+#include "display/FakeDisplayDevice.h"
 #include "persistence/InputStream.h"
 
 #include <bit>
@@ -48,6 +49,16 @@ void changeEverything(ScreenSaverOptionsStorage& options) {
 ScreenSaverOptionsStorage readBack(const std::string& record) {
     std::istringstream bytes(record);
     return ScreenSaverOptionsStorage(bytes);
+}
+
+// A record whose display mode is a chosen 1280x720 True Color, as the settings store it.
+std::string recordWithAChosenMode(uint32_t version) {
+    FakeDisplayDevice display({{32, 1920, 1080, 0}, {32, 1280, 720, 0}});
+    ScreenSaverOptionsStorage options;
+    DirectXDisplayModeSelectionModel& model = options.displayModeSelectionModel();
+    model.setUseCurrentMode(false);
+    model.selectMode(model.availableModes()[1]);
+    return recordOf(options, version);
 }
 
 int32_t int32At(const std::string& record, std::size_t offset) {
@@ -101,6 +112,36 @@ TEST(ScreenSaverOptionsStorageTest, CurrentRecordRoundTripsByteForByte) {
               (std::vector<std::string>{"/pictures/one.jpg", "/pictures/two.bmp"}));
     EXPECT_EQ(copy.wallpaperList().orderMode(), IWallpaperListModel::randomOrder);
     EXPECT_EQ(copy.wallpaperList().nextIndex(), 1u);
+}
+
+// Every run writes the settings back, also those that never show the saver (the settings, the
+// preview) and those run where no display can be opened: a chosen mode comes back as it was
+// unless a display that was asked does not offer it.
+TEST(ScreenSaverOptionsStorageTest, AChosenModeIsWrittenBackAsReadUnlessTheDisplayLacksIt) {
+    for (const uint32_t version : {256u, 1792u}) {
+        SCOPED_TRACE(version);
+        const std::string record = recordWithAChosenMode(version);
+        EXPECT_EQ(int32At(record, 34), 1280);
+        EXPECT_EQ(int32At(record, 38), 720);
+        {
+            FakeDisplayDevice sameDisplay({{32, 1280, 720, 0}, {16, 1280, 720, 0}});
+            ScreenSaverOptionsStorage read = readBack(record);
+            EXPECT_EQ(recordOf(read, version), record);
+        }
+        {
+            FakeDisplayDevice noDisplay({});
+            noDisplay.absent = true;
+            ScreenSaverOptionsStorage read = readBack(record);
+            EXPECT_EQ(recordOf(read, version), record);
+            EXPECT_EQ(recordOf(read, version), record) << "asked a second time";
+        }
+        {
+            FakeDisplayDevice smallerDisplay({{32, 1024, 768, 0}});
+            ScreenSaverOptionsStorage read = readBack(record);
+            EXPECT_EQ(int32At(recordOf(read, version), 34), 0) << "a mode the display lacks";
+            EXPECT_FALSE(read.displayModeSelectionModel().useCurrentMode());
+        }
+    }
 }
 
 TEST(ScreenSaverOptionsStorageTest, ResetPeriodIsStoredAsMinutesAndSeconds) {

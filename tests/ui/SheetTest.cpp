@@ -1,4 +1,5 @@
 #include "UiTestSupport.h"
+#include "display/FakeDisplayDevice.h"
 #include "options/Configuration.h"
 #include "options/ScreenSaverOptionsStorage.h"
 #include "ui/ApplicationBasedPropSheetHelpProvider.h"
@@ -7,6 +8,7 @@
 #include "ui/SettingsDialog.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -31,6 +33,68 @@ struct SettingsSheet {
         return sheet.page(page)->findChild<QSlider*>(name);
     }
 };
+
+// Settings that chose 1280x720 True Color for the saver, as the Display page stores them.
+std::string valueWithAChosenMode() {
+    FakeDisplayDevice screen({{32, 1280, 720, 0}});
+    ScreenSaverOptionsStorage options;
+    DirectXDisplayModeSelectionModel& model = options.displayModeSelectionModel();
+    model.setUseCurrentMode(false);
+    model.selectMode(model.availableModes()[0]);
+    return Configuration::valueOf(options);
+}
+
+struct StoredSettingsSheet {
+    explicit StoredSettingsSheet(const std::string& value)
+        : options(Configuration::optionsFromValue(value)) {
+        SettingsDialog::addPages(sheet, *options, true);
+    }
+
+    std::unique_ptr<ScreenSaverOptionsStorage> options;
+    PropertyPagesSheet sheet{nullptr, "Pluvo Screen Saver 2.2.17", nullptr};
+};
+
+TEST(SheetTest, TheDisplayPageListsTheDisplaysModesShowsTheStoredOneAndOkStoresAnother) {
+    const std::string stored = valueWithAChosenMode();
+    FakeDisplayDevice screen(
+        {{16, 1024, 768, 0}, {32, 1280, 720, 0}, {4, 1920, 1080, 0}, {32, 1920, 1080, 0}});
+    StoredSettingsSheet settings(stored);
+    auto* modes = settings.sheet.page(display)->findChild<QComboBox*>("modes");
+    QStringList captions;
+    for (int index = 0; index < modes->count(); ++index) {
+        captions << modes->itemText(index);
+    }
+    EXPECT_EQ(captions,
+              QStringList({"1920x1080 True Color (32 bit)", "1280x720 True Color (32 bit)",
+                           "1024x768 High Color (16 bit)"}));
+    EXPECT_EQ(modes->currentText(), "1280x720 True Color (32 bit)");
+    EXPECT_TRUE(
+        settings.sheet.page(display)->findChild<QRadioButton*>("useListedMode")->isChecked());
+    EXPECT_TRUE(modes->isEnabled());
+
+    modes->setCurrentIndex(0);
+    settings.sheet.accept();
+    const DirectXDisplayModeSelectionModel& model = settings.options->displayModeSelectionModel();
+    EXPECT_FALSE(model.useCurrentMode());
+    ASSERT_NE(model.selectedMode(), nullptr);
+    EXPECT_EQ(model.selectedMode()->width(), 1920);
+}
+
+// Also where no display can be opened to list the modes (no X server), a cancelled sheet must not
+// lose the choice stored before.
+TEST(SheetTest, CancelKeepsAStoredModeByteForByteWithOrWithoutADisplay) {
+    const std::string stored = valueWithAChosenMode();
+    for (const bool displayPresent : {true, false}) {
+        SCOPED_TRACE(displayPresent ? "with a display" : "without a display");
+        FakeDisplayDevice screen({{32, 1920, 1080, 0}, {32, 1280, 720, 0}});
+        screen.absent = !displayPresent;
+        StoredSettingsSheet settings(stored);
+        auto* modes = settings.sheet.page(display)->findChild<QComboBox*>("modes");
+        EXPECT_EQ(modes->count(), displayPresent ? 2 : 0);
+        settings.sheet.reject();
+        EXPECT_EQ(Configuration::valueOf(*settings.options), stored);
+    }
+}
 
 TEST(SheetTest, OkAppliesOnlyTheOpenedPagesSoTheSoundPageAloneStoresTheFloatBelowEightTenths) {
     SettingsSheet settings;

@@ -34,7 +34,8 @@ std::string displayModeText(DirectXDisplayModeSelectionModel& model) {
     if (model.useCurrentMode()) {
         return "current desktop mode";
     }
-    const IDisplayModeDescription* mode = model.selectedMode();
+    // As stored: whether this display offers it is for the saver to find out.
+    const IDisplayModeDescription* mode = model.modeToStore();
     return mode != nullptr ? mode->text() : "none selected";
 }
 

@@ -1,5 +1,7 @@
 // Draws every page of the settings dialog, with a new user's options, into PNG files for docs/:
-// settings-snapshot FOLDER LOCALE (e.g. zh_CN or en_US). Runs on Qt's offscreen platform.
+// settings-snapshot FOLDER LOCALE (e.g. zh_CN or en_US). Runs on Qt's offscreen platform, where
+// no display lists modes: the Display page shows three of a typical screen, the middle one chosen.
+#include "display/IDisplayDevice.h"
 #include "options/ScreenSaverOptionsStorage.h"
 #include "ui/ApplicationBasedPropSheetHelpProvider.h"
 #include "ui/LiveRainPreview.h"
@@ -15,6 +17,20 @@
 #include <cstdio>
 #include <cstdlib>
 
+namespace {
+
+class TypicalScreen : public IDisplayDevice {
+public:
+    void enumerateModes(RefreshRates, const ModeVisitor& visit) override {
+        for (const Mode& mode :
+             {Mode{32, 1920, 1080, 0}, Mode{32, 1280, 720, 0}, Mode{16, 1024, 768, 0}}) {
+            visit(mode);
+        }
+    }
+};
+
+} // namespace
+
 int main(int argc, char** argv) {
     if (argc != 3) {
         std::fprintf(stderr, "usage: settings-snapshot FOLDER LOCALE\n");
@@ -24,7 +40,12 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QLocale::setDefault(QLocale(QString::fromUtf8(argv[2])));
     SettingsDialog::installTranslation();
+    TypicalScreen screen;
+    setCurrentDisplayDevice(&screen);
     ScreenSaverOptionsStorage options;
+    DirectXDisplayModeSelectionModel& modes = options.displayModeSelectionModel();
+    modes.setUseCurrentMode(false);
+    modes.selectMode(modes.availableModes()[1]);
     ApplicationBasedPropSheetHelpProvider help;
     LiveRainPreview preview(options);
     PropertyPagesSheet sheet(nullptr, "Pluvo Screen Saver 2.2.17", &help);
