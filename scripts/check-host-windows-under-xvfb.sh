@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
-# The saver in the windows of a screen-saver host, on a virtual X server: two windows named in
-# $XSCREENSAVER_WINDOW at once, as a daemon makes them for two monitors. Both savers run (the
-# single-instance lock does not stop the second), both draw rain over the screenshot the window
-# carries, and both end on SIGTERM (the time to end is printed). scripts/check-xscreensaver.sh
-# runs the real daemon. Usage: scripts/check-host-windows-under-xvfb.sh [BUILD_DIR]
+# The saver in the windows of a screen-saver host, on a virtual X server: windows named in
+# $XSCREENSAVER_WINDOW at once, as a daemon makes them for several monitors. All savers run (the
+# single-instance lock does not stop the others) and draw rain over the desktop: two over the
+# screenshot their window carries, the third, whose window carries none (as a daemon that grabs
+# no screenshot leaves it, its own black window covering the screen), over the picture the
+# desktop put on the root window. All end on SIGTERM (the time to end is printed).
+# scripts/check-xscreensaver.sh runs the real daemon.
+# Usage: scripts/check-host-windows-under-xvfb.sh [BUILD_DIR]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/virtual-display.sh
@@ -31,23 +34,24 @@ differing_from_desktop() { # window x y width height
     cmp -l "$work/window.rgb" "$work/part.rgb" | wc -l || true
 }
 
-geometries=("320 240 20 20" "400 300 380 280")
+geometries=("320 240 20 20" "400 300 380 280" "200 150 560 40")
+kinds=(screenshot screenshot "")
 windows=()
-for index in 0 1; do
+for index in 0 1 2; do
     read -r -a g <<<"${geometries[$index]}"
-    "$build/tools/foreign-window" "${g[@]}" screenshot >"$work/window$index.id" &
+    "$build/tools/foreign-window" "${g[@]}" ${kinds[$index]} >"$work/window$index.id" &
     pids+=($!)
     for _ in $(seq 50); do [ -s "$work/window$index.id" ] && break; sleep 0.1; done
     windows+=("$(cat "$work/window$index.id")")
 done
 savers=()
-for index in 0 1; do
+for index in 0 1 2; do
     XSCREENSAVER_WINDOW=${windows[$index]} "$build/src/app/pluvo" -root --no-sound \
         >"$work/saver$index.log" 2>&1 &
     savers+=($!)
     pids+=($!)
 done
-for index in 0 1; do
+for index in 0 1 2; do
     read -r -a g <<<"${geometries[$index]}"
     total=$((g[0] * g[1] * 3))
     differing=0
@@ -81,5 +85,5 @@ for saver in "${savers[@]}"; do
     wait "$saver" || status=$?
     [ "$status" -eq 0 ] || { echo "FAIL: a saver ended with status $status"; exit 1; }
 done
-echo "Both savers ended $(((ended - started) / 1000000)) ms after SIGTERM"
+echo "All savers ended $(((ended - started) / 1000000)) ms after SIGTERM"
 

@@ -60,11 +60,6 @@ struct Area {
     int height;
 };
 
-Pixmap screenshotOf(Display* display, Window window) {
-    return propertyWord(display, window, XInternAtom(display, screenshotProperty, False),
-                        XA_PIXMAP);
-}
-
 // The size of a drawable, or nothing when it is gone.
 std::optional<Area> extentOf(Display* display, Drawable drawable) {
     Window root = None;
@@ -90,33 +85,35 @@ void giveMasksOf(const Visual& visual, XImage& image) {
     }
 }
 
-// Copies the part of source that lies under the window into the window-sized picture.
-bool copyUnderWindow(Display* display, Drawable source, const Visual& visual, const Area& window,
-                     Graphics::Bitmap& picture) {
+// The part of source that lies under the window, in a window-sized picture; black where the
+// source does not reach. Nothing when the source is gone or does not reach under the window.
+std::optional<Graphics::Bitmap> pictureUnderWindow(Display* display, Drawable source,
+                                                   const Visual& visual, const Area& window) {
     const std::optional<Area> extent = extentOf(display, source);
     if (!extent) {
-        return false;
+        return std::nullopt;
     }
     const int left = std::max(window.x, 0);
     const int top = std::max(window.y, 0);
     const int right = std::min(window.x + window.width, extent->width);
     const int bottom = std::min(window.y + window.height, extent->height);
     if (right <= left || bottom <= top) {
-        return false;
+        return std::nullopt;
     }
     std::unique_ptr<XImage, ImageDestroyer> image(
         XGetImage(display, source, left, top, static_cast<unsigned>(right - left),
                   static_cast<unsigned>(bottom - top), AllPlanes, ZPixmap));
     if (!image) {
-        return false;
+        return std::nullopt;
     }
     giveMasksOf(visual, *image);
     const Graphics::Bitmap part = bitmapFromXImage(*image);
+    Graphics::Bitmap picture(window.width, window.height);
     for (int y = 0; y < part.height(); ++y) {
         std::copy_n(part.row(y), part.width() * 3,
                     picture.row(top - window.y + y) + (left - window.x) * 3);
     }
-    return true;
+    return picture;
 }
 
 std::atomic<bool> hostWindowLost{false};
@@ -176,17 +173,27 @@ std::optional<Graphics::Bitmap> desktopUnder(unsigned long window) {
     Window child = None;
     XTranslateCoordinates(connection, window, root, 0, 0, &area.x, &area.y, &child);
 
-    Graphics::Bitmap picture(area.width, area.height);
-    Pixmap screenshot = screenshotOf(connection, window);
-    if (screenshot == None) {
-        screenshot = screenshotOf(connection, root);
-    }
-    if (screenshot != None &&
-        copyUnderWindow(connection, screenshot, *attributes.visual, area, picture)) {
-        return picture;
-    }
-    if (copyUnderWindow(connection, root, *attributes.visual, area, picture)) {
-        return picture;
+    const auto pixmapNamedBy = [&](const PictureProperty& property) {
+        return propertyWord(connection, property.onRootWindow ? root : window,
+                            XInternAtom(connection, property.name, False), XA_PIXMAP);
+    };
+    const auto pictureOf = [&](unsigned long pixmap) {
+        return pictureUnderWindow(connection, pixmap, *attributes.visual, area);
+    };
+    return firstDesktopPicture(pixmapNamedBy, pictureOf);
+}
+
+std::optional<Graphics::Bitmap> firstDesktopPicture(
+    const std::function<unsigned long(const PictureProperty&)>& pixmapNamedBy,
+    const std::function<std::optional<Graphics::Bitmap>(unsigned long)>& pictureOf) {
+    for (const PictureProperty& property : desktopPictureProperties) {
+        const unsigned long pixmap = pixmapNamedBy(property);
+        if (pixmap == None) {
+            continue;
+        }
+        if (std::optional<Graphics::Bitmap> picture = pictureOf(pixmap)) {
+            return picture;
+        }
     }
     return std::nullopt;
 }

@@ -1,5 +1,6 @@
 #include "saver/OtherMonitorSavers.h"
 
+#include "saver/HostWindow.h"
 #include "saver/X11Property.h"
 
 #include <X11/Xatom.h>
@@ -117,7 +118,7 @@ void OtherMonitorSavers::coverWithSaver(const MonitorRect& monitor) {
         display_, RootWindow(display_, screen), monitor.x, monitor.y,
         static_cast<unsigned>(monitor.width), static_cast<unsigned>(monitor.height), 0,
         CopyFromParent, InputOutput, CopyFromParent, CWOverrideRedirect | CWBackPixel, &attributes);
-    const Atom property = XInternAtom(display_, screenshotProperty, False);
+    const Atom property = XInternAtom(display_, HostWindow::screenshotProperty, False);
     XChangeProperty(display_, window, property, XA_PIXMAP, 32, PropModeReplace,
                     reinterpret_cast<const unsigned char*>(&screenshot_), 1);
     XMapRaised(display_, window);
