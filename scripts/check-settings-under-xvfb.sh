@@ -3,8 +3,9 @@
 # is changed through real mouse and keyboard events, OK closes it, and the stored settings then
 # differ in exactly that option. Then the Display page lists the mode the server offers; choosing
 # it with the keyboard and OK stores it as the saver's mode, and a dialog closed with Escape
-# leaves the stored value byte for byte as it was. Usage: scripts/check-settings-under-xvfb.sh
-# [BUILD_DIR]
+# leaves the stored value byte for byte as it was. Without an X server, also when Qt is told to
+# use X, the settings end with status 1 and say why.
+# Usage: scripts/check-settings-under-xvfb.sh [BUILD_DIR]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/virtual-display.sh
@@ -49,10 +50,24 @@ close_settings() {
     wait "$settings" || status=$?
     settings=
     [ "$status" -eq 0 ] || { echo "FAIL: exit code $status"; cat "$work/settings.log"; exit 1; }
+    # No sound card here: the Sound page says so, the terminal need not.
+    if [ "$(wc -l <"$work/settings.log")" -gt 1 ]; then
+        echo "FAIL: the settings wrote more than a line to standard error:"
+        cat "$work/settings.log"
+        exit 1
+    fi
 }
 
 # Settings of the user's own, so that the machine's (an installed package's) play no part.
 "$build/tools/pluvo-config" reset >/dev/null
+
+# Told to use X where there is none, the settings say so instead of letting Qt abort.
+status=0
+env -u DISPLAY QT_QPA_PLATFORM=xcb "$build/src/app/pluvo" /c >"$work/nodisplay.log" 2>&1 ||
+    status=$?
+if [ "$status" -ne 1 ] || ! grep -q "needs a graphical display" "$work/nodisplay.log"; then
+    echo "FAIL: without an X server pluvo /c gave status $status:"; cat "$work/nodisplay.log"; exit 1
+fi
 "$build/tools/pluvo-config" show >"$work/before.txt"
 
 open_settings

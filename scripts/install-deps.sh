@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
     cmake g++ make pkg-config clang-format libsdl2-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    libpng-dev libjpeg62-turbo-dev libpixman-1-dev libx11-dev libxfixes-dev libxrandr-dev libxinerama-dev libvorbis-dev
+    libpng-dev libjpeg62-turbo-dev libpixman-1-dev libx11-dev libxfixes-dev libxrandr-dev libxinerama-dev libvorbis-dev libasound2-dev
     xvfb xdotool x11-utils x11-apps x11-xserver-utils imagemagick hsetroot
     qt6-base-dev qt6-l10n-tools qt6-translations-l10n fonts-wqy-microhei
     dpkg-dev ccache

@@ -4,8 +4,9 @@
 // when a dialog will really be seen.
 namespace ErrorDialogs {
 
-// Whether a dialog can be seen: this is the process's main thread and a display can be reached
-// (or Qt was told which platform to use). Without one the dialogs would only end the process.
+// Whether a dialog can be seen: this is the process's main thread and the platform Qt will use
+// can start: the X display (Qt's choice here when none is named), or the one QT_QPA_PLATFORM
+// names, checked before Qt is asked, as Qt ends the process when its platform cannot start.
 bool canShow();
 
 } // namespace ErrorDialogs

@@ -1,5 +1,7 @@
 #include "sound/AudioDevice.h"
 
+#include <alsa/asoundlib.h>
+
 namespace Sound {
 
 namespace {
@@ -7,9 +9,20 @@ namespace {
 constexpr int preferredRate = 44100;
 constexpr Uint16 periodFrames = 1024;
 
+void ignoreAlsaMessage(const char*, int, const char*, int, const char*, ...) {}
+
+// Without a sound card, ALSA prints a screen of messages to standard error while SDL looks for
+// a device. Having no sound is a normal state here: the buffers stay silent and the Sound page
+// says so. SDL loads the same ALSA library, so the handler set here serves it too.
+void quietenAlsa() {
+    static const bool quiet = snd_lib_error_set_handler(ignoreAlsaMessage) == 0;
+    static_cast<void>(quiet);
+}
+
 } // namespace
 
 std::unique_ptr<AudioDevice> AudioDevice::open() {
+    quietenAlsa();
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
         return nullptr;
     }

@@ -8,10 +8,15 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <cstdlib>
+#include <cstring>
+#include <filesystem>
 #include <future>
 #include <gtest/gtest.h>
 #include <optional>
 #include <string>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace {
 
@@ -86,6 +91,54 @@ TEST_F(ErrorDialogsTest, DialogsAreShownOnlyWhereSomebodyCanSeeThem) {
     }
     const EnvironmentVariable display("DISPLAY", ":999999");
     EXPECT_FALSE(ErrorDialogs::canShow());
+}
+
+// A listening socket where a Wayland compositor would have one.
+class FakeCompositor {
+public:
+    FakeCompositor()
+        : path_(std::filesystem::temp_directory_path() /
+                ("wayland-test-" + std::to_string(::getpid()))) {
+        std::filesystem::remove(path_);
+        socket_ = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::strncpy(address.sun_path, path_.c_str(), sizeof address.sun_path - 1);
+        ::bind(socket_, reinterpret_cast<const sockaddr*>(&address), sizeof address);
+        ::listen(socket_, 1);
+    }
+    ~FakeCompositor() {
+        ::close(socket_);
+        std::filesystem::remove(path_);
+    }
+    FakeCompositor(const FakeCompositor&) = delete;
+    FakeCompositor& operator=(const FakeCompositor&) = delete;
+
+    std::string path() const { return path_.string(); }
+
+private:
+    std::filesystem::path path_;
+    int socket_;
+};
+
+// Qt ends the process when the platform it is told to use cannot start, whatever the platform's
+// name and options: that is found out before Qt is asked.
+TEST_F(ErrorDialogsTest, ANamedPlatformCountsOnlyWhereItCanStart) {
+    const EnvironmentVariable display("DISPLAY", ":999999");
+    const EnvironmentVariable wayland("WAYLAND_DISPLAY", "/nonexistent/wayland-0");
+    for (const char* unusable : {"xcb", "xcb:nomitshm", "wayland", "wayland-egl", "eglfs",
+                                 "linuxfb:fb=/nonexistent/fb0", ";", "xcb;wayland"}) {
+        const EnvironmentVariable platform("QT_QPA_PLATFORM", unusable);
+        EXPECT_FALSE(ErrorDialogs::canShow()) << unusable;
+    }
+    for (const char* usable : {"offscreen", "minimal", "xcb;offscreen", "wayland;minimal:x"}) {
+        const EnvironmentVariable platform("QT_QPA_PLATFORM", usable);
+        EXPECT_TRUE(ErrorDialogs::canShow()) << usable;
+    }
+    const FakeCompositor compositor;
+    const EnvironmentVariable reachable("WAYLAND_DISPLAY", compositor.path().c_str());
+    const EnvironmentVariable platform("QT_QPA_PLATFORM", "wayland");
+    EXPECT_TRUE(ErrorDialogs::canShow());
 }
 
 } // namespace
