@@ -3,8 +3,9 @@
 # is changed through real mouse and keyboard events, OK closes it, and the stored settings then
 # differ in exactly that option. Then the Display page lists the mode the server offers; choosing
 # it with the keyboard and OK stores it as the saver's mode, and a dialog closed with Escape
-# leaves the stored value byte for byte as it was. Without an X server, also when Qt is told to
-# use X, the settings end with status 1 and say why.
+# leaves the stored value byte for byte as it was. Opened for another program's window (/c:ID)
+# they are its modal transient, centred on it. Without an X server, also when Qt is told to use
+# X, the settings end with status 1 and say why.
 # Usage: scripts/check-settings-under-xvfb.sh [BUILD_DIR]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -12,8 +13,10 @@ source scripts/virtual-display.sh
 build=${1:-build}
 work=$(mktemp -d)
 settings=
+caller=
 cleanup() {
     [ -n "$settings" ] && kill "$settings" 2>/dev/null || true
+    [ -n "$caller" ] && kill "$caller" 2>/dev/null || true
     [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null || true
     rm -rf "$work"
 }
@@ -26,10 +29,11 @@ mkdir -p "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 value="$XDG_CONFIG_HOME/Software/Quorvel/Pluvo Screen Saver/Configuration"
 
-# Opens the settings and focuses them; sets window, X and Y.
+# Opens the settings (with the word given, /c by default) and focuses them; sets window, X, Y,
+# WIDTH and HEIGHT.
 open_settings() {
     # In English, whatever this machine's language: the keys below are the English mnemonics.
-    env -u LC_ALL -u LC_MESSAGES LANG=en_US.UTF-8 "$build/src/app/pluvo" /c \
+    env -u LC_ALL -u LC_MESSAGES LANG=en_US.UTF-8 "$build/src/app/pluvo" "${1:-/c}" \
         >"$work/settings.log" 2>&1 &
     settings=$!
     window=$(timeout 20 xdotool search --sync --onlyvisible --name "Pluvo Screen Saver" | head -1)
@@ -107,3 +111,25 @@ open_settings
 close_settings Escape
 cmp -s "$value" "$work/chosen.value" || { echo "FAIL: Cancel changed the stored mode"; exit 1; }
 echo "The Display page listed $mode; OK stored it, and Cancel left it byte for byte."
+
+# Asked for by another program's window (/c:ID), the settings are its modal transient, centred
+# on it; an id that names no window costs one line on standard error and nothing else.
+"$build/tools/foreign-window" 300 200 350 280 >"$work/caller.id" &
+caller=$!
+for _ in $(seq 50); do [ -s "$work/caller.id" ] && break; sleep 0.1; done
+caller_id=$(cat "$work/caller.id")
+open_settings "/c:$caller_id"
+transient=$(xprop -id "$window" WM_TRANSIENT_FOR | sed -n 's/.*window id # //p')
+[ "$((transient))" -eq "$caller_id" ] || { echo "FAIL: not transient for the caller: $transient"; exit 1; }
+xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_MODAL || { echo "FAIL: not modal"; exit 1; }
+if [ $((X + WIDTH / 2 - 500)) -gt 1 ] || [ $((X + WIDTH / 2 - 500)) -lt -1 ] ||
+    [ $((Y + HEIGHT / 2 - 380)) -gt 1 ] || [ $((Y + HEIGHT / 2 - 380)) -lt -1 ]; then
+    echo "FAIL: the settings at $X,$Y (${WIDTH}x$HEIGHT) are not centred on their caller"; exit 1
+fi
+close_settings Escape
+kill "$caller"
+caller=
+open_settings /c:4711
+grep -q "there is no window 4711" "$work/settings.log" || { echo "FAIL: nothing said of 4711"; exit 1; }
+close_settings Escape
+echo "Over another program's window the settings were its modal transient, centred on it."

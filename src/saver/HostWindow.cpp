@@ -47,21 +47,29 @@ DisplayConnection openDisplay() {
     return display;
 }
 
+bool windowExists(Display* display, Window window) {
+    const IgnoredXErrors ignored;
+    XWindowAttributes attributes{};
+    return XGetWindowAttributes(display, window, &attributes) != 0;
+}
+
 std::string hexWindow(unsigned long window) {
     char text[24];
     std::snprintf(text, sizeof text, "0x%lx", window);
     return text;
 }
 
-struct Area {
-    int x;
-    int y;
-    int width;
-    int height;
-};
+using HostWindow::ScreenArea;
+
+ScreenArea areaOnScreen(Display* display, Window window, const XWindowAttributes& attributes) {
+    ScreenArea area{0, 0, std::max(attributes.width, 1), std::max(attributes.height, 1)};
+    Window child = None;
+    XTranslateCoordinates(display, window, attributes.root, 0, 0, &area.x, &area.y, &child);
+    return area;
+}
 
 // The size of a drawable, or nothing when it is gone.
-std::optional<Area> extentOf(Display* display, Drawable drawable) {
+std::optional<ScreenArea> extentOf(Display* display, Drawable drawable) {
     Window root = None;
     int x = 0;
     int y = 0;
@@ -72,7 +80,7 @@ std::optional<Area> extentOf(Display* display, Drawable drawable) {
     if (XGetGeometry(display, drawable, &root, &x, &y, &width, &height, &border, &depth) == 0) {
         return std::nullopt;
     }
-    return Area{0, 0, static_cast<int>(width), static_cast<int>(height)};
+    return ScreenArea{0, 0, static_cast<int>(width), static_cast<int>(height)};
 }
 
 // A pixmap has no visual of its own, so its picture arrives without channel masks: they are
@@ -88,8 +96,8 @@ void giveMasksOf(const Visual& visual, XImage& image) {
 // The part of source that lies under the window, in a window-sized picture; black where the
 // source does not reach. Nothing when the source is gone or does not reach under the window.
 std::optional<Graphics::Bitmap> pictureUnderWindow(Display* display, Drawable source,
-                                                   const Visual& visual, const Area& window) {
-    const std::optional<Area> extent = extentOf(display, source);
+                                                   const Visual& visual, const ScreenArea& window) {
+    const std::optional<ScreenArea> extent = extentOf(display, source);
     if (!extent) {
         return std::nullopt;
     }
@@ -149,12 +157,23 @@ unsigned long checked(unsigned long window) {
     if (window == 0) {
         return DefaultRootWindow(display.get());
     }
-    const IgnoredXErrors ignored;
-    XWindowAttributes attributes{};
-    if (XGetWindowAttributes(display.get(), window, &attributes) == 0) {
+    if (!windowExists(display.get(), window)) {
         throw BasicError("There is no window " + hexWindow(window) + " to draw the rain in");
     }
     return window;
+}
+
+std::optional<ScreenArea> screenAreaOf(unsigned long window) {
+    const DisplayConnection display(XOpenDisplay(nullptr));
+    if (!display || window == 0) {
+        return std::nullopt;
+    }
+    const IgnoredXErrors ignored;
+    XWindowAttributes attributes{};
+    if (XGetWindowAttributes(display.get(), window, &attributes) == 0) {
+        return std::nullopt;
+    }
+    return areaOnScreen(display.get(), window, attributes);
 }
 
 std::optional<Graphics::Bitmap> desktopUnder(unsigned long window) {
@@ -169,9 +188,7 @@ std::optional<Graphics::Bitmap> desktopUnder(unsigned long window) {
         return std::nullopt;
     }
     const Window root = attributes.root;
-    Area area{0, 0, std::max(attributes.width, 1), std::max(attributes.height, 1)};
-    Window child = None;
-    XTranslateCoordinates(connection, window, root, 0, 0, &area.x, &area.y, &child);
+    const ScreenArea area = areaOnScreen(connection, window, attributes);
 
     const auto pixmapNamedBy = [&](const PictureProperty& property) {
         return propertyWord(connection, property.onRootWindow ? root : window,

@@ -3,6 +3,7 @@
 #include "display/DX5Error.h"
 #include "errors/dialogs/ErrorDialogs.h"
 #include "options/ScreenSaverOptionsStorage.h"
+#include "saver/HostWindow.h"
 #include "ui/AboutPage.h"
 #include "ui/ApplicationBasedPropSheetHelpProvider.h"
 #include "ui/ControlPage.h"
@@ -18,7 +19,12 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QScreen>
 #include <QTranslator>
+#include <QWindow>
+#include <algorithm>
+#include <cstdio>
+#include <memory>
 #include <optional>
 
 extern "C" const unsigned char pluvo_english_translation_begin[];
@@ -77,7 +83,48 @@ void installTranslation() {
     }
 }
 
-void run(ScreenSaverOptionsStorage& options, bool soundAvailable, int32_t /*parentWindow*/) {
+namespace {
+
+// The window of the program that asked for the settings, with Qt's stand-in for it; nothing
+// for 0, or for an id that names no window (that is said in one line).
+struct Caller {
+    std::unique_ptr<QWindow> window;
+    QRect area;
+};
+
+std::optional<Caller> callerOf(int32_t parentWindow) {
+    if (parentWindow == 0) {
+        return std::nullopt;
+    }
+    const auto id = static_cast<unsigned long>(static_cast<uint32_t>(parentWindow));
+    const std::optional<HostWindow::ScreenArea> area = HostWindow::screenAreaOf(id);
+    if (!area) {
+        std::fprintf(stderr,
+                     "pluvo: there is no window %lu to show the settings over; they open "
+                     "on their own\n",
+                     id);
+        return std::nullopt;
+    }
+    return Caller{std::unique_ptr<QWindow>(QWindow::fromWinId(static_cast<WId>(id))),
+                  QRect(area->x, area->y, area->width, area->height)};
+}
+
+// Qt centres a dialog on a parent of its own only: over another program's window the sheet is
+// placed here, whole on the screen.
+void centreOn(const QRect& area, QWidget& sheet) {
+    QRect placed = sheet.frameGeometry();
+    placed.moveCenter(area.center());
+    if (const QScreen* screen = QGuiApplication::screenAt(area.center())) {
+        const QRect room = screen->availableGeometry();
+        placed.moveLeft(std::clamp(placed.left(), room.left(), room.right() - placed.width() + 1));
+        placed.moveTop(std::clamp(placed.top(), room.top(), room.bottom() - placed.height() + 1));
+    }
+    sheet.move(placed.topLeft());
+}
+
+} // namespace
+
+void run(ScreenSaverOptionsStorage& options, bool soundAvailable, int32_t parentWindow) {
     // Qt would end the process on a display it cannot open; the user gets our message instead.
     if (QApplication::instance() == nullptr && !ErrorDialogs::canShow()) {
         throw DX5::NoDirectX5Error("no X display could be opened for the settings");
@@ -92,8 +139,15 @@ void run(ScreenSaverOptionsStorage& options, bool soundAvailable, int32_t /*pare
     installTranslation();
     ApplicationBasedPropSheetHelpProvider help;
     LiveRainPreview preview(options);
+    // Made before the sheet, so that it outlives the sheet that stays above it.
+    const std::optional<Caller> caller = callerOf(parentWindow);
     PropertyPagesSheet sheet(nullptr, UiTexts::applicationTitle(), &help);
     addPages(sheet, options, soundAvailable, &preview);
+    if (caller) {
+        sheet.winId(); // the sheet's own window, to be made the caller's modal transient
+        sheet.windowHandle()->setTransientParent(caller->window.get());
+        centreOn(caller->area, sheet);
+    }
     sheet.run();
 }
 

@@ -19,7 +19,8 @@ void addPages(PropertyPagesSheet& sheet, ScreenSaverOptionsStorage& options, boo
 void installTranslation();
 
 // Shows the settings modally, making a Qt application when the process has none; returns when
-// the user closes them. parentWindow is ignored: the sheet is a window of its own. Throws
+// the user closes them. A parentWindow other than 0 is the X window of the program that asked
+// for them: the sheet is its modal transient, above it and centred on it. Throws
 // DX5::NoDirectX5Error when no display can be reached.
 void run(ScreenSaverOptionsStorage& options, bool soundAvailable, int32_t parentWindow);
 
