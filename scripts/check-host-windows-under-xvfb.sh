@@ -4,7 +4,8 @@
 # single-instance lock does not stop the others) and draw rain over the desktop: two over the
 # screenshot their window carries, the third, whose window carries none (as a daemon that grabs
 # no screenshot leaves it, its own black window covering the screen), over the picture the
-# desktop put on the root window. All end on SIGTERM (the time to end is printed).
+# desktop put on the root window. All end on SIGTERM (the time to end is printed). Without any
+# desktop picture, a fourth falls over the picture built into the program, not over black.
 # scripts/check-xscreensaver.sh runs the real daemon.
 # Usage: scripts/check-host-windows-under-xvfb.sh [BUILD_DIR]
 set -euo pipefail
@@ -87,3 +88,23 @@ for saver in "${savers[@]}"; do
 done
 echo "All savers ended $(((ended - started) / 1000000)) ms after SIGTERM"
 
+
+# Where neither the daemon nor the desktop leaves a picture, nor any wallpaper is chosen, the rain
+# falls over the picture the program carries, never over black.
+xprop -root -remove _XROOTPMAP_ID
+xprop -root -remove ESETROOT_PMAP_ID
+"$build/tools/foreign-window" 320 240 100 100 >"$work/bare.id" &
+pids+=($!)
+for _ in $(seq 50); do [ -s "$work/bare.id" ] && break; sleep 0.1; done
+XSCREENSAVER_WINDOW=$(cat "$work/bare.id") "$build/src/app/pluvo" -root --no-sound \
+    >"$work/bare.log" 2>&1 &
+pids+=($!)
+brightness=0
+for _ in $(seq 20); do
+    sleep 0.5
+    brightness=$(xwd -id "$(cat "$work/bare.id")" -silent | convert xwd:- -format '%[fx:int(mean*255)]' info:)
+    [ "$brightness" -gt 40 ] && break
+done
+[ "$brightness" -gt 40 ] ||
+    { echo "FAIL: with no desktop picture the window stays dark ($brightness)"; cat "$work/bare.log"; exit 1; }
+echo "With no desktop picture the rain fell over the built-in one (mean brightness $brightness)"

@@ -207,18 +207,3 @@ std::optional<Graphics::Bitmap> captureScreenCorner(int32_t width, int32_t heigh
     }
     return bitmap;
 }
-
-Graphics::Bitmap builtInBackground(int32_t width, int32_t height) {
-    Graphics::Bitmap bitmap(width, height);
-    for (int32_t y = 0; y < height; ++y) {
-        uint8_t* target = bitmap.row(y);
-        const int32_t depth = height > 1 ? y * 255 / (height - 1) : 0;
-        for (int32_t x = 0; x < width; ++x, target += 3) {
-            const int32_t across = width > 1 ? x * 40 / (width - 1) : 0;
-            target[0] = static_cast<uint8_t>(150 - depth / 3 + across / 2); // blue
-            target[1] = static_cast<uint8_t>(70 - depth / 5 + across / 4);  // green
-            target[2] = static_cast<uint8_t>(40 - depth / 8 + across);      // red
-        }
-    }
-    return bitmap;
-}

@@ -17,8 +17,5 @@ std::optional<Graphics::Bitmap> captureDesktopArea(int32_t x, int32_t y, int32_t
 // rest stays black. Nothing when there is no X display to read.
 std::optional<Graphics::Bitmap> captureScreenCorner(int32_t width, int32_t height);
 
-// What the rain falls over when the desktop cannot be read: a dark blue evening gradient.
-Graphics::Bitmap builtInBackground(int32_t width, int32_t height);
-
 // A picture read from the X server, in any of its pixel layouts.
 Graphics::Bitmap bitmapFromXImage(_XImage& image);

@@ -13,6 +13,7 @@
 #include "rain/DropTuning.h"
 #include "rain/Renderer.h"
 #include "resources/Strings.h"
+#include "saver/BuiltInBackground.h"
 #include "saver/DesktopCapture.h"
 #include "saver/DirectDrawSaverDisplay.h"
 #include "saver/FramePacing.h"

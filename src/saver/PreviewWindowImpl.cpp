@@ -2,6 +2,7 @@
 
 #include "options/Configuration.h"
 #include "options/ScreenSaverOptionsStorage.h"
+#include "saver/BuiltInBackground.h"
 #include "saver/DesktopCapture.h"
 
 #include <algorithm>

@@ -14,11 +14,3 @@ TEST(DesktopCaptureTest, WithoutAnXDisplayThereIsNothingToCapture) {
         ::unsetenv("DISPLAY");
     }
 }
-
-TEST(DesktopCaptureTest, BuiltInBackgroundFillsThePicture) {
-    const Graphics::Bitmap picture = builtInBackground(64, 48);
-    EXPECT_EQ(picture.width(), 64);
-    EXPECT_EQ(picture.height(), 48);
-    // Darker toward the bottom, like an evening sky.
-    EXPECT_GT(picture.row(0)[0], picture.row(47)[0]);
-}
