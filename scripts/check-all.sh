@@ -6,7 +6,8 @@
 #     its unit tests (the replay of the fuzz corpus among them);
 #  4. the checks that change the machine (label system): the Debian package installed here, run
 #     and removed; build-asan installed into a disposable prefix and removed by its own
-#     uninstaller; the real XScreenSaver daemon, run as a user made for it. They run under
+#     uninstaller; the real XScreenSaver daemon, run as a user made for it; the real
+#     mate-screensaver running our desktop entry, as another such user. They run under
 #     CI=true or with --system, and need root (or sudo).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -30,10 +31,10 @@ scripts/build.sh build-asan -DCMAKE_BUILD_TYPE=Debug -DPLUVO_SANITIZE=ON \
 ctest --test-dir build-asan --output-on-failure -j"$(nproc)" -L unit
 
 if [ "$system" = no ]; then
-    echo "Skipped the checks that change this machine (package, install, XScreenSaver daemon):" \
+    echo "Skipped the checks that change this machine (package, install, saver daemons):" \
         "run scripts/check-all.sh --system, or set CI=true."
     exit 0
 fi
-PLUVO_EXTRA_PACKAGES=xscreensaver scripts/install-deps.sh
+PLUVO_EXTRA_PACKAGES="xscreensaver mate-screensaver dbus-x11" scripts/install-deps.sh
 ctest --test-dir build --output-on-failure -L system
 ctest --test-dir build-asan --output-on-failure -L system -R '^check-install'
