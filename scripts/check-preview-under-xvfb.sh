@@ -2,7 +2,8 @@
 # The preview on a virtual X server: started with the id of another program's window, it draws
 # rain over the top-left corner of the screen into a child window of that window, and ends with
 # status 0 when that window is destroyed. A window id that names no window fails with status 1
-# and the reason on standard error. Usage: scripts/check-preview-under-xvfb.sh [BUILD_DIR]
+# and the reason on standard error. Resized, the window gets rain over a new corner at its new
+# size. Usage: scripts/check-preview-under-xvfb.sh [BUILD_DIR]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/virtual-display.sh
@@ -61,6 +62,29 @@ if [ "$differing" -gt $((total / 2)) ]; then
     exit 1
 fi
 
+size_of() { # window
+    xwininfo -id "$1" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w "x" h }'
+}
+
+# The user makes the window larger: the preview follows with rain over the new corner.
+xdotool windowsize "$id" 380 280
+child=$(xwininfo -children -id "$id" | awk '/^ +0x/ { print $1; exit }')
+convert "$work/before.xwd" -crop 380x280+0+0 +repage -depth 8 rgb:"$work/corner.rgb"
+total=$((380 * 280 * 3))
+resized=0
+for _ in $(seq 20); do
+    sleep 0.5
+    [ "$(size_of "$child")" = 380x280 ] || continue
+    xwd -id "$id" -silent | convert xwd:- -depth 8 rgb:"$work/preview.rgb"
+    resized=$(cmp -l "$work/preview.rgb" "$work/corner.rgb" | wc -l || true)
+    [ "$resized" -gt 0 ] && [ "$resized" -le $((total / 2)) ] && break
+done
+if [ "$resized" -eq 0 ] || [ "$resized" -gt $((total / 2)) ]; then
+    echo "FAIL: after a resize the preview shows no rain over the new corner ($resized of $total bytes differ)"
+    cat "$work/preview.log"
+    exit 1
+fi
+
 kill "$parent"
 wait "$parent" || true
 parent=
@@ -94,5 +118,6 @@ preview=
 [ "$status" -eq 1 ] || { echo "FAIL: a missing window gave status $status"; exit 1; }
 grep -q "Sorry: The preview cannot be shown" "$work/missing.log" ||
     { echo "FAIL: no reason given"; cat "$work/missing.log"; exit 1; }
-echo "The preview drew rain ($differing of $total bytes changed) and ended with its parent window;"
+echo "The preview drew rain ($differing bytes changed), followed its window to 380x280" \
+    "($resized of $total bytes changed) and ended with its parent window;"
 echo "a missing window gave a message box and status 1."

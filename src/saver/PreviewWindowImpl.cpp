@@ -26,9 +26,15 @@ uint32_t now() {
 
 PreviewWindowImpl::PreviewWindowImpl(unsigned long parentWindow, bool& doneFlag,
                                      ScreenSaverOptionsStorage& options)
-    : maxCpuLoad_(options.controlOptions().maxCpuLoad()), window_(parentWindow),
-      scene_(snapshotFor(window_), options.maxRadiusBound(), options), doneFlag_(doneFlag) {
+    : options_(options), maxCpuLoad_(options.controlOptions().maxCpuLoad()), window_(parentWindow),
+      doneFlag_(doneFlag) {
+    startScene();
     window_.show();
+}
+
+void PreviewWindowImpl::startScene() {
+    scene_.reset();
+    scene_.emplace(snapshotFor(window_), options_.maxRadiusBound(), options_);
     timer_.set(firstFrameDelay);
 }
 
@@ -57,7 +63,11 @@ void PreviewWindowImpl::handleEvents() {
         case X11ChildWindow::Event::Nothing:
             return;
         case X11ChildWindow::Event::Exposed:
-            window_.paintWhole(scene_.destinationDescription());
+            window_.paintWhole(scene_->destinationDescription());
+            break;
+        case X11ChildWindow::Event::Resized:
+            startScene();
+            window_.paintWhole(scene_->destinationDescription());
             break;
         case X11ChildWindow::Event::Destroyed:
             destroyed_ = true;
@@ -75,12 +85,12 @@ uint32_t PreviewWindowImpl::idleMilliseconds(uint32_t workMilliseconds, int32_t 
 void PreviewWindowImpl::onTimer() {
     timer_.stop();
     const uint32_t started = now();
-    scene_.frame();
-    const DDraw::FrameDamage& changed = scene_.changedArea();
+    scene_->frame();
+    const DDraw::FrameDamage& changed = scene_->changedArea();
     if (changed.coversWholeFrame()) {
-        window_.paintWhole(scene_.destinationDescription());
+        window_.paintWhole(scene_->destinationDescription());
     } else if (!changed.isEmpty()) {
-        window_.paint(scene_.destinationDescription(), changed.rects());
+        window_.paint(scene_->destinationDescription(), changed.rects());
     }
     timer_.set(idleMilliseconds(now() - started, maxCpuLoad_));
 }

@@ -7,12 +7,14 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 class ScreenSaverOptionsStorage;
 
 // The preview: a child window inside a window of another program, where the drops run over a
 // snapshot of the top-left corner of the screen at the window's size, without lightning, sound,
-// wallpapers or resets. Frames follow the same processor-share rule as the full-screen saver,
+// wallpapers or resets. When that window is resized, the preview starts again at the new size
+// over a new snapshot. Frames follow the same processor-share rule as the full-screen saver,
 // the painting included in the measured work.
 class PreviewWindowImpl {
 public:
@@ -34,15 +36,17 @@ public:
     static uint32_t idleMilliseconds(uint32_t workMilliseconds, int32_t maxCpuLoad);
 
     bool destroyed() const { return destroyed_; }
-    const PreviewScene& scene() const { return scene_; }
+    const PreviewScene& scene() const { return *scene_; }
 
 private:
     void onTimer();
     void handleEvents();
+    void startScene();
 
+    ScreenSaverOptionsStorage& options_;
     int32_t maxCpuLoad_;
     X11ChildWindow window_;
-    PreviewScene scene_;
+    std::optional<PreviewScene> scene_;
     QuitSignalHandler quitSignals_;
     FrameTimer timer_;
     bool& doneFlag_;

@@ -54,7 +54,8 @@ void X11ChildWindow::DisplayCloser::operator()(_XDisplay* display) const {
     XCloseDisplay(display);
 }
 
-X11ChildWindow::X11ChildWindow(unsigned long parentWindow) : display_(XOpenDisplay(nullptr)) {
+X11ChildWindow::X11ChildWindow(unsigned long parentWindow)
+    : display_(XOpenDisplay(nullptr)), parent_(parentWindow) {
     if (!display_) {
         throw DX5::NoDirectX5Error("the X display \"" + displayName() + "\" could not be opened");
     }
@@ -83,14 +84,13 @@ X11ChildWindow::X11ChildWindow(unsigned long parentWindow) : display_(XOpenDispl
     }
     gc_ = XCreateGC(display, window_, 0, nullptr);
     createImage();
+    // A settings dialog's preview area may be resized by the user.
+    XSelectInput(display, parentWindow, StructureNotifyMask);
 }
 
 X11ChildWindow::~X11ChildWindow() {
     Display* display = display_.get();
-    if (image_ != nullptr) {
-        image_->data = nullptr; // the bytes are ours
-        XDestroyImage(image_);
-    }
+    destroyImage();
     if (gc_ != nullptr) {
         XFreeGC(display, gc_);
     }
@@ -114,6 +114,23 @@ void X11ChildWindow::createImage() {
     }
     imageBytes_.assign(static_cast<std::size_t>(image_->bytes_per_line) * height_, 0);
     image_->data = imageBytes_.data();
+}
+
+void X11ChildWindow::destroyImage() {
+    if (image_ != nullptr) {
+        image_->data = nullptr; // the bytes are ours
+        XDestroyImage(image_);
+        image_ = nullptr;
+    }
+}
+
+void X11ChildWindow::followParentSize(int32_t width, int32_t height) {
+    width_ = std::max(width, 1);
+    height_ = std::max(height, 1);
+    XResizeWindow(display_.get(), window_, static_cast<unsigned>(width_),
+                  static_cast<unsigned>(height_));
+    destroyImage();
+    createImage();
 }
 
 void X11ChildWindow::show() {
@@ -185,6 +202,13 @@ X11ChildWindow::Event X11ChildWindow::nextEvent() {
         }
         if (event.type == Expose && event.xexpose.count == 0) {
             return Event::Exposed;
+        }
+        const bool parentResized =
+            event.type == ConfigureNotify && event.xconfigure.window == parent_ &&
+            (event.xconfigure.width != width_ || event.xconfigure.height != height_);
+        if (parentResized) {
+            followParentSize(event.xconfigure.width, event.xconfigure.height);
+            return Event::Resized;
         }
     }
     return Event::Nothing;

@@ -14,12 +14,12 @@ struct _XImage;
 struct _XGC;
 
 // A child window of our own inside a window of another program (the preview area of a settings
-// dialog, or the window a saver daemon gives us), covering the parent's whole inside. It shows a
-// 24-bit picture of its own size and tells when it was uncovered or destroyed, the latter also
-// when the parent goes away.
+// dialog, or the window a saver daemon gives us), covering the parent's whole inside, also when
+// the parent changes size. It shows a 24-bit picture of its own size and tells when it was
+// uncovered, resized with its parent or destroyed, the latter also when the parent goes away.
 class X11ChildWindow {
 public:
-    enum class Event { Nothing, Exposed, Destroyed };
+    enum class Event { Nothing, Exposed, Resized, Destroyed };
 
     // Throws DX5::NoDirectX5Error when no X display can be opened, BasicError when the parent
     // window does not exist or the child cannot be made. The child is not shown yet.
@@ -49,10 +49,13 @@ private:
     };
 
     void createImage();
+    void destroyImage();
+    void followParentSize(int32_t width, int32_t height);
     void convertArea(const PixelBufferDesc& picture, const DDraw::PixelRect& area);
     void putArea(const DDraw::PixelRect& area);
 
     std::unique_ptr<_XDisplay, DisplayCloser> display_;
+    unsigned long parent_ = 0;
     unsigned long window_ = 0;
     int32_t width_ = 0;
     int32_t height_ = 0;
