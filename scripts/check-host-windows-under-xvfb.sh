@@ -4,7 +4,8 @@
 # single-instance lock does not stop the others) and draw rain over the desktop: two over the
 # screenshot their window carries, the third, whose window carries none (as a daemon that grabs
 # no screenshot leaves it, its own black window covering the screen), over the picture the
-# desktop put on the root window. All end on SIGTERM (the time to end is printed). Without any
+# desktop put on the root window; resized by its owner, a window gets rain at its new size. All
+# end on SIGTERM (the time to end is printed). Without any
 # desktop picture, a fourth falls over the picture built into the program, not over black.
 # scripts/check-xscreensaver.sh runs the real daemon.
 # Usage: scripts/check-host-windows-under-xvfb.sh [BUILD_DIR]
@@ -74,6 +75,23 @@ for index in 0 1 2; do
     fi
     echo "Saver $index: rain over the desktop under its window ($differing of $total bytes differ)"
 done
+# A daemon's preview pane enlarged by the user: the saver follows with rain over the desktop
+# under the whole window (a scene left at the old size would leave a fifth of it black).
+xdotool windowsize "${windows[0]}" 360 270
+total=$((360 * 270 * 3))
+resized=0
+for _ in $(seq 20); do
+    sleep 0.5
+    resized=$(differing_from_desktop "${windows[0]}" 20 20 360 270)
+    [ "$resized" -gt 0 ] && [ "$resized" -le $((total / 10)) ] && break
+done
+if [ "$resized" -eq 0 ] || [ "$resized" -gt $((total / 10)) ]; then
+    echo "FAIL: enlarged to 360x270, saver 0 shows no rain over the desktop ($resized bytes differ)"
+    cat "$work/saver0.log"
+    exit 1
+fi
+echo "Saver 0 followed its window to 360x270 ($resized of $total bytes differ)"
+
 started=$(date +%s%N)
 kill -TERM "${savers[@]}"
 for saver in "${savers[@]}"; do

@@ -123,7 +123,8 @@ PluvoScreenSaver::PluvoScreenSaver(bool hidden, const SaverPlacement& placement)
                         std::make_unique<DirectDrawSaverDisplay>(), windowStyleFor(placement),
                         placement.hostWindow),
       options_(*Configuration::options()), windowed_(placement.style == Style::Windowed),
-      drawsAtWindowSize_(style() == Style::Hosted || style() == Style::AllMonitors) {
+      drawsAtWindowSize_(style() == Style::Hosted || style() == Style::AllMonitors),
+      hostWindow_(placement.hostWindow) {
     StartupTrace::note("window shown");
 }
 
@@ -181,6 +182,12 @@ void PluvoScreenSaver::onKeyDown(int32_t) {}
 void PluvoScreenSaver::onPlatformEvent(const SDL_Event& event) {
     if (DirectDrawDevice::exists()) {
         DirectDrawDevice::openDevice().handleEvent(event);
+    }
+    if (style() == Style::Hosted && event.type == SDL_WINDOWEVENT &&
+        event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED && primarySurface_ &&
+        (event.window.data1 != primarySurface_->width() ||
+         event.window.data2 != primarySurface_->height())) {
+        sizeChanged_ = true;
     }
     const bool exposed =
         event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_EXPOSED;
@@ -339,10 +346,13 @@ void PluvoScreenSaver::createDrops() {
 
 void PluvoScreenSaver::chooseBackground() {
     DefaultWallpaperListModel& wallpapers = options_.wallpaperList();
-    if (wallpapers.files().empty()) {
-        return;
+    if (!wallpapers.files().empty()) {
+        showWallpaper(wallpapers.nextFile());
     }
-    const std::string file = wallpapers.nextFile();
+}
+
+void PluvoScreenSaver::showWallpaper(const std::string& file) {
+    wallpaperShown_ = file;
     std::unique_ptr<Graphics::IImage> image;
     try {
         image = Graphics::loadImage(file);
@@ -388,6 +398,10 @@ void PluvoScreenSaver::onTimer() {
         return;
     }
     const uint32_t started = now();
+    if (sizeChanged_) {
+        sizeChanged_ = false;
+        followWindowSize();
+    }
     renderFrame();
     const uint32_t work = now() - started;
     setFrameTimer(idleMilliseconds(work, options_.controlOptions().maxCpuLoad()));
@@ -513,6 +527,31 @@ bool PluvoScreenSaver::restoreSurfaces() {
     } catch (const DX5::Error&) {
         return false;
     }
+}
+
+// A daemon's preview pane that the user resized: the scene is made again at the window's new
+// size, over the desktop under the window now, or the same wallpaper, and shown whole at once.
+void PluvoScreenSaver::followWindowSize() {
+    // What holds the back buffer or the drops goes before them.
+    lightningController_.reset();
+    lightningView_.reset();
+    thunderPlayer_.reset();
+    dropSound_.reset();
+    dropSystem_.reset();
+    drawer_.reset();
+    backBuffer_ = nullptr;
+    backgroundSurface_.reset();
+    primarySurface_.reset();
+    desktop_ = HostWindow::desktopUnder(hostWindow_);
+    createDrawer();
+    createSurfaces(DirectDrawDevice::openDevice());
+    showDesktop();
+    createDrops();
+    if (!wallpaperShown_.empty()) {
+        showWallpaper(wallpaperShown_);
+    }
+    createLightning();
+    restoredByLightning_ = {};
 }
 
 void PluvoScreenSaver::resetBackground() {

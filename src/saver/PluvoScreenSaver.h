@@ -20,6 +20,7 @@
 
 #include <memory>
 #include <optional>
+#include <string>
 
 class DirectDrawDevice;
 class ScreenSaverOptionsStorage;
@@ -91,6 +92,8 @@ private:
     void createSound();
     void createDrops();
     void chooseBackground();
+    void showWallpaper(const std::string& file);
+    void followWindowSize();
     void createLightning();
     bool lightningActive() const;
     void drawLightning();
@@ -109,6 +112,10 @@ private:
     bool windowed_;
     // In a daemon's window, or over monitors that no single display covers.
     bool drawsAtWindowSize_;
+    unsigned long hostWindow_;
+    // The daemon's window has a new size, which the next frame takes.
+    bool sizeChanged_ = false;
+    std::string wallpaperShown_;
     std::unique_ptr<OtherMonitorSavers> otherMonitors_;
     std::unique_ptr<Drawer> drawer_;
     std::unique_ptr<DropSystem> dropSystem_;

@@ -7,6 +7,8 @@
 #include "saver/WindowManager.h"
 
 #include <SDL.h>
+#include <SDL_syswm.h>
+#include <X11/Xlib.h>
 #include <algorithm>
 
 namespace {
@@ -61,9 +63,28 @@ bool sameArea(const SDL_Rect& display, const MonitorRect& monitors) {
            display.h == monitors.height;
 }
 
+// SDL hears nothing of another program's window changing size. Asked through SDL's own
+// connection, the server tells SDL, which then reports the new size as for a window of its own.
+void followSizeOf(SDL_Window* window) {
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (SDL_GetWindowWMInfo(window, &info) != SDL_TRUE || info.subsystem != SDL_SYSWM_X11) {
+        return;
+    }
+    XWindowAttributes attributes{};
+    if (XGetWindowAttributes(info.info.x11.display, info.info.x11.window, &attributes) != 0) {
+        XSelectInput(info.info.x11.display, info.info.x11.window,
+                     attributes.your_event_mask | StructureNotifyMask);
+    }
+}
+
 // SDL neither destroys nor maps a window it did not make.
 SDL_Window* wrapHostWindow(unsigned long hostWindow) {
-    return SDL_CreateWindowFrom(reinterpret_cast<const void*>(hostWindow));
+    SDL_Window* window = SDL_CreateWindowFrom(reinterpret_cast<const void*>(hostWindow));
+    if (window != nullptr) {
+        followSizeOf(window);
+    }
+    return window;
 }
 
 SDL_Window* createDesktopWindow(const std::string& title) {

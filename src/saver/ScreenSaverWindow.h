@@ -31,7 +31,8 @@ public:
         // A resizable window on the desktop with the cursor visible, for trying the saver out.
         Windowed,
         // Another program's window (a saver daemon's, or the root window): drawn into at its
-        // size, never shown, resized or grabbed; input is the daemon's, which ends the saver.
+        // size, which SDL_WINDOWEVENT_SIZE_CHANGED reports when its owner changes it; never
+        // shown, resized or grabbed; input is the daemon's, which ends the saver.
         Hosted,
     };
 
