@@ -27,6 +27,8 @@ cleanup() {
     fi
     [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
     if [ -n "${PLUVO_CHECK_KEEP_LOGS:-}" ]; then cp "$work"/*.log "$PLUVO_CHECK_KEEP_LOGS"/ || true; fi
+    # Should a desktop service have mounted a file system in the user's folders after all.
+    grep -o " $work/[^ ]*" /proc/mounts | xargs -r -n 1 umount -l 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -44,9 +46,11 @@ if [ "$(id -u)" -eq 0 ]; then
         created_user=$checker
     fi
     daemon_user=$checker
+    # A bus address that leads nowhere: without one, the user's programs would start a session
+    # bus of their own, whose desktop services mount file systems in the user's folders.
     as_user() { runuser -u "$checker" -- env DISPLAY="$DISPLAY" HOME="$home" \
         XDG_RUNTIME_DIR="$home/run" XDG_CONFIG_HOME="$home/config" PLUVO_REPORT=stderr \
-        SDL_AUDIODRIVER=dummy "$@"; }
+        SDL_AUDIODRIVER=dummy DBUS_SESSION_BUS_ADDRESS="unix:path=$home/no-bus" "$@"; }
     home=$work/home
     mkdir -p "$home"
     chown "$checker" "$home"

@@ -19,7 +19,8 @@ public:
     virtual ~IDisplayModeSelectionModel() = default;
 
     virtual bool useCurrentMode() const = 0;
-    // One of availableModes(), or nullptr when no mode is chosen. Owned by the model.
+    // One of availableModes(), or nullptr when no mode is chosen; where no display can be asked
+    // for its modes, the mode stored before. Owned by the model.
     virtual const IDisplayModeDescription* selectedMode() const = 0;
     virtual void setUseCurrentMode(bool use) = 0;
     // mode must be one of availableModes() (UnknownMode otherwise), or nullptr to choose none.

@@ -11,6 +11,7 @@
 #include <sys/syscall.h>
 #include <sys/un.h>
 #include <unistd.h>
+#include <vector>
 
 namespace ErrorDialogs {
 
@@ -66,16 +67,26 @@ bool waylandDisplayReachable() {
     return reached;
 }
 
+// The non-empty parts of text between the separators.
+std::vector<std::string_view> partsOf(std::string_view text, char separator) {
+    std::vector<std::string_view> parts;
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = std::min(text.find(separator, start), text.size());
+        if (end > start) {
+            parts.push_back(text.substr(start, end - start));
+        }
+        start = end + 1;
+    }
+    return parts;
+}
+
 // The frame buffer a "linuxfb" platform draws on: its fb= option, else the first one.
 bool frameBufferUsable(std::string_view options) {
     std::string device = "/dev/fb0";
-    for (std::size_t start = 0; start < options.size();) {
-        const std::size_t end = std::min(options.find(':', start), options.size());
-        const std::string_view option = options.substr(start, end - start);
+    for (const std::string_view option : partsOf(options, ':')) {
         if (option.starts_with("fb=")) {
             device = option.substr(3);
         }
-        start = end + 1;
     }
     const int file = open(device.c_str(), O_RDWR | O_CLOEXEC);
     if (file < 0) {
@@ -109,14 +120,8 @@ bool platformUsable(std::string_view entry) {
 
 // QT_QPA_PLATFORM may list several platforms, separated by ';', which Qt tries in turn.
 bool anyPlatformUsable(std::string_view platforms) {
-    for (std::size_t start = 0; start < platforms.size();) {
-        const std::size_t end = std::min(platforms.find(';', start), platforms.size());
-        if (end > start && platformUsable(platforms.substr(start, end - start))) {
-            return true;
-        }
-        start = end + 1;
-    }
-    return false;
+    const std::vector<std::string_view> names = partsOf(platforms, ';');
+    return std::any_of(names.begin(), names.end(), platformUsable);
 }
 
 } // namespace
