@@ -23,7 +23,9 @@ cleanup() {
     # A user made for the check goes with it, with everything it still runs and its home.
     if [ -n "$created_user" ]; then
         pkill -KILL -u "$created_user" 2>/dev/null || true
-        userdel --remove "$created_user" 2>/dev/null || true
+        # userdel refuses a user whose processes are still on their way out.
+        for _ in $(seq 50); do pgrep -u "$created_user" >/dev/null || break; sleep 0.1; done
+        userdel --remove "$created_user" 2>/dev/null || echo "Could not remove the user $created_user"
     fi
     [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
     if [ -n "${PLUVO_CHECK_KEEP_LOGS:-}" ]; then cp "$work"/*.log "$PLUVO_CHECK_KEEP_LOGS"/ || true; fi
