@@ -59,17 +59,15 @@ std::string hexWindow(unsigned long window) {
     return text;
 }
 
-using HostWindow::ScreenArea;
-
-ScreenArea areaOnScreen(Display* display, Window window, const XWindowAttributes& attributes) {
-    ScreenArea area{0, 0, std::max(attributes.width, 1), std::max(attributes.height, 1)};
+MonitorRect areaOnScreen(Display* display, Window window, const XWindowAttributes& attributes) {
+    MonitorRect area{0, 0, std::max(attributes.width, 1), std::max(attributes.height, 1)};
     Window child = None;
     XTranslateCoordinates(display, window, attributes.root, 0, 0, &area.x, &area.y, &child);
     return area;
 }
 
 // The size of a drawable, or nothing when it is gone.
-std::optional<ScreenArea> extentOf(Display* display, Drawable drawable) {
+std::optional<MonitorRect> extentOf(Display* display, Drawable drawable) {
     Window root = None;
     int x = 0;
     int y = 0;
@@ -80,7 +78,7 @@ std::optional<ScreenArea> extentOf(Display* display, Drawable drawable) {
     if (XGetGeometry(display, drawable, &root, &x, &y, &width, &height, &border, &depth) == 0) {
         return std::nullopt;
     }
-    return ScreenArea{0, 0, static_cast<int>(width), static_cast<int>(height)};
+    return MonitorRect{0, 0, static_cast<int>(width), static_cast<int>(height)};
 }
 
 // A pixmap has no visual of its own, so its picture arrives without channel masks: they are
@@ -96,8 +94,9 @@ void giveMasksOf(const Visual& visual, XImage& image) {
 // The part of source that lies under the window, in a window-sized picture; black where the
 // source does not reach. Nothing when the source is gone or does not reach under the window.
 std::optional<Graphics::Bitmap> pictureUnderWindow(Display* display, Drawable source,
-                                                   const Visual& visual, const ScreenArea& window) {
-    const std::optional<ScreenArea> extent = extentOf(display, source);
+                                                   const Visual& visual,
+                                                   const MonitorRect& window) {
+    const std::optional<MonitorRect> extent = extentOf(display, source);
     if (!extent) {
         return std::nullopt;
     }
@@ -163,7 +162,7 @@ unsigned long checked(unsigned long window) {
     return window;
 }
 
-std::optional<ScreenArea> screenAreaOf(unsigned long window) {
+std::optional<MonitorRect> screenAreaOf(unsigned long window) {
     const DisplayConnection display(XOpenDisplay(nullptr));
     if (!display || window == 0) {
         return std::nullopt;
@@ -188,7 +187,7 @@ std::optional<Graphics::Bitmap> desktopUnder(unsigned long window) {
         return std::nullopt;
     }
     const Window root = attributes.root;
-    const ScreenArea area = areaOnScreen(connection, window, attributes);
+    const MonitorRect area = areaOnScreen(connection, window, attributes);
 
     const auto pixmapNamedBy = [&](const PictureProperty& property) {
         return propertyWord(connection, property.onRootWindow ? root : window,

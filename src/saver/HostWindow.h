@@ -1,6 +1,7 @@
 #pragma once
 
 #include "display/Bitmap.h"
+#include "saver/MonitorLayout.h"
 
 #include <array>
 #include <functional>
@@ -40,17 +41,9 @@ firstDesktopPicture(const std::function<unsigned long(const PictureProperty&)>& 
 // The given window, or the root window for 0, once it is known to exist. Throws BasicError
 // naming the window when it does not, and DX5::NoDirectX5Error when there is no X display.
 unsigned long checked(unsigned long window);
-// Where a window lies on the screen, in pixels.
-struct ScreenArea {
-    int x;
-    int y;
-    int width;
-    int height;
-};
-
 // The window's place on the screen; nothing when the X display cannot be reached or has no such
 // window.
-std::optional<ScreenArea> screenAreaOf(unsigned long window);
+std::optional<MonitorRect> screenAreaOf(unsigned long window);
 
 // The desktop under the window at the window's size, from the first of desktopPictureProperties
 // that gives one. Nothing when none does: the scene then falls back to the wallpapers or the
