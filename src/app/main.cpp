@@ -5,6 +5,7 @@
 #include "display/GraphicsLayerVersion.h"
 #include "options/Configuration.h"
 #include "platform/StartupTrace.h"
+#include "saver/FrameChecks.h"
 #include "saver/HostWindow.h"
 #include "saver/PluvoScreenSaver.h"
 
@@ -42,7 +43,10 @@ SaverPlacement placementFor(const CommandLine& commandLine) {
 
 PluvoSSLauncher::SaverRunner productSaver() {
     return [](const CommandLine& commandLine) {
-        return PluvoScreenSaver(false, placementFor(commandLine)).run();
+        FrameChecks checks;
+        PluvoScreenSaver saver(false, placementFor(commandLine));
+        saver.addObserver(checks);
+        return saver.run();
     };
 }
 

@@ -2,97 +2,78 @@
 
 #include "options/Configuration.h"
 #include "options/ScreenSaverOptionsStorage.h"
-#include "saver/BuiltInBackground.h"
+#include "saver/ChildWindowPresenter.h"
 #include "saver/DesktopCapture.h"
-
-#include <algorithm>
+#include "scene/BuiltInBackground.h"
 
 namespace {
-
-// The loop looks at the quit signals at least this often.
-constexpr uint32_t longestSleep = 100;
 
 // The screen's corner before our window covers any of it.
 Graphics::Bitmap snapshotFor(const X11ChildWindow& window) {
     std::optional<Graphics::Bitmap> corner = captureScreenCorner(window.width(), window.height());
-    return corner ? std::move(*corner) : builtInBackground(window.width(), window.height());
+    return corner ? std::move(*corner) : Scene::builtInBackground(window.width(), window.height());
 }
 
-uint32_t now() {
-    return systemClock().now();
+// The child window shows 24-bit pictures, which the scene composes in that format directly.
+std::unique_ptr<Scene::SceneSurfaces> surfacesFor(X11ChildWindow& window) {
+    const DDraw::PixelFormat format = DDraw::PixelFormat::rgb888();
+    return std::make_unique<Scene::SceneSurfaces>(
+        std::make_unique<DDraw::PrimarySurface>(std::make_unique<ChildWindowPresenter>(window),
+                                                window.width(), window.height(), format, nullptr),
+        std::make_unique<DDraw::Surface>(window.width(), window.height(), format));
 }
 
 } // namespace
 
 PreviewWindowImpl::PreviewWindowImpl(unsigned long parentWindow, bool& doneFlag,
                                      ScreenSaverOptionsStorage& options)
-    : options_(options), maxCpuLoad_(options.controlOptions().maxCpuLoad()), window_(parentWindow),
+    : options_(options), window_(parentWindow),
+      loop_([this] { scene_->frame(); },
+            Scene::FramePacing::forPreview(options.controlOptions().maxCpuLoad())),
       doneFlag_(doneFlag) {
     startScene();
     window_.show();
 }
 
+PreviewWindowImpl::~PreviewWindowImpl() = default;
+
 void PreviewWindowImpl::startScene() {
+    const Graphics::Bitmap snapshot = snapshotFor(window_);
     scene_.reset();
-    scene_.emplace(snapshotFor(window_), options_.maxRadiusBound(), options_);
-    timer_.set(firstFrameDelay);
+    surfaces_ = surfacesFor(window_);
+    scene_ = std::make_unique<Scene::RainScene>(*surfaces_, options_, options_.maxRadiusBound(),
+                                                snapshot);
+    loop_.start(firstFrameDelay);
 }
 
 void PreviewWindowImpl::runMessageLoop() {
-    while (!doneFlag_ && !destroyed_) {
-        if (QuitSignalHandler::quitRequested()) {
-            doneFlag_ = true;
-            break;
-        }
-        handleEvents();
-        if (destroyed_) {
-            break;
-        }
-        if (timer_.takeDueTick()) {
-            onTimer();
-            continue;
-        }
-        window_.waitForEvents(
-            std::min(timer_.millisecondsUntilDue().value_or(longestSleep), longestSleep));
+    if (doneFlag_ || destroyed_) {
+        return;
+    }
+    loop_.run(*this);
+    if (QuitSignalHandler::quitRequested()) {
+        doneFlag_ = true;
     }
 }
 
-void PreviewWindowImpl::handleEvents() {
+void PreviewWindowImpl::waitForEvents(uint32_t milliseconds) {
+    window_.waitForEvents(milliseconds);
     for (;;) {
         switch (window_.nextEvent()) {
         case X11ChildWindow::Event::Nothing:
             return;
         case X11ChildWindow::Event::Exposed:
-            window_.paintWhole(scene_->destinationDescription());
+            surfaces_->refreshScreen();
             break;
         case X11ChildWindow::Event::Resized:
             startScene();
-            window_.paintWhole(scene_->destinationDescription());
             break;
         case X11ChildWindow::Event::Destroyed:
             destroyed_ = true;
+            loop_.requestQuit();
             return;
         }
     }
-}
-
-uint32_t PreviewWindowImpl::idleMilliseconds(uint32_t workMilliseconds, int32_t maxCpuLoad) {
-    const auto share = static_cast<float>(std::clamp(maxCpuLoad, 1, 100) * 0.01);
-    const long double x = share;
-    return static_cast<uint32_t>(static_cast<long double>(workMilliseconds) * (1.0L - x) / x);
-}
-
-void PreviewWindowImpl::onTimer() {
-    timer_.stop();
-    const uint32_t started = now();
-    scene_->frame();
-    const DDraw::FrameDamage& changed = scene_->changedArea();
-    if (changed.coversWholeFrame()) {
-        window_.paintWhole(scene_->destinationDescription());
-    } else if (!changed.isEmpty()) {
-        window_.paint(scene_->destinationDescription(), changed.rects());
-    }
-    timer_.set(idleMilliseconds(now() - started, maxCpuLoad_));
 }
 
 std::unique_ptr<PreviewWindowImpl> createPreviewWindow(int32_t parentWindow, bool& doneFlag) {

@@ -13,17 +13,14 @@
 
 namespace {
 
-// The loop wakes up at least this often to notice SIGINT and SIGTERM, whose handler cannot wake it.
-constexpr uint32_t longestSleep = 100;
-
 bool coversScreen(ScreenSaverWindow::Style style) {
     return style == ScreenSaverWindow::Style::FullScreen ||
            style == ScreenSaverWindow::Style::AllMonitors;
 }
 
-InterruptionPolicy::Placement placementOf(ScreenSaverWindow::Style style) {
-    return coversScreen(style) ? InterruptionPolicy::Placement::FullScreen
-                               : InterruptionPolicy::Placement::DesktopWindow;
+Scene::InterruptionPolicy::Placement placementOf(ScreenSaverWindow::Style style) {
+    return coversScreen(style) ? Scene::InterruptionPolicy::Placement::FullScreen
+                               : Scene::InterruptionPolicy::Placement::DesktopWindow;
 }
 
 SDL_Rect primaryDisplayBounds() {
@@ -103,9 +100,11 @@ void ScreenSaverWindow::WindowDestroyer::operator()(SDL_Window* window) const {
 ScreenSaverWindow::ScreenSaverWindow(const std::string& title, bool hidden, int32_t interruptMode,
                                      std::unique_ptr<ISaverDisplay> display, Style style,
                                      unsigned long hostWindow)
-    : style_(style), policy_(interruptMode, MouseReference::processWide(), placementOf(style)),
+    : style_(style), interruptMode_(interruptMode), loop_([this] { onTimer(); }),
       window_(createWindow(title, style, hostWindow)), windowId_(SDL_GetWindowID(window_.get())),
       display_(std::move(display)) {
+    loop_.setInterruptionPolicy(Scene::InterruptionPolicy(
+        interruptMode, Scene::MouseReference::processWide(), placementOf(style_)));
     if (coversScreen(style_)) {
         hiddenCursor_.emplace();
     }
@@ -217,34 +216,15 @@ void ScreenSaverWindow::releaseWindowAndCursor() {
     }
 }
 
-void ScreenSaverWindow::stopFrameTimer() {
-    frameTimer_.stop();
-}
-
-void ScreenSaverWindow::setFrameTimer(uint32_t milliseconds) {
-    stopFrameTimer();
-    frameTimer_.set(milliseconds);
-}
-
-void ScreenSaverWindow::runMessageLoop() {
-    while (!quitRequested_) {
-        if (QuitSignalHandler::quitRequested()) {
-            requestQuit();
-            break;
-        }
-        if (frameTimer_.takeDueTick()) {
-            onTimer();
-            continue;
-        }
-        SDL_Event event;
-        if (SDL_WaitEventTimeout(&event, static_cast<int>(nextWaitMilliseconds())) != 0) {
-            handleEvent(event);
-        }
+void ScreenSaverWindow::waitForEvents(uint32_t milliseconds) {
+    SDL_Event event;
+    if (SDL_WaitEventTimeout(&event, static_cast<int>(milliseconds)) != 0) {
+        handleEvent(event);
     }
 }
 
-uint32_t ScreenSaverWindow::nextWaitMilliseconds() const {
-    return std::min(frameTimer_.millisecondsUntilDue().value_or(longestSleep), longestSleep);
+bool ScreenSaverWindow::quitSignalled() const {
+    return QuitSignalHandler::quitRequested();
 }
 
 bool ScreenSaverWindow::belongsToThisWindow(uint32_t windowId) const {
@@ -263,10 +243,8 @@ void ScreenSaverWindow::handleEvent(const SDL_Event& event) {
     if (!input || !belongsToThisWindow(input->windowId)) {
         return;
     }
-    if (input->kind == InputEvent::Kind::KeyDown) {
+    if (input->kind == Scene::InputEvent::Kind::KeyDown) {
         onKeyDown(input->key);
     }
-    if (policy_.endsSaver(*input, closing_)) {
-        requestQuit();
-    }
+    loop_.onInput(*input, closing_);
 }

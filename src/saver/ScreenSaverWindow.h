@@ -1,12 +1,11 @@
 #pragma once
 
 #include "saver/AbnormalTerminationQueue.h"
-#include "saver/FrameTimer.h"
 #include "saver/HiddenCursor.h"
 #include "saver/ISaverDisplay.h"
-#include "saver/InterruptionPolicy.h"
 #include "saver/QuitSignalHandler.h"
 #include "saver/SdlVideoSession.h"
+#include "scene/FrameLoop.h"
 
 #include <cstdint>
 #include <memory>
@@ -16,10 +15,11 @@
 struct SDL_Window;
 union SDL_Event;
 
-// The saver's window and its frame loop. Frames arrive as ticks of the frame timer (onTimer); the
-// user's input ends the loop according to the interruption mode; on every way out (destruction,
-// SIGINT or SIGTERM, abnormal termination) the display and the cursor are given back.
-class ScreenSaverWindow {
+// The saver's window on SDL, which runs the frame loop. Frames arrive as ticks of the loop
+// (onTimer); the user's input ends the loop according to the interruption mode; on every way out
+// (destruction, SIGINT or SIGTERM, abnormal termination) the display and the cursor are given
+// back.
+class ScreenSaverWindow : private Scene::IEventPump {
 public:
     enum class Style {
         // Borderless over the whole screen, cursor hidden: the real saver.
@@ -43,7 +43,7 @@ public:
     ScreenSaverWindow(const std::string& title, bool hidden, int32_t interruptMode,
                       std::unique_ptr<ISaverDisplay> display = nullptr,
                       Style style = Style::FullScreen, unsigned long hostWindow = 0);
-    virtual ~ScreenSaverWindow();
+    ~ScreenSaverWindow() override;
     ScreenSaverWindow(const ScreenSaverWindow&) = delete;
     ScreenSaverWindow& operator=(const ScreenSaverWindow&) = delete;
 
@@ -55,24 +55,25 @@ public:
     // Every SDL event the loop receives, before it is routed (window size changes, render resets).
     virtual void onPlatformEvent(const SDL_Event& event) { static_cast<void>(event); }
 
-    void requestQuit() { quitRequested_ = true; }
-    bool quitRequested() const { return quitRequested_; }
+    void requestQuit() { loop_.requestQuit(); }
+    bool quitRequested() const { return loop_.quitRequested(); }
 
-    void stopFrameTimer();
-    // The first tick comes after the given time, then one every period until stopped or re-armed;
-    // never sooner than 10 ms.
-    void setFrameTimer(uint32_t milliseconds);
+    void stopFrameTimer() { loop_.stop(); }
+    // The first tick comes after the given time, then one every period until stopped or re-armed
+    // (or as the loop's pacing says); never sooner than 10 ms.
+    void setFrameTimer(uint32_t milliseconds) { loop_.start(milliseconds); }
+    Scene::FrameLoop& frameLoop() { return loop_; }
 
     // Sleeps for events and timer ticks and hands them out until a quit is requested (by input, a
     // close request, SIGINT or SIGTERM, or requestQuit()). Errors of the handlers leave the loop.
-    void runMessageLoop();
+    void runMessageLoop() { loop_.run(*this); }
 
     // Shuts the display down and destroys the window; what abnormal termination does.
     void shutDown();
 
     // Empty after shutDown().
     SDL_Window* sdlWindow() const { return window_.get(); }
-    int32_t interruptMode() const { return policy_.interruptMode(); }
+    int32_t interruptMode() const { return interruptMode_; }
     Style style() const { return style_; }
     bool closing() const { return closing_; }
 
@@ -95,13 +96,13 @@ private:
     void shutDownDisplay();
     void releaseWindowAndCursor();
     bool belongsToThisWindow(uint32_t windowId) const;
-    uint32_t nextWaitMilliseconds() const;
+    void waitForEvents(uint32_t milliseconds) override;
+    bool quitSignalled() const override;
 
     Style style_;
     bool closing_ = false;
-    bool quitRequested_ = false;
-    InterruptionPolicy policy_;
-    FrameTimer frameTimer_;
+    int32_t interruptMode_;
+    Scene::FrameLoop loop_;
     // Declared in the order of set-up; they are given back in the reverse order.
     SdlVideoSession videoSession_;
     QuitSignalHandler quitSignals_;

@@ -2,29 +2,29 @@
 
 #include <SDL.h>
 
-static_assert(SDLK_ESCAPE == InputEvent::escapeKey);
+static_assert(SDLK_ESCAPE == Scene::InputEvent::escapeKey);
 
 namespace {
 
-InputEvent::Button buttonOf(uint8_t sdlButton) {
+Scene::InputEvent::Button buttonOf(uint8_t sdlButton) {
     switch (sdlButton) {
     case SDL_BUTTON_LEFT:
-        return InputEvent::Button::Left;
+        return Scene::InputEvent::Button::Left;
     case SDL_BUTTON_RIGHT:
-        return InputEvent::Button::Right;
+        return Scene::InputEvent::Button::Right;
     case SDL_BUTTON_MIDDLE:
-        return InputEvent::Button::Middle;
+        return Scene::InputEvent::Button::Middle;
     default:
-        return InputEvent::Button::Other;
+        return Scene::InputEvent::Button::Other;
     }
 }
 
-std::optional<InputEvent> translateWindowEvent(const SDL_WindowEvent& event) {
-    std::optional<InputEvent> input;
+std::optional<Scene::InputEvent> translateWindowEvent(const SDL_WindowEvent& event) {
+    std::optional<Scene::InputEvent> input;
     if (event.event == SDL_WINDOWEVENT_FOCUS_LOST) {
-        input = InputEvent::focusLost();
+        input = Scene::InputEvent::focusLost();
     } else if (event.event == SDL_WINDOWEVENT_CLOSE) {
-        input = InputEvent::closeRequest();
+        input = Scene::InputEvent::closeRequest();
     }
     if (input) {
         input->windowId = event.windowID;
@@ -32,25 +32,28 @@ std::optional<InputEvent> translateWindowEvent(const SDL_WindowEvent& event) {
     return input;
 }
 
-template <typename SdlRecord> InputEvent fromWindow(InputEvent input, const SdlRecord& record) {
+template <typename SdlRecord>
+Scene::InputEvent fromWindow(Scene::InputEvent input, const SdlRecord& record) {
     input.windowId = record.windowID;
     return input;
 }
 
 } // namespace
 
-std::optional<InputEvent> SdlInputTranslator::translate(const SDL_Event& event) {
+std::optional<Scene::InputEvent> SdlInputTranslator::translate(const SDL_Event& event) {
     switch (event.type) {
     case SDL_QUIT:
-        return InputEvent::closeRequest();
+        return Scene::InputEvent::closeRequest();
     case SDL_WINDOWEVENT:
         return translateWindowEvent(event.window);
     case SDL_KEYDOWN:
-        return fromWindow(InputEvent::keyDown(event.key.keysym.sym), event.key);
+        return fromWindow(Scene::InputEvent::keyDown(event.key.keysym.sym), event.key);
     case SDL_MOUSEMOTION:
-        return fromWindow(InputEvent::mouseMove(event.motion.x, event.motion.y), event.motion);
+        return fromWindow(Scene::InputEvent::mouseMove(event.motion.x, event.motion.y),
+                          event.motion);
     case SDL_MOUSEBUTTONDOWN:
-        return fromWindow(InputEvent::buttonDown(buttonOf(event.button.button)), event.button);
+        return fromWindow(Scene::InputEvent::buttonDown(buttonOf(event.button.button)),
+                          event.button);
     default:
         return std::nullopt;
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "saver/InputEvent.h"
+#include "scene/InputEvent.h"
 
 #include <optional>
 
@@ -10,5 +10,5 @@ union SDL_Event;
 // nothing.
 class SdlInputTranslator {
 public:
-    static std::optional<InputEvent> translate(const SDL_Event& event);
+    static std::optional<Scene::InputEvent> translate(const SDL_Event& event);
 };

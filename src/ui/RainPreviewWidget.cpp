@@ -1,6 +1,8 @@
 #include "ui/RainPreviewWidget.h"
 
-#include "saver/PreviewScene.h"
+#include "display/IScreenPresenter.h"
+#include "scene/RainScene.h"
+#include "scene/SceneSurfaces.h"
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -35,9 +37,33 @@ QImage eveningSky() {
 
 } // namespace
 
+// Lets Qt paint the scene's screen pictures straight from its own pixels, which stay where they
+// are for the scene's life.
+class RainPreviewWidget::Presenter final : public DDraw::IScreenPresenter {
+public:
+    explicit Presenter(RainPreviewWidget& widget) : widget_(widget) {}
+
+    DDraw::PixelView screenPixels() override { return {}; }
+    void show(const DDraw::PixelView& primary, std::span<const DDraw::PixelRect> areas) override {
+        if (widget_.picture_.constBits() != primary.pixels) {
+            widget_.picture_ = QImage(primary.pixels, primary.width, primary.height, primary.pitch,
+                                      QImage::Format_BGR888);
+        }
+        for (const DDraw::PixelRect& area : areas) {
+            widget_.update(area.left + 1, area.top + 1, area.right - area.left,
+                           area.bottom - area.top);
+        }
+    }
+    void recreate() override {}
+
+private:
+    RainPreviewWidget& widget_;
+};
+
 RainPreviewWidget::RainPreviewWidget(const IDropSystemOptions& options, IMillisecondClock& clock,
                                      QWidget* parent)
-    : QWidget(parent), options_(options), clock_(clock), background_(desktopPicture()) {
+    : QWidget(parent), options_(options), clock_(clock), background_(desktopPicture()),
+      loop_([this] { scene_->frame(); }, Scene::FramePacing::periodic(), clock) {
     setObjectName("rainPreview");
     setFixedSize(sizeHint());
     setWhatsThis(tr("雨在桌面上的样子。改变雨滴页上的设置时，预览会重新开始。"));
@@ -62,19 +88,21 @@ Graphics::Bitmap RainPreviewWidget::desktopPicture() {
 }
 
 void RainPreviewWidget::restart() {
-    scene_ = std::make_unique<PreviewScene>(background_, largestDropRadius, options_, clock_);
-    const PixelBufferDesc& shown = scene_->destinationDescription();
-    picture_ = QImage(static_cast<const uchar*>(shown.pixels), shown.width, shown.height,
-                      shown.pitch, QImage::Format_BGR888);
+    const DDraw::PixelFormat format = DDraw::PixelFormat::rgb888();
+    scene_.reset();
+    picture_ = QImage();
+    surfaces_ = std::make_unique<Scene::SceneSurfaces>(
+        std::make_unique<DDraw::PrimarySurface>(std::make_unique<Presenter>(*this), previewWidth,
+                                                previewHeight, format, nullptr),
+        std::make_unique<DDraw::Surface>(previewWidth, previewHeight, format));
+    scene_ = std::make_unique<Scene::RainScene>(*surfaces_, options_, largestDropRadius,
+                                                background_, clock_);
     ++restarts_;
     update();
 }
 
 void RainPreviewWidget::frame() {
-    scene_->frame();
-    for (const auto& area : scene_->changedArea().rects()) {
-        update(area.left + 1, area.top + 1, area.right - area.left, area.bottom - area.top);
-    }
+    loop_.runFrame();
 }
 
 void RainPreviewWidget::paintEvent(QPaintEvent* /*event*/) {

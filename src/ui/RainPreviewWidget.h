@@ -1,6 +1,8 @@
 #pragma once
 
 #include "display/Bitmap.h"
+#include "scene/FrameLoop.h"
+#include "scene/FramePacing.h"
 
 #include <QImage>
 #include <QTimer>
@@ -9,18 +11,22 @@
 
 class IDropSystemOptions;
 class IMillisecondClock;
-class PreviewScene;
+
+namespace Scene {
+class RainScene;
+class SceneSurfaces;
+} // namespace Scene
 
 // The rain at a small size over a picture of the desktop, beside the settings pages. It runs the
-// preview's drops into a 24-bit buffer that Qt paints directly, and starts again whenever the
-// drop settings it shows change.
+// preview's drops-only scene into a 24-bit picture that Qt paints directly, on the frame loop
+// that its timer drives, and starts again whenever the drop settings it shows change.
 class RainPreviewWidget : public QWidget {
     Q_OBJECT
 
 public:
     static constexpr int previewWidth = 200;
     static constexpr int previewHeight = 150;
-    static constexpr int frameMilliseconds = 40;
+    static constexpr int frameMilliseconds = Scene::FramePacing::livePreviewPeriod;
 
     // The options and the clock must outlive the widget.
     RainPreviewWidget(const IDropSystemOptions& options, IMillisecondClock& clock,
@@ -47,7 +53,12 @@ private:
     const IDropSystemOptions& options_;
     IMillisecondClock& clock_;
     Graphics::Bitmap background_;
-    std::unique_ptr<PreviewScene> scene_;
+    class Presenter;
+
+    // The scene holds the surfaces, so it is declared after them.
+    std::unique_ptr<Scene::SceneSurfaces> surfaces_;
+    std::unique_ptr<Scene::RainScene> scene_;
+    Scene::FrameLoop loop_;
     QImage picture_;
     QTimer timer_;
     int restarts_ = 0;

@@ -11,7 +11,7 @@ TEST(SdlInputTranslatorTest, InputThatCanEndTheSaverIsTranslated) {
     event.motion.y = 480;
     auto input = SdlInputTranslator::translate(event);
     ASSERT_TRUE(input);
-    EXPECT_EQ(input->kind, InputEvent::Kind::MouseMove);
+    EXPECT_EQ(input->kind, Scene::InputEvent::Kind::MouseMove);
     EXPECT_EQ(input->windowId, 7u);
     EXPECT_EQ(input->x, 640);
     EXPECT_EQ(input->y, 480);
@@ -21,8 +21,8 @@ TEST(SdlInputTranslatorTest, InputThatCanEndTheSaverIsTranslated) {
     event.key.keysym.sym = SDLK_ESCAPE;
     input = SdlInputTranslator::translate(event);
     ASSERT_TRUE(input);
-    EXPECT_EQ(input->kind, InputEvent::Kind::KeyDown);
-    EXPECT_EQ(input->key, InputEvent::escapeKey);
+    EXPECT_EQ(input->kind, Scene::InputEvent::Kind::KeyDown);
+    EXPECT_EQ(input->key, Scene::InputEvent::escapeKey);
 
     event = SDL_Event{};
     event.type = SDL_WINDOWEVENT;
@@ -30,23 +30,23 @@ TEST(SdlInputTranslatorTest, InputThatCanEndTheSaverIsTranslated) {
     event.window.windowID = 3;
     input = SdlInputTranslator::translate(event);
     ASSERT_TRUE(input);
-    EXPECT_EQ(input->kind, InputEvent::Kind::FocusLost);
+    EXPECT_EQ(input->kind, Scene::InputEvent::Kind::FocusLost);
     EXPECT_EQ(input->windowId, 3u);
 
     event.window.event = SDL_WINDOWEVENT_CLOSE;
-    EXPECT_EQ(SdlInputTranslator::translate(event)->kind, InputEvent::Kind::CloseRequest);
+    EXPECT_EQ(SdlInputTranslator::translate(event)->kind, Scene::InputEvent::Kind::CloseRequest);
 
     event = SDL_Event{};
     event.type = SDL_QUIT;
-    EXPECT_EQ(SdlInputTranslator::translate(event)->kind, InputEvent::Kind::CloseRequest);
+    EXPECT_EQ(SdlInputTranslator::translate(event)->kind, Scene::InputEvent::Kind::CloseRequest);
 }
 
 TEST(SdlInputTranslatorTest, OnlyTheThreeClassicButtonsAreNamed) {
-    const std::pair<uint8_t, InputEvent::Button> buttons[] = {
-        {SDL_BUTTON_LEFT, InputEvent::Button::Left},
-        {SDL_BUTTON_RIGHT, InputEvent::Button::Right},
-        {SDL_BUTTON_MIDDLE, InputEvent::Button::Middle},
-        {SDL_BUTTON_X1, InputEvent::Button::Other},
+    const std::pair<uint8_t, Scene::InputEvent::Button> buttons[] = {
+        {SDL_BUTTON_LEFT, Scene::InputEvent::Button::Left},
+        {SDL_BUTTON_RIGHT, Scene::InputEvent::Button::Right},
+        {SDL_BUTTON_MIDDLE, Scene::InputEvent::Button::Middle},
+        {SDL_BUTTON_X1, Scene::InputEvent::Button::Other},
     };
     for (const auto& [sdlButton, button] : buttons) {
         SDL_Event event{};

@@ -1,6 +1,0 @@
-#include "saver/MouseReference.h"
-
-MouseReference& MouseReference::processWide() {
-    static MouseReference reference;
-    return reference;
-}

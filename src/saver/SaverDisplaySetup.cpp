@@ -1,0 +1,120 @@
+#include "saver/SaverDisplaySetup.h"
+
+#include "display/DirectDrawDevice.h"
+#include "display/DirectXDisplayModeSelectionModel.h"
+#include "saver/MonitorLayout.h"
+#include "scene/SceneErrors.h"
+
+#include <SDL_video.h>
+#include <algorithm>
+
+namespace {
+
+constexpr int32_t lowestRainDepth = 16;
+
+} // namespace
+
+SaverDisplaySetup::SaverDisplaySetup(ScreenSaverWindow& window,
+                                     DirectXDisplayModeSelectionModel& modes, bool windowed)
+    : window_(window), modes_(modes), windowed_(windowed) {}
+
+// In a daemon's window, or over monitors that no single display covers.
+bool SaverDisplaySetup::drawsAtWindowSize() const {
+    return window_.style() == ScreenSaverWindow::Style::Hosted ||
+           window_.style() == ScreenSaverWindow::Style::AllMonitors;
+}
+
+// Without a chosen mode (the stored one is no longer offered) the saver keeps the current mode
+// rather than refusing to run.
+SaverDisplaySetup::Size SaverDisplaySetup::sceneSize() const {
+    const IDisplayModeDescription* selected = modes_.selectedMode();
+    if (drawsAtWindowSize()) {
+        int width = 0;
+        int height = 0;
+        SDL_GetWindowSize(window_.sdlWindow(), &width, &height);
+        return {std::max(width, 1), std::max(height, 1)};
+    }
+    if (windowed_ || modes_.useCurrentMode() || selected == nullptr) {
+        const DDraw::DisplayModeDesc current = DirectDrawDevice::openDevice().currentDisplayMode();
+        return {current.width, current.height};
+    }
+    return {selected->width(), selected->height()};
+}
+
+void SaverDisplaySetup::setUp() {
+    DirectDrawDevice& device = DirectDrawDevice::openDevice();
+    const DDraw::DisplayModeDesc current = device.currentDisplayMode();
+    const IDisplayModeDescription* selected = modes_.selectedMode();
+    const bool keepsMode =
+        modes_.useCurrentMode() || selected == nullptr ||
+        (selected->width() == current.width && selected->height() == current.height &&
+         selected->bitsPerPixel() == current.bitsPerPixel());
+    uint32_t level = DDraw::DDSCL_FULLSCREEN | DDraw::DDSCL_EXCLUSIVE;
+    if (windowed_ || drawsAtWindowSize()) {
+        level = DDraw::DDSCL_NORMAL;
+    } else if (keepsMode) {
+        level |= DDraw::DDSCL_NOWINDOWCHANGES;
+    }
+    device.setCooperativeLevel(window_.sdlWindow(), level);
+    if (!windowed_ && !drawsAtWindowSize()) {
+        chooseDisplayMode(device);
+        coverOtherMonitors();
+    }
+}
+
+// After the mode is set, which may have moved the outputs.
+void SaverDisplaySetup::coverOtherMonitors() {
+    SDL_Window* window = window_.sdlWindow();
+    SDL_Rect covered{};
+    if (SDL_GetDisplayBounds(std::max(SDL_GetWindowDisplayIndex(window), 0), &covered) != 0) {
+        return;
+    }
+    const std::vector<MonitorRect> others = OtherMonitorSavers::outside(
+        MonitorLayout::ofXServer().monitors(), {covered.x, covered.y, covered.w, covered.h});
+    if (others.empty()) {
+        return;
+    }
+    otherMonitors_ = std::make_unique<OtherMonitorSavers>(others);
+    // The other monitors' savers take no input: the pointer stays where this one sees it move.
+    SDL_SetWindowMouseGrab(window, SDL_TRUE);
+}
+
+// A palette desktop is switched to the deepest mode of the same size, as the rain needs colour
+// channels to refract and light.
+void SaverDisplaySetup::chooseDisplayMode(DirectDrawDevice& device) {
+    const IDisplayModeDescription* selected = modes_.selectedMode();
+    if (!modes_.useCurrentMode() && selected != nullptr) {
+        device.setDisplayMode(selected->width(), selected->height(), selected->bitsPerPixel(),
+                              selected->refreshRate());
+        return;
+    }
+    const DDraw::DisplayModeDesc current = device.currentDisplayMode();
+    if (current.bitsPerPixel() != 8) {
+        return;
+    }
+    const IDisplayModeDescription* deepest = nullptr;
+    for (const IDisplayModeDescription* mode : modes_.availableModes()) {
+        if (mode->width() == current.width && mode->height() == current.height &&
+            mode->bitsPerPixel() >= lowestRainDepth &&
+            (deepest == nullptr || mode->bitsPerPixel() > deepest->bitsPerPixel())) {
+            deepest = mode;
+        }
+    }
+    if (deepest == nullptr) {
+        throw Scene::SceneErrors::noTrueColourMode();
+    }
+    device.setDisplayMode(current.width, current.height, deepest->bitsPerPixel(), 0);
+}
+
+std::unique_ptr<Scene::SceneSurfaces> SaverDisplaySetup::createSurfaces() const {
+    DirectDrawDevice& device = DirectDrawDevice::openDevice();
+    std::unique_ptr<DDraw::PrimarySurface> primary;
+    if (drawsAtWindowSize()) {
+        const Size size = sceneSize();
+        primary = device.createPrimaryChain(size.width, size.height);
+    } else {
+        primary = device.createPrimaryChain();
+    }
+    std::unique_ptr<DDraw::Surface> background = device.createOffscreenLike(*primary);
+    return std::make_unique<Scene::SceneSurfaces>(std::move(primary), std::move(background));
+}

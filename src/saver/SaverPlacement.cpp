@@ -1,0 +1,39 @@
+#include "saver/SaverPlacement.h"
+
+#include "options/Configuration.h"
+#include "saver/DesktopCapture.h"
+#include "saver/MonitorLayout.h"
+
+namespace {
+
+// Over several monitors the picture is what lies under them, which need not be all of the
+// screen.
+std::optional<Graphics::Bitmap> desktopFor(const SaverPlacement& placement) {
+    switch (placement.windowStyle()) {
+    case ScreenSaverWindow::Style::Hosted:
+        return HostWindow::desktopUnder(placement.hostWindow);
+    case ScreenSaverWindow::Style::AllMonitors: {
+        const MonitorRect bounds = MonitorLayout::ofXServer().bounds();
+        return captureDesktopArea(bounds.x, bounds.y, bounds.width, bounds.height);
+    }
+    default:
+        return captureDesktop();
+    }
+}
+
+} // namespace
+
+ScreenSaverWindow::Style SaverPlacement::windowStyle() const {
+    const bool keepsMode = Configuration::options()->storedUseCurrentMode();
+    return style == ScreenSaverWindow::Style::FullScreen && keepsMode
+               ? ScreenSaverWindow::Style::AllMonitors
+               : style;
+}
+
+DesktopAtStart::DesktopAtStart(const SaverPlacement& placement) : desktop_(desktopFor(placement)) {}
+
+HostWindowWatch::HostWindowWatch(const SaverPlacement& placement) {
+    if (placement.style == ScreenSaverWindow::Style::Hosted) {
+        hostWindowLoss_.emplace();
+    }
+}

@@ -1,0 +1,177 @@
+#include "scene/RainScene.h"
+
+#include "display/DX5Error.h"
+#include "display/DX5ResultCodes.h"
+#include "display/GraphicsError.h"
+#include "display/ImageLoader.h"
+#include "options/ScreenSaverOptionsStorage.h"
+#include "rain/DropTuning.h"
+#include "rain/Renderer.h"
+#include "scene/BuiltInBackground.h"
+#include "scene/SceneErrors.h"
+#include "sound/SoundSystem.h"
+
+namespace Scene {
+
+namespace {
+
+constexpr int32_t referenceRadius = 8;
+
+// Keeps a surface locked for the drawing of one frame, and unlocks it however the frame ends.
+class SurfaceLock {
+public:
+    explicit SurfaceLock(DDraw::Surface& surface) : surface_(surface), pixels_(surface.lock()) {}
+    ~SurfaceLock() { surface_.unlock(); }
+    SurfaceLock(const SurfaceLock&) = delete;
+    SurfaceLock& operator=(const SurfaceLock&) = delete;
+    const PixelBufferDesc& pixels() const { return pixels_; }
+
+private:
+    DDraw::Surface& surface_;
+    PixelBufferDesc pixels_;
+};
+
+void useSurfaceFormatForDrops(const DDraw::Surface& surface) {
+    setDropScale(referenceRadius);
+    const DDraw::PixelFormat& format = surface.format();
+    setRendererPixelFormat(format.redMask, format.greenMask, format.blueMask);
+}
+
+} // namespace
+
+RainScene::RainScene(SceneSurfaces& surfaces, int32_t maxRadius, IMillisecondClock& clock)
+    : surfaces_(surfaces), clock_(clock),
+      drawer_(std::make_unique<Drawer>(surfaces.width(), surfaces.height(), maxRadius)),
+      damage_(surfaces.width(), surfaces.height()) {}
+
+RainScene::RainScene(SceneSurfaces& surfaces, ScreenSaverOptionsStorage& options,
+                     std::optional<Graphics::Bitmap> desktop, const std::string& wallpaper,
+                     const Storm::ControllerFactory& makeController, IMillisecondClock& clock)
+    : RainScene(surfaces, options.maxRadiusBound(), clock) {
+    saverOptions_ = &options;
+    // The desktop picture goes as soon as the back buffer holds it, before the screen's buffer
+    // is first filled, so that the two never take memory at the same time.
+    showPicture(desktop ? *desktop : builtInBackground(surfaces.width(), surfaces.height()));
+    // Before any buffer is made: a buffer made while sound is off stays silent.
+    Sound::SoundSystem::create().setEnabled(options.soundEnabled());
+    useSurfaceFormatForDrops(surfaces.backBuffer());
+    dropSystem_ =
+        std::make_unique<DropSystem>(surfaces.width(), surfaces.height(), *drawer_, clock);
+    dropSystem_->applyOptions(options);
+    dropSound_ = std::make_unique<DropSystemSound>(*dropSystem_, options.rainVolume());
+    if (wallpaper.empty()) {
+        showNextWallpaper();
+    } else {
+        showWallpaper(wallpaper);
+    }
+    storm_ = std::make_unique<Storm>(surfaces.backBuffer(), *dropSystem_, options, makeController);
+    const ScreensaverControlOptions& control = options.controlOptions();
+    resetSchedule_ = ResetSchedule(control.resetEnabled(), control.resetPeriod(), clock_.now());
+}
+
+RainScene::RainScene(SceneSurfaces& surfaces, const IDropSystemOptions& options, int32_t maxRadius,
+                     const Graphics::Bitmap& picture, IMillisecondClock& clock)
+    : RainScene(surfaces, maxRadius, clock) {
+    showPicture(picture);
+    useSurfaceFormatForDrops(surfaces.backBuffer());
+    dropSystem_ =
+        std::make_unique<DropSystem>(surfaces.width(), surfaces.height(), *drawer_, clock);
+    dropSystem_->applyOptions(options);
+}
+
+RainScene::~RainScene() = default;
+
+void RainScene::showPicture(const Graphics::Bitmap& picture) {
+    surfaces_.backBuffer().stretchFrom(picture);
+    surfaces_.publishBackground();
+}
+
+void RainScene::showNextWallpaper() {
+    DefaultWallpaperListModel& wallpapers = saverOptions_->wallpaperList();
+    if (!wallpapers.files().empty()) {
+        showWallpaper(wallpapers.nextFile());
+    }
+}
+
+void RainScene::showWallpaper(const std::string& file) {
+    wallpaperShown_ = file;
+    std::unique_ptr<Graphics::IImage> image;
+    try {
+        image = Graphics::loadImage(file);
+    } catch (const Graphics::FileNotFoundError&) {
+        throw SceneErrors::missingWallpaper(file);
+    }
+    surfaces_.backBuffer().stretchFrom(image->bitmap());
+    image.reset();
+    surfaces_.publishBackground();
+}
+
+const DDraw::FrameDamage& RainScene::frame() {
+    presented_ = false;
+    try {
+        composeAndPresent();
+    } catch (const DX5::Error& error) {
+        if (error.code() != DX5::DDERR_SURFACELOST || !surfaces_.restoreLost()) {
+            throw;
+        }
+    }
+    return damage_;
+}
+
+void RainScene::composeAndPresent() {
+    damage_.clear();
+    if (resetSchedule_.isDue(clock_.now())) {
+        resetBackground();
+        damage_.addWholeFrame();
+    }
+    dropSystem_->update();
+    collectDropDamage();
+    drawDrops();
+    addDamage(restoredByStorm_);
+    restoredByStorm_ = {};
+    if (storm_) {
+        addDamage(storm_->draw());
+    }
+    // The drops step only about 30 times a second; a frame in between would show the same
+    // picture again.
+    if (surfaces_.restoreLost() && !damage_.isEmpty()) {
+        presented_ = surfaces_.present(damage_);
+    }
+    // Also when the frame could not be shown: a bolt left in the back buffer would be taken for
+    // rain by the next frame's backup and never leave the screen.
+    if (storm_) {
+        restoredByStorm_ = storm_->restore();
+    }
+}
+
+// The drawer forgets its rectangles once it has drawn them.
+void RainScene::collectDropDamage() {
+    for (const DirtyRect& rect : drawer_->dirtyRects()) {
+        damage_.add({rect.left, rect.top, rect.right + 1, rect.bottom + 1});
+    }
+}
+
+void RainScene::drawDrops() {
+    const SurfaceLock target(surfaces_.backBuffer());
+    const SurfaceLock background(surfaces_.background());
+    drawer_->draw(target.pixels(), background.pixels());
+}
+
+void RainScene::addDamage(const AreaRect& area) {
+    if (!area.isEmpty()) {
+        damage_.add({area.minX, area.minY, area.maxX, area.maxY});
+    }
+}
+
+void RainScene::resetBackground() {
+    dropSystem_->clear();
+    showNextWallpaper();
+    drawer_->reset();
+    surfaces_.background().copyTo(surfaces_.backBuffer());
+    if (storm_) {
+        storm_->backgroundChanged();
+    }
+    resetSchedule_.advance();
+}
+
+} // namespace Scene

@@ -1,0 +1,39 @@
+#include "scene/Storm.h"
+
+#include "options/ScreenSaverOptionsStorage.h"
+
+namespace Scene {
+
+std::unique_ptr<LightningController> Storm::standardController(const AreaRect& area,
+                                                               const IDropSystem& drops,
+                                                               const ILightningOptions& options) {
+    return std::make_unique<LightningController>(area, drops, options);
+}
+
+Storm::Storm(DDraw::Surface& backBuffer, const IDropSystem& drops,
+             const ScreenSaverOptionsStorage& options, const ControllerFactory& makeController)
+    : options_(options), view_(std::make_unique<LightningView>(backBuffer, options)),
+      thunder_(std::make_unique<LightningSoundManager>()),
+      controller_(makeController({0, backBuffer.height(), backBuffer.width(), 0}, drops, options)) {
+    thunder_->setVolume(options.thunderVolume());
+    controller_->setView(view_.get());
+    controller_->setSoundManager(thunder_.get());
+}
+
+bool Storm::active() const {
+    return options_.boltsEnabled() || options_.flashesEnabled();
+}
+
+AreaRect Storm::draw() {
+    if (!active()) {
+        return {};
+    }
+    controller_->update();
+    return view_->draw();
+}
+
+AreaRect Storm::restore() {
+    return active() ? view_->restore() : AreaRect{};
+}
+
+} // namespace Scene

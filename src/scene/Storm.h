@@ -1,0 +1,50 @@
+#pragma once
+
+#include "lightning/AreaRect.h"
+#include "lightning/LightningController.h"
+#include "lightning/LightningSoundManager.h"
+#include "lightning/LightningView.h"
+
+#include <functional>
+#include <memory>
+
+class IDropSystem;
+class ScreenSaverOptionsStorage;
+
+namespace Scene {
+
+// The lightning over the rain: the controller that times the bolts and flashes, the view that
+// draws them into the back buffer and puts the rain back after the present, and the thunder. It
+// exists whether or not bolts or flashes are on, so that switching them needs nothing new.
+class Storm {
+public:
+    // The controller times the bolts by the system clock and rand15; a test gives its own.
+    using ControllerFactory = std::function<std::unique_ptr<LightningController>(
+        const AreaRect& area, const IDropSystem& drops, const ILightningOptions& options)>;
+
+    static std::unique_ptr<LightningController>
+    standardController(const AreaRect& area, const IDropSystem& drops,
+                       const ILightningOptions& options);
+
+    // After the background is final, as the view makes its flash image from it.
+    Storm(DDraw::Surface& backBuffer, const IDropSystem& drops,
+          const ScreenSaverOptionsStorage& options, const ControllerFactory& makeController);
+
+    // Draws this frame's bolt or flash over the rain; what it covers must reach the screen.
+    AreaRect draw();
+    // Puts the rain back where the bolt or flash was; the screen still shows it there until the
+    // next present.
+    AreaRect restore();
+    // A new background needs a new flash image.
+    void backgroundChanged() { view_->createFlash(); }
+
+private:
+    bool active() const;
+
+    const ScreenSaverOptionsStorage& options_;
+    std::unique_ptr<LightningView> view_;
+    std::unique_ptr<LightningSoundManager> thunder_;
+    std::unique_ptr<LightningController> controller_;
+};
+
+} // namespace Scene
