@@ -2,11 +2,11 @@
 // drawing into the memory back buffer, and the flip that copies the frame's changed rectangles
 // into the window's pixel buffer and hands them to SDL (SDL's dummy driver here, so the display
 // server's share is not in these figures), beside a flip of the whole frame.
+#include "backends/sdl/IDisplayModeSwitch.h"
+#include "backends/sdl/SdlDisplay.h"
 #include "common/SceneBuffers.h"
 #include "common/SteppingClock.h"
-#include "display/DirectDrawDevice.h"
 #include "display/FrameDamage.h"
-#include "display/IDisplayModeSwitch.h"
 #include "display/PrimarySurface.h"
 #include "lightning/LightningController.h"
 #include "lightning/LightningView.h"
@@ -30,13 +30,13 @@ constexpr int32_t height = 1080;
 constexpr int32_t warmUpSteps = 1500;
 
 // A display that is always 1920x1080 in 32 bits, whatever machine runs the benchmark.
-class FixedModeSwitch : public DDraw::IDisplayModeSwitch {
+class FixedModeSwitch : public Pixels::IDisplayModeSwitch {
 public:
-    DDraw::DisplayModeDesc currentMode(SDL_Window*) override {
-        return {width, height, DDraw::PixelFormat::xrgb8888(), 60};
+    Pixels::DisplayModeDesc currentMode(SDL_Window*) override {
+        return {width, height, Pixels::PixelFormat::xrgb8888(), 60};
     }
     void showFullscreenAtDesktopMode(SDL_Window*) override {}
-    void showFullscreenInMode(SDL_Window*, const DDraw::DisplayModeDesc&) override {}
+    void showFullscreenInMode(SDL_Window*, const Pixels::DisplayModeDesc&) override {}
     void returnToDesktopMode(SDL_Window*) override {}
 };
 
@@ -48,11 +48,11 @@ struct SaverFrame {
     SaverFrame()
         : device(std::make_unique<FixedModeSwitch>()),
           window(SDL_CreateWindow("frame", 0, 0, width, height, SDL_WINDOW_HIDDEN)) {
-        device.setCooperativeLevel(window.get(), DDraw::DDSCL_NORMAL);
+        device.setCooperativeLevel(window.get(), Pixels::DDSCL_NORMAL);
         primary = device.createPrimaryChain();
         background = device.createOffscreenLike(*primary);
-        DDraw::Surface& back = primary->backBuffer();
-        const DDraw::PixelFormat& format = back.format();
+        Pixels::PixelSurface& back = primary->backBuffer();
+        const Pixels::PixelFormat& format = back.format();
         setRendererPixelFormat(format.redMask, format.greenMask, format.blueMask);
         drawer = std::make_unique<Drawer>(width, height, 10);
         drops = std::make_unique<DropSystem>(width, height, *drawer, clock);
@@ -79,7 +79,7 @@ struct SaverFrame {
         }
     }
     void draw() {
-        DDraw::Surface& back = primary->backBuffer();
+        Pixels::PixelSurface& back = primary->backBuffer();
         const PixelBufferDesc target = back.lock();
         const PixelBufferDesc source = background->lock();
         drawer->draw(target, source);
@@ -89,13 +89,13 @@ struct SaverFrame {
 
     ScreenSaverOptionsStorage options;
     SteppingClock clock;
-    DirectDrawDevice device;
+    SdlDisplay device;
     std::unique_ptr<SDL_Window, WindowCloser> window;
-    std::unique_ptr<DDraw::PrimarySurface> primary;
-    std::unique_ptr<DDraw::Surface> background;
+    std::unique_ptr<Pixels::PrimarySurface> primary;
+    std::unique_ptr<Pixels::PixelSurface> background;
     std::unique_ptr<Drawer> drawer;
     std::unique_ptr<DropSystem> drops;
-    DDraw::FrameDamage damage{width, height};
+    Pixels::FrameDamage damage{width, height};
 };
 
 std::unique_ptr<SaverFrame> steadySaverFrame() {
@@ -120,7 +120,7 @@ void BM_WholeFrame(benchmark::State& state) {
 // put back after the present, whose rectangle the next frame presents too.
 void BM_WholeFrameWithBolt(benchmark::State& state) {
     const auto frame = steadySaverFrame();
-    DDraw::Surface& back = frame->primary->backBuffer();
+    Pixels::PixelSurface& back = frame->primary->backBuffer();
     LightningView view(back, frame->options);
     LightningController controller(AreaRect{0, height, width, 0}, *frame->drops, frame->options);
     const std::unique_ptr<ILightning> bolt = controller.createLightning();

@@ -1,7 +1,7 @@
 // The lightning's costs at 1920 x 1080: making a bolt and its mesh (once per bolt), drawing the
 // bolt and putting back what it covered (every frame it shows), and making the flash image (once
 // per background).
-#include "display/Surface.h"
+#include "display/PixelSurface.h"
 #include "lightning/LightningController.h"
 #include "lightning/LightningMesh.h"
 #include "lightning/LightningView.h"
@@ -24,7 +24,7 @@ public:
 };
 
 // A mid-grey picture with a brighter diagonal, so that the flash lights part of it.
-void paintBackground(DDraw::Surface& surface) {
+void paintBackground(Pixels::PixelSurface& surface) {
     const PixelBufferDesc pixels = surface.lock();
     const int32_t bytes = surface.format().bytesPerPixel();
     for (int32_t y = 0; y < pixels.height; ++y) {
@@ -40,7 +40,7 @@ void paintBackground(DDraw::Surface& surface) {
 
 struct BoltScene {
     explicit BoltScene(int32_t bitsPerPixel)
-        : surface(width, height, DDraw::PixelFormat::forSurfaceDepth(bitsPerPixel)) {
+        : surface(width, height, Pixels::PixelFormat::forSurfaceDepth(bitsPerPixel)) {
         paintBackground(surface);
         seedRand15(1);
         view = std::make_unique<LightningView>(surface, options);
@@ -51,7 +51,7 @@ struct BoltScene {
 
     ScreenSaverOptionsStorage options;
     FullStrengthRain rain;
-    DDraw::Surface surface;
+    Pixels::PixelSurface surface;
     LightningController controller{AreaRect{0, height, width, 0}, rain, options};
     std::unique_ptr<LightningView> view;
     std::unique_ptr<ILightning> bolt;

@@ -3,11 +3,11 @@
 #include "app/ErrorGuard.h"
 #include "app/ProcessHooks.h"
 #include "options/Configuration.h"
+#include "platform/AbnormalTerminationQueue.h"
 #include "platform/HelpNames.h"
 #include "platform/Rand15.h"
 #include "resources/Strings.h"
 #include "resources/UnitStrings.h"
-#include "saver/AbnormalTerminationQueue.h"
 
 #include <ctime>
 

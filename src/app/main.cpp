@@ -2,11 +2,11 @@
 #include "app/PluvoSSLauncher.h"
 #include "app/ProgramEntry.h"
 #include "app/StreamReporter.h"
-#include "display/GraphicsLayerVersion.h"
+#include "backends/sdl/GraphicsLayerVersion.h"
+#include "backends/x11/HostWindow.h"
 #include "options/Configuration.h"
 #include "platform/StartupTrace.h"
 #include "saver/FrameChecks.h"
-#include "saver/HostWindow.h"
 #include "saver/PluvoScreenSaver.h"
 
 #include <cstdlib>

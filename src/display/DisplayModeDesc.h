@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-namespace DDraw {
+namespace Pixels {
 
 // A display mode as the device reports or sets it.
 struct DisplayModeDesc {
@@ -17,4 +17,4 @@ struct DisplayModeDesc {
     int32_t bitsPerPixel() const { return format.bitsPerPixel; }
 };
 
-} // namespace DDraw
+} // namespace Pixels

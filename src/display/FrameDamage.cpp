@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace DDraw {
+namespace Pixels {
 
 namespace {
 
@@ -83,4 +83,4 @@ void FrameDamage::mergeInto(std::size_t index, const PixelRect& area) {
     rects_[index] = grown;
 }
 
-} // namespace DDraw
+} // namespace Pixels

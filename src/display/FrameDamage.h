@@ -6,7 +6,7 @@
 #include <span>
 #include <vector>
 
-namespace DDraw {
+namespace Pixels {
 
 // The parts of a frame that changed and must reach the screen. Rectangles are clipped to the
 // frame, and one that lies close to another is merged into it when the pixels the union adds
@@ -39,4 +39,4 @@ private:
     std::vector<PixelRect> rects_;
 };
 
-} // namespace DDraw
+} // namespace Pixels

@@ -1,7 +1,5 @@
 #include "display/IDisplayDevice.h"
 
-#include "display/SdlDisplayDevice.h"
-
 namespace {
 
 // Set and read on the main thread only.
@@ -10,9 +8,7 @@ IDisplayDevice* installedDevice = nullptr;
 } // namespace
 
 IDisplayDevice& currentDisplayDevice() {
-    // The primary output's display, where a chosen mode is set.
-    static SdlDisplayDevice platformDisplay(0);
-    return installedDevice != nullptr ? *installedDevice : platformDisplay;
+    return installedDevice != nullptr ? *installedDevice : platformDisplayDevice();
 }
 
 void setCurrentDisplayDevice(IDisplayDevice* device) {

@@ -30,6 +30,8 @@ public:
     virtual void enumerateModes(RefreshRates rates, const ModeVisitor& visit) = 0;
 };
 
+// The primary output's display, where a chosen mode is set: the platform's back end makes it.
+IDisplayDevice& platformDisplayDevice();
 // The device the display-mode models ask for modes: the one installed, else the display the
 // full-screen saver would use, in every run mode.
 IDisplayDevice& currentDisplayDevice();

@@ -4,7 +4,7 @@
 
 #include <span>
 
-namespace DDraw {
+namespace Pixels {
 
 // Sends the primary surface's pixels to the screen.
 class IScreenPresenter {
@@ -22,4 +22,4 @@ public:
     virtual void recreate() = 0;
 };
 
-} // namespace DDraw
+} // namespace Pixels

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-namespace DDraw {
+namespace Pixels {
 
 // How a pixel is laid out: its size in bits and where red, green and blue sit in it (a pixel is
 // read as a little-endian number of bitsPerPixel bits). 8-bit formats are palette indices and
@@ -36,4 +36,4 @@ struct PixelFormat {
     }
 };
 
-} // namespace DDraw
+} // namespace Pixels

@@ -8,7 +8,7 @@
 #include <pixman.h>
 #include <string>
 
-namespace DDraw {
+namespace Pixels {
 
 namespace {
 
@@ -120,4 +120,4 @@ void convertPixels(const PixelView& source, int32_t sourceX, int32_t sourceY,
                              targetX, targetY, width, height);
 }
 
-} // namespace DDraw
+} // namespace Pixels

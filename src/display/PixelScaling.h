@@ -2,7 +2,7 @@
 
 #include "display/PixelView.h"
 
-namespace DDraw {
+namespace Pixels {
 
 // Scales the whole source onto the whole destination, converting the pixel format on the way.
 // Shrinking averages the source area under each destination pixel (a box filter); enlarging
@@ -15,4 +15,4 @@ void convertPixels(const PixelView& source, int32_t sourceX, int32_t sourceY,
                    const PixelView& destination, int32_t targetX, int32_t targetY, int32_t width,
                    int32_t height);
 
-} // namespace DDraw
+} // namespace Pixels

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-namespace DDraw {
+namespace Pixels {
 
 // A rectangle of pixels: left and top inclusive, right and bottom exclusive.
 struct PixelRect {
@@ -28,4 +28,4 @@ struct PixelView {
     PixelFormat format;
 };
 
-} // namespace DDraw
+} // namespace Pixels

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace DDraw {
+namespace Pixels {
 
 namespace {
 
@@ -15,9 +15,9 @@ PixelView screenPixelsOf(IScreenPresenter& presenter) {
 PrimarySurface::PrimarySurface(std::unique_ptr<IScreenPresenter> presenter, int32_t width,
                                int32_t height, PixelFormat format,
                                std::shared_ptr<const SurfaceLossEpoch> lossEpoch)
-    : Surface(width, height, format, lossEpoch, screenPixelsOf(*presenter)),
+    : PixelSurface(width, height, format, lossEpoch, screenPixelsOf(*presenter)),
       presenter_(std::move(presenter)),
-      backBuffer_(std::make_unique<Surface>(width, height, format, std::move(lossEpoch))) {}
+      backBuffer_(std::make_unique<PixelSurface>(width, height, format, std::move(lossEpoch))) {}
 
 void PrimarySurface::flip() {
     wholeFlipDue_ = false;
@@ -52,14 +52,14 @@ void PrimarySurface::refreshScreen() {
 }
 
 bool PrimarySurface::isLost() const {
-    return Surface::isLost() || backBuffer_->isLost();
+    return PixelSurface::isLost() || backBuffer_->isLost();
 }
 
 void PrimarySurface::restore() {
     presenter_->recreate();
     usePixels(presenter_->screenPixels());
     wholeFlipDue_ = true;
-    Surface::restore();
+    PixelSurface::restore();
     backBuffer_->restore();
 }
 
@@ -67,4 +67,4 @@ void PrimarySurface::pixelsWritten(const PixelRect& area) {
     presenter_->show(view(), {&area, 1});
 }
 
-} // namespace DDraw
+} // namespace Pixels

@@ -1,24 +1,24 @@
 #pragma once
 
 #include "display/IScreenPresenter.h"
-#include "display/Surface.h"
+#include "display/PixelSurface.h"
 
 #include <memory>
 #include <span>
 #include <vector>
 
-namespace DDraw {
+namespace Pixels {
 
 // The picture on the screen and its one back buffer. Whatever is written into the primary
 // surface (a blit, an unlock) is shown at once; flip() shows the back buffer. Unlike a swap
 // chain, the back buffer keeps its contents across flips, because each frame only redraws the
 // parts of it that changed. Where it can, the primary lies on the screen's own pixels.
-class PrimarySurface : public Surface {
+class PrimarySurface : public PixelSurface {
 public:
     PrimarySurface(std::unique_ptr<IScreenPresenter> presenter, int32_t width, int32_t height,
                    PixelFormat format, std::shared_ptr<const SurfaceLossEpoch> lossEpoch);
 
-    Surface& backBuffer() { return *backBuffer_; }
+    PixelSurface& backBuffer() { return *backBuffer_; }
 
     // Shows the whole back buffer. DDERR_SURFACELOST when the chain is lost, DDERR_SURFACEBUSY
     // while either surface is locked.
@@ -41,10 +41,10 @@ private:
     PixelRect clippedToBounds(const PixelRect& area) const;
 
     std::unique_ptr<IScreenPresenter> presenter_;
-    std::unique_ptr<Surface> backBuffer_;
+    std::unique_ptr<PixelSurface> backBuffer_;
     bool wholeFlipDue_ = false;
     // The rectangles of the last flip, kept so that flipping does not allocate.
     std::vector<PixelRect> shown_;
 };
 
-} // namespace DDraw
+} // namespace Pixels

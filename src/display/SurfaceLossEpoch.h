@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-namespace DDraw {
+namespace Pixels {
 
 // Counts the times the display lost every surface at once (the renderer or its textures were
 // reset). A surface remembers the count at which it was last good, so the device needs no list
@@ -16,4 +16,4 @@ private:
     uint64_t count_ = 0;
 };
 
-} // namespace DDraw
+} // namespace Pixels

@@ -10,22 +10,23 @@ namespace {
 // Unlocks on every way out, so that a failed draw leaves the back buffer usable.
 class SurfaceLock {
 public:
-    explicit SurfaceLock(DDraw::Surface& surface) : surface_(surface), pixels_(surface.lock()) {}
+    explicit SurfaceLock(Pixels::PixelSurface& surface)
+        : surface_(surface), pixels_(surface.lock()) {}
     ~SurfaceLock() { surface_.unlock(); }
     SurfaceLock(const SurfaceLock&) = delete;
     SurfaceLock& operator=(const SurfaceLock&) = delete;
 
-    DDraw::PixelView view() const {
+    Pixels::PixelView view() const {
         return {pixels_.pixels, pixels_.width, pixels_.height, pixels_.pitch, surface_.format()};
     }
 
 private:
-    DDraw::Surface& surface_;
+    Pixels::PixelSurface& surface_;
     PixelBufferDesc pixels_;
 };
 
 // Refuses a target the rasteriser cannot draw into before anything else is made.
-DDraw::Surface& drawableTarget(DDraw::Surface& target) {
+Pixels::PixelSurface& drawableTarget(Pixels::PixelSurface& target) {
     if (!TriangleRasterizer::canDrawInto(target.format())) {
         TriangleRasterizer::refuse(target.format());
     }
@@ -34,7 +35,7 @@ DDraw::Surface& drawableTarget(DDraw::Surface& target) {
 
 } // namespace
 
-LightningView::LightningView(DDraw::Surface& target, const ILightningOptions& options)
+LightningView::LightningView(Pixels::PixelSurface& target, const ILightningOptions& options)
     : target_(drawableTarget(target)), options_(options), texture_(loadLightningTexture()),
       backup_(target) {
     createFlash();

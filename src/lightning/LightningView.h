@@ -1,6 +1,6 @@
 #pragma once
 
-#include "display/Surface.h"
+#include "display/PixelSurface.h"
 #include "lightning/AlphaTexture.h"
 #include "lightning/IFlash.h"
 #include "lightning/ILightningView.h"
@@ -16,7 +16,7 @@ class LightningView : public ILightningView {
 public:
     // Makes the flash from what target shows now, so the background must already be in it.
     // Throws DX5::Error for a target of a pixel format bolts cannot be drawn into.
-    LightningView(DDraw::Surface& target, const ILightningOptions& options);
+    LightningView(Pixels::PixelSurface& target, const ILightningOptions& options);
     ~LightningView() override;
     LightningView(const LightningView&) = delete;
     LightningView& operator=(const LightningView&) = delete;
@@ -35,7 +35,7 @@ private:
     // Returns the part of the target the bolt may have changed.
     AreaRect drawBolt();
 
-    DDraw::Surface& target_;
+    Pixels::PixelSurface& target_;
     const ILightningOptions& options_;
     AlphaTexture texture_;
     bool dirty_ = false;

@@ -17,7 +17,7 @@ public:
         uint32_t blue;
     };
 
-    explicit PixelChannels(const DDraw::PixelFormat& format)
+    explicit PixelChannels(const Pixels::PixelFormat& format)
         : red_(channelOf(format.redMask)), green_(channelOf(format.greenMask)),
           blue_(channelOf(format.blueMask)),
           otherBits_(~(format.redMask | format.greenMask | format.blueMask)),

@@ -18,7 +18,8 @@ PixelChannels::Rgb rgbOf(uint32_t colour) {
 // Unlocks on every way out, so that a failure leaves no surface locked.
 class LockedSurface {
 public:
-    explicit LockedSurface(DDraw::Surface& surface) : surface_(surface), pixels_(surface.lock()) {}
+    explicit LockedSurface(Pixels::PixelSurface& surface)
+        : surface_(surface), pixels_(surface.lock()) {}
     ~LockedSurface() { surface_.unlock(); }
     LockedSurface(const LockedSurface&) = delete;
     LockedSurface& operator=(const LockedSurface&) = delete;
@@ -26,13 +27,13 @@ public:
     const PixelBufferDesc& pixels() const { return pixels_; }
 
 private:
-    DDraw::Surface& surface_;
+    Pixels::PixelSurface& surface_;
     PixelBufferDesc pixels_;
 };
 
 } // namespace
 
-SimpleFlash::SimpleFlash(DDraw::Surface& target, const ILightningOptions& options)
+SimpleFlash::SimpleFlash(Pixels::PixelSurface& target, const ILightningOptions& options)
     : target_(target), wordsPerRow_((target.width() + 63) / 64),
       lit_(static_cast<std::size_t>(wordsPerRow_) * static_cast<std::size_t>(target.height())) {
     markBrightPixels(options);

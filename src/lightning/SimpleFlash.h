@@ -1,6 +1,6 @@
 #pragma once
 
-#include "display/Surface.h"
+#include "display/PixelSurface.h"
 #include "lightning/IFlash.h"
 #include "options/ILightningOptions.h"
 
@@ -13,7 +13,7 @@
 // than as a full-frame surface of its own.
 class SimpleFlash : public IFlash {
 public:
-    SimpleFlash(DDraw::Surface& target, const ILightningOptions& options);
+    SimpleFlash(Pixels::PixelSurface& target, const ILightningOptions& options);
 
     void apply() override;
     bool replacesTarget() const override { return true; }
@@ -23,7 +23,7 @@ private:
     void markBrightPixels(const ILightningOptions& options);
     template <int Bytes> void paintRows(const PixelBufferDesc& desc) const;
 
-    DDraw::Surface& target_;
+    Pixels::PixelSurface& target_;
     // The target's pixel for a lit pixel of the image; unlit pixels are 0.
     uint32_t litPixel_ = 0;
     int32_t wordsPerRow_ = 0;

@@ -1,6 +1,6 @@
 #include "lightning/SurfaceBackup.h"
 
-SurfaceBackup::SurfaceBackup(DDraw::Surface& target) : target_(target) {}
+SurfaceBackup::SurfaceBackup(Pixels::PixelSurface& target) : target_(target) {}
 
 void SurfaceBackup::save(const AreaRect& area) {
     // Cleared first: if the copy fails, a later restore() must not put back an older picture.
@@ -10,8 +10,8 @@ void SurfaceBackup::save(const AreaRect& area) {
         return;
     }
     if (!store_) {
-        store_ =
-            std::make_unique<DDraw::Surface>(target_.width(), target_.height(), target_.format());
+        store_ = std::make_unique<Pixels::PixelSurface>(target_.width(), target_.height(),
+                                                        target_.format());
     }
     target_.copyRectTo(*store_, clipped.minX, clipped.minY, clipped.maxX, clipped.maxY);
     area_ = clipped;

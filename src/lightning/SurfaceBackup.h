@@ -1,6 +1,6 @@
 #pragma once
 
-#include "display/Surface.h"
+#include "display/PixelSurface.h"
 #include "lightning/AreaRect.h"
 
 #include <memory>
@@ -10,7 +10,7 @@
 // reused, so that saving a new rectangle every frame allocates nothing.
 class SurfaceBackup {
 public:
-    explicit SurfaceBackup(DDraw::Surface& target);
+    explicit SurfaceBackup(Pixels::PixelSurface& target);
 
     // Replaces the saved copy with the part of area that lies on the target.
     void save(const AreaRect& area);
@@ -22,7 +22,7 @@ public:
     const AreaRect& area() const { return area_; }
 
 private:
-    DDraw::Surface& target_;
-    std::unique_ptr<DDraw::Surface> store_;
+    Pixels::PixelSurface& target_;
+    std::unique_ptr<Pixels::PixelSurface> store_;
     AreaRect area_;
 };

@@ -127,19 +127,19 @@ struct TriangleRasterizer::Setup {
     TexelPlane v;
 };
 
-TriangleRasterizer::TriangleRasterizer(const DDraw::PixelView& target)
+TriangleRasterizer::TriangleRasterizer(const Pixels::PixelView& target)
     : target_(target), channels_(target.format) {
     if (!canDrawInto(target.format)) {
         refuse(target.format);
     }
 }
 
-bool TriangleRasterizer::canDrawInto(const DDraw::PixelFormat& format) {
+bool TriangleRasterizer::canDrawInto(const Pixels::PixelFormat& format) {
     const int32_t bits = format.bitsPerPixel;
     return bits == 16 || bits == 24 || bits == 32;
 }
 
-void TriangleRasterizer::refuse(const DDraw::PixelFormat& format) {
+void TriangleRasterizer::refuse(const Pixels::PixelFormat& format) {
     throw DX5::Error("bolts cannot be drawn into pixels of " + std::to_string(format.bitsPerPixel) +
                      " bits");
 }

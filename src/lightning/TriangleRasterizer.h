@@ -30,12 +30,12 @@ public:
     static constexpr double textureCoordinateLimit = 1 << 14;
 
     // Throws DX5::Error for a target it cannot draw into (see canDrawInto).
-    explicit TriangleRasterizer(const DDraw::PixelView& target);
+    explicit TriangleRasterizer(const Pixels::PixelView& target);
 
     // 16, 24 and 32 bits per pixel; palettes are not drawn into.
-    static bool canDrawInto(const DDraw::PixelFormat& format);
+    static bool canDrawInto(const Pixels::PixelFormat& format);
     // The error for a format it cannot draw into.
-    [[noreturn]] static void refuse(const DDraw::PixelFormat& format);
+    [[noreturn]] static void refuse(const Pixels::PixelFormat& format);
 
     // Three indices per triangle; indices past the vertices are an error (std::out_of_range).
     void drawTriangles(std::span<const TexturedVertex> vertices, std::span<const uint32_t> indices,
@@ -48,7 +48,7 @@ private:
     void useColour(uint32_t colour);
     template <int BytesPerPixel> void fillSpans(const Setup& setup, const AlphaTexture& texture);
 
-    DDraw::PixelView target_;
+    Pixels::PixelView target_;
     PixelChannels channels_;
     // Light added per channel for each alpha, for the colour in use.
     std::array<std::array<uint8_t, 3>, 256> addedLight_{};

@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-void FrameChecks::frameDone(uint32_t presentedFrames, DDraw::Surface& picture) {
+void FrameChecks::frameDone(uint32_t presentedFrames, Pixels::PixelSurface& picture) {
     if (presentedFrames > 0 && !firstPresentSeen_) {
         firstPresentSeen_ = true;
         StartupTrace::note("first frame presented");

@@ -8,7 +8,7 @@
 // the fault check and the trace of the frames presented (PLUVO_TRACE).
 class FrameChecks : public Scene::IFrameObserver {
 public:
-    void frameDone(uint32_t presentedFrames, DDraw::Surface& picture) override;
+    void frameDone(uint32_t presentedFrames, Pixels::PixelSurface& picture) override;
     bool holdsPicture() const override { return screenCheck_.isDone(); }
     void saverEnded(uint32_t presentedFrames) override;
 

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "backends/sdl/ScreenSaverWindow.h"
 #include "saver/SaverDisplaySetup.h"
 #include "saver/SaverPlacement.h"
-#include "saver/ScreenSaverWindow.h"
 #include "scene/IFrameObserver.h"
 #include "scene/RainScene.h"
 #include "scene/SceneSurfaces.h"
@@ -40,7 +40,7 @@ protected:
     makeLightningController(const AreaRect& area, const IDropSystem& drops,
                             const ILightningOptions& options);
     // The picture each frame is composed on; once a frame has ended it holds the rain alone.
-    const DDraw::Surface& backBuffer() const { return surfaces_->backBuffer(); }
+    const Pixels::PixelSurface& backBuffer() const { return surfaces_->backBuffer(); }
 
 private:
     void startScene(std::optional<Graphics::Bitmap> desktop, const std::string& wallpaper);

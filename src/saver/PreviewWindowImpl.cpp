@@ -1,9 +1,9 @@
 #include "saver/PreviewWindowImpl.h"
 
+#include "backends/x11/ChildWindowPresenter.h"
+#include "backends/x11/DesktopCapture.h"
 #include "options/Configuration.h"
 #include "options/ScreenSaverOptionsStorage.h"
-#include "saver/ChildWindowPresenter.h"
-#include "saver/DesktopCapture.h"
 #include "scene/BuiltInBackground.h"
 
 namespace {
@@ -16,11 +16,11 @@ Graphics::Bitmap snapshotFor(const X11ChildWindow& window) {
 
 // The child window shows 24-bit pictures, which the scene composes in that format directly.
 std::unique_ptr<Scene::SceneSurfaces> surfacesFor(X11ChildWindow& window) {
-    const DDraw::PixelFormat format = DDraw::PixelFormat::rgb888();
+    const Pixels::PixelFormat format = Pixels::PixelFormat::rgb888();
     return std::make_unique<Scene::SceneSurfaces>(
-        std::make_unique<DDraw::PrimarySurface>(std::make_unique<ChildWindowPresenter>(window),
-                                                window.width(), window.height(), format, nullptr),
-        std::make_unique<DDraw::Surface>(window.width(), window.height(), format));
+        std::make_unique<Pixels::PrimarySurface>(std::make_unique<ChildWindowPresenter>(window),
+                                                 window.width(), window.height(), format, nullptr),
+        std::make_unique<Pixels::PixelSurface>(window.width(), window.height(), format));
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "saver/QuitSignalHandler.h"
-#include "saver/X11ChildWindow.h"
+#include "backends/x11/X11ChildWindow.h"
+#include "platform/QuitSignalHandler.h"
 #include "scene/FrameLoop.h"
 #include "scene/RainScene.h"
 #include "scene/SceneSurfaces.h"

@@ -1,8 +1,8 @@
 #include "saver/SaverDisplaySetup.h"
 
-#include "display/DirectDrawDevice.h"
+#include "backends/sdl/SdlDisplay.h"
+#include "backends/x11/MonitorLayout.h"
 #include "display/DirectXDisplayModeSelectionModel.h"
-#include "saver/MonitorLayout.h"
 #include "scene/SceneErrors.h"
 
 #include <SDL_video.h>
@@ -35,25 +35,25 @@ SaverDisplaySetup::Size SaverDisplaySetup::sceneSize() const {
         return {std::max(width, 1), std::max(height, 1)};
     }
     if (windowed_ || modes_.useCurrentMode() || selected == nullptr) {
-        const DDraw::DisplayModeDesc current = DirectDrawDevice::openDevice().currentDisplayMode();
+        const Pixels::DisplayModeDesc current = SdlDisplay::openDevice().currentDisplayMode();
         return {current.width, current.height};
     }
     return {selected->width(), selected->height()};
 }
 
 void SaverDisplaySetup::setUp() {
-    DirectDrawDevice& device = DirectDrawDevice::openDevice();
-    const DDraw::DisplayModeDesc current = device.currentDisplayMode();
+    SdlDisplay& device = SdlDisplay::openDevice();
+    const Pixels::DisplayModeDesc current = device.currentDisplayMode();
     const IDisplayModeDescription* selected = modes_.selectedMode();
     const bool keepsMode =
         modes_.useCurrentMode() || selected == nullptr ||
         (selected->width() == current.width && selected->height() == current.height &&
          selected->bitsPerPixel() == current.bitsPerPixel());
-    uint32_t level = DDraw::DDSCL_FULLSCREEN | DDraw::DDSCL_EXCLUSIVE;
+    uint32_t level = Pixels::DDSCL_FULLSCREEN | Pixels::DDSCL_EXCLUSIVE;
     if (windowed_ || drawsAtWindowSize()) {
-        level = DDraw::DDSCL_NORMAL;
+        level = Pixels::DDSCL_NORMAL;
     } else if (keepsMode) {
-        level |= DDraw::DDSCL_NOWINDOWCHANGES;
+        level |= Pixels::DDSCL_NOWINDOWCHANGES;
     }
     device.setCooperativeLevel(window_.sdlWindow(), level);
     if (!windowed_ && !drawsAtWindowSize()) {
@@ -81,14 +81,14 @@ void SaverDisplaySetup::coverOtherMonitors() {
 
 // A palette desktop is switched to the deepest mode of the same size, as the rain needs colour
 // channels to refract and light.
-void SaverDisplaySetup::chooseDisplayMode(DirectDrawDevice& device) {
+void SaverDisplaySetup::chooseDisplayMode(SdlDisplay& device) {
     const IDisplayModeDescription* selected = modes_.selectedMode();
     if (!modes_.useCurrentMode() && selected != nullptr) {
         device.setDisplayMode(selected->width(), selected->height(), selected->bitsPerPixel(),
                               selected->refreshRate());
         return;
     }
-    const DDraw::DisplayModeDesc current = device.currentDisplayMode();
+    const Pixels::DisplayModeDesc current = device.currentDisplayMode();
     if (current.bitsPerPixel() != 8) {
         return;
     }
@@ -107,14 +107,14 @@ void SaverDisplaySetup::chooseDisplayMode(DirectDrawDevice& device) {
 }
 
 std::unique_ptr<Scene::SceneSurfaces> SaverDisplaySetup::createSurfaces() const {
-    DirectDrawDevice& device = DirectDrawDevice::openDevice();
-    std::unique_ptr<DDraw::PrimarySurface> primary;
+    SdlDisplay& device = SdlDisplay::openDevice();
+    std::unique_ptr<Pixels::PrimarySurface> primary;
     if (drawsAtWindowSize()) {
         const Size size = sceneSize();
         primary = device.createPrimaryChain(size.width, size.height);
     } else {
         primary = device.createPrimaryChain();
     }
-    std::unique_ptr<DDraw::Surface> background = device.createOffscreenLike(*primary);
+    std::unique_ptr<Pixels::PixelSurface> background = device.createOffscreenLike(*primary);
     return std::make_unique<Scene::SceneSurfaces>(std::move(primary), std::move(background));
 }

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "saver/OtherMonitorSavers.h"
-#include "saver/ScreenSaverWindow.h"
+#include "backends/sdl/ScreenSaverWindow.h"
+#include "backends/x11/OtherMonitorSavers.h"
 #include "scene/SceneSurfaces.h"
 
 #include <cstdint>
 #include <memory>
 
-class DirectDrawDevice;
+class SdlDisplay;
 class DirectXDisplayModeSelectionModel;
 
 // The display as a saver window sets it up for its scene: the cooperative level, the chosen
@@ -31,7 +31,7 @@ public:
 
 private:
     bool drawsAtWindowSize() const;
-    void chooseDisplayMode(DirectDrawDevice& device);
+    void chooseDisplayMode(SdlDisplay& device);
     void coverOtherMonitors();
 
     ScreenSaverWindow& window_;

@@ -1,8 +1,8 @@
 #include "saver/SaverPlacement.h"
 
+#include "backends/x11/DesktopCapture.h"
+#include "backends/x11/MonitorLayout.h"
 #include "options/Configuration.h"
-#include "saver/DesktopCapture.h"
-#include "saver/MonitorLayout.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "backends/sdl/ScreenSaverWindow.h"
+#include "backends/x11/HostWindow.h"
 #include "display/Bitmap.h"
-#include "saver/HostWindow.h"
-#include "saver/ScreenSaverWindow.h"
 
 #include <optional>
 

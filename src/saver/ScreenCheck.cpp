@@ -18,7 +18,7 @@ uint8_t channel(uint32_t pixel, uint32_t mask) {
     return static_cast<uint8_t>(((pixel & mask) >> shift) * 255 / maximum);
 }
 
-std::vector<uint8_t> rgbRows(const PixelBufferDesc& pixels, const DDraw::PixelFormat& format) {
+std::vector<uint8_t> rgbRows(const PixelBufferDesc& pixels, const Pixels::PixelFormat& format) {
     std::vector<uint8_t> rgb;
     rgb.reserve(static_cast<std::size_t>(pixels.width) * pixels.height * 3);
     const int32_t bytes = format.bytesPerPixel();
@@ -50,7 +50,7 @@ bool ScreenCheck::isDue(uint32_t presentedFrames) const {
     return !output_.empty() && !done_ && presentedFrames >= frames_;
 }
 
-void ScreenCheck::capture(DDraw::Surface& surface) {
+void ScreenCheck::capture(Pixels::PixelSurface& surface) {
     done_ = true;
     const PixelBufferDesc pixels = surface.lock();
     const std::vector<uint8_t> rgb = rgbRows(pixels, surface.format());

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "display/Surface.h"
+#include "display/PixelSurface.h"
 
 #include <cstdint>
 #include <string>
@@ -18,7 +18,7 @@ public:
     bool isDone() const { return done_; }
     // Writes the surface's picture and ends presenting; raises std::runtime_error when the
     // file cannot be written.
-    void capture(DDraw::Surface& surface);
+    void capture(Pixels::PixelSurface& surface);
 
 private:
     uint32_t frames_ = 0;

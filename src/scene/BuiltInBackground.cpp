@@ -8,9 +8,9 @@ namespace Scene {
 
 namespace {
 
-DDraw::PixelView viewOf(Graphics::Bitmap& picture) {
+Pixels::PixelView viewOf(Graphics::Bitmap& picture) {
     return {picture.pixels(), picture.width(), picture.height(), picture.pitch(),
-            DDraw::PixelFormat::rgb888()};
+            Pixels::PixelFormat::rgb888()};
 }
 
 } // namespace
@@ -20,7 +20,7 @@ Graphics::Bitmap builtInBackground(int32_t width, int32_t height) {
     // The scaler only reads its source; its interface simply has no const pictures.
     auto& source = const_cast<Graphics::Bitmap&>(decoded->bitmap());
     Graphics::Bitmap picture(width, height);
-    DDraw::scalePixels(viewOf(source), viewOf(picture));
+    Pixels::scalePixels(viewOf(source), viewOf(picture));
     return picture;
 }
 

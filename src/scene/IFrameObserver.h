@@ -1,6 +1,6 @@
 #pragma once
 
-#include "display/Surface.h"
+#include "display/PixelSurface.h"
 
 #include <cstdint>
 
@@ -13,7 +13,7 @@ public:
     virtual ~IFrameObserver() = default;
     // After every frame, shown or not. presentedFrames counts the frames that reached the screen
     // so far; picture is the back buffer, which the screen now shows.
-    virtual void frameDone(uint32_t presentedFrames, DDraw::Surface& picture) = 0;
+    virtual void frameDone(uint32_t presentedFrames, Pixels::PixelSurface& picture) = 0;
     // True once the picture on the screen must stay as it is: no more frames are made.
     virtual bool holdsPicture() const = 0;
     // The saver ends after this many presented frames.

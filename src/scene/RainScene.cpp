@@ -20,20 +20,21 @@ constexpr int32_t referenceRadius = 8;
 // Keeps a surface locked for the drawing of one frame, and unlocks it however the frame ends.
 class SurfaceLock {
 public:
-    explicit SurfaceLock(DDraw::Surface& surface) : surface_(surface), pixels_(surface.lock()) {}
+    explicit SurfaceLock(Pixels::PixelSurface& surface)
+        : surface_(surface), pixels_(surface.lock()) {}
     ~SurfaceLock() { surface_.unlock(); }
     SurfaceLock(const SurfaceLock&) = delete;
     SurfaceLock& operator=(const SurfaceLock&) = delete;
     const PixelBufferDesc& pixels() const { return pixels_; }
 
 private:
-    DDraw::Surface& surface_;
+    Pixels::PixelSurface& surface_;
     PixelBufferDesc pixels_;
 };
 
-void useSurfaceFormatForDrops(const DDraw::Surface& surface) {
+void useSurfaceFormatForDrops(const Pixels::PixelSurface& surface) {
     setDropScale(referenceRadius);
-    const DDraw::PixelFormat& format = surface.format();
+    const Pixels::PixelFormat& format = surface.format();
     setRendererPixelFormat(format.redMask, format.greenMask, format.blueMask);
 }
 
@@ -106,7 +107,7 @@ void RainScene::showWallpaper(const std::string& file) {
     surfaces_.publishBackground();
 }
 
-const DDraw::FrameDamage& RainScene::frame() {
+const Pixels::FrameDamage& RainScene::frame() {
     presented_ = false;
     try {
         composeAndPresent();

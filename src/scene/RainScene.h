@@ -45,7 +45,7 @@ public:
     // One frame. Returns what changed on the back buffer, all of which reached the screen when
     // presented() says so. A lost display that comes back only costs the frame; other display
     // errors leave here as DX5::Error.
-    const DDraw::FrameDamage& frame();
+    const Pixels::FrameDamage& frame();
     bool presented() const { return presented_; }
 
     const std::string& wallpaperShown() const { return wallpaperShown_; }
@@ -71,7 +71,7 @@ private:
     std::unique_ptr<Storm> storm_;
     ResetSchedule resetSchedule_;
     std::string wallpaperShown_;
-    DDraw::FrameDamage damage_;
+    Pixels::FrameDamage damage_;
     // What the storm put back after the last present: the screen still shows the bolt or flash
     // there until the next present sends it.
     AreaRect restoredByStorm_;

@@ -15,7 +15,7 @@ constexpr uint32_t displayBusyTimeout = 5000;
 
 // Copies source onto target, waiting while either is busy, for at most displayBusyTimeout.
 // Returns false when the display stayed busy.
-bool copyWhenFree(DDraw::Surface& source, DDraw::Surface& target) {
+bool copyWhenFree(Pixels::PixelSurface& source, Pixels::PixelSurface& target) {
     const Deadline deadline(systemClock(), displayBusyTimeout);
     for (;;) {
         while ((source.bltStatus() != DX5::DD_OK || target.bltStatus() != DX5::DD_OK) &&
@@ -38,8 +38,8 @@ bool isBusy(const DX5::Error& error) {
 
 } // namespace
 
-SceneSurfaces::SceneSurfaces(std::unique_ptr<DDraw::PrimarySurface> primary,
-                             std::unique_ptr<DDraw::Surface> background)
+SceneSurfaces::SceneSurfaces(std::unique_ptr<Pixels::PrimarySurface> primary,
+                             std::unique_ptr<Pixels::PixelSurface> background)
     : primary_(std::move(primary)), background_(std::move(background)),
       backBuffer_(&primary_->backBuffer()) {}
 
@@ -56,7 +56,7 @@ void SceneSurfaces::publishBackground() {
     copyWhenFree(*backBuffer_, *background_);
 }
 
-bool SceneSurfaces::present(const DDraw::FrameDamage& changed) {
+bool SceneSurfaces::present(const Pixels::FrameDamage& changed) {
     const Deadline deadline(systemClock(), displayBusyTimeout);
     bool restored = false;
     for (;;) {

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "display/FrameDamage.h"
+#include "display/PixelSurface.h"
 #include "display/PrimarySurface.h"
-#include "display/Surface.h"
 
 #include <cstdint>
 #include <memory>
@@ -15,12 +15,12 @@ namespace Scene {
 class SceneSurfaces {
 public:
     // background must have the primary's size and pixel format.
-    SceneSurfaces(std::unique_ptr<DDraw::PrimarySurface> primary,
-                  std::unique_ptr<DDraw::Surface> background);
+    SceneSurfaces(std::unique_ptr<Pixels::PrimarySurface> primary,
+                  std::unique_ptr<Pixels::PixelSurface> background);
 
-    DDraw::Surface& backBuffer() { return *backBuffer_; }
-    const DDraw::Surface& backBuffer() const { return *backBuffer_; }
-    DDraw::Surface& background() { return *background_; }
+    Pixels::PixelSurface& backBuffer() { return *backBuffer_; }
+    const Pixels::PixelSurface& backBuffer() const { return *backBuffer_; }
+    Pixels::PixelSurface& background() { return *background_; }
     int32_t width() const { return primary_->width(); }
     int32_t height() const { return primary_->height(); }
 
@@ -30,7 +30,7 @@ public:
     // Shows the changed parts of the back buffer. A busy display is asked again for a few
     // seconds, a lost one is restored and asked once more; anything else costs this frame only.
     // True when the frame reached the screen.
-    bool present(const DDraw::FrameDamage& changed);
+    bool present(const Pixels::FrameDamage& changed);
     // Ends the lost state of the surfaces; false when the display does not give them back.
     bool restoreLost();
     // The whole picture again, after another window uncovered part of it.
@@ -39,9 +39,9 @@ public:
     void showBackground();
 
 private:
-    std::unique_ptr<DDraw::PrimarySurface> primary_;
-    std::unique_ptr<DDraw::Surface> background_;
-    DDraw::Surface* backBuffer_;
+    std::unique_ptr<Pixels::PrimarySurface> primary_;
+    std::unique_ptr<Pixels::PixelSurface> background_;
+    Pixels::PixelSurface* backBuffer_;
 };
 
 } // namespace Scene

@@ -10,7 +10,7 @@ std::unique_ptr<LightningController> Storm::standardController(const AreaRect& a
     return std::make_unique<LightningController>(area, drops, options);
 }
 
-Storm::Storm(DDraw::Surface& backBuffer, const IDropSystem& drops,
+Storm::Storm(Pixels::PixelSurface& backBuffer, const IDropSystem& drops,
              const ScreenSaverOptionsStorage& options, const ControllerFactory& makeController)
     : options_(options), view_(std::make_unique<LightningView>(backBuffer, options)),
       thunder_(std::make_unique<LightningSoundManager>()),

@@ -27,7 +27,7 @@ public:
                        const ILightningOptions& options);
 
     // After the background is final, as the view makes its flash image from it.
-    Storm(DDraw::Surface& backBuffer, const IDropSystem& drops,
+    Storm(Pixels::PixelSurface& backBuffer, const IDropSystem& drops,
           const ScreenSaverOptionsStorage& options, const ControllerFactory& makeController);
 
     // Draws this frame's bolt or flash over the rain; what it covers must reach the screen.

@@ -39,17 +39,17 @@ QImage eveningSky() {
 
 // Lets Qt paint the scene's screen pictures straight from its own pixels, which stay where they
 // are for the scene's life.
-class RainPreviewWidget::Presenter final : public DDraw::IScreenPresenter {
+class RainPreviewWidget::Presenter final : public Pixels::IScreenPresenter {
 public:
     explicit Presenter(RainPreviewWidget& widget) : widget_(widget) {}
 
-    DDraw::PixelView screenPixels() override { return {}; }
-    void show(const DDraw::PixelView& primary, std::span<const DDraw::PixelRect> areas) override {
+    Pixels::PixelView screenPixels() override { return {}; }
+    void show(const Pixels::PixelView& primary, std::span<const Pixels::PixelRect> areas) override {
         if (widget_.picture_.constBits() != primary.pixels) {
             widget_.picture_ = QImage(primary.pixels, primary.width, primary.height, primary.pitch,
                                       QImage::Format_BGR888);
         }
-        for (const DDraw::PixelRect& area : areas) {
+        for (const Pixels::PixelRect& area : areas) {
             widget_.update(area.left + 1, area.top + 1, area.right - area.left,
                            area.bottom - area.top);
         }
@@ -88,13 +88,13 @@ Graphics::Bitmap RainPreviewWidget::desktopPicture() {
 }
 
 void RainPreviewWidget::restart() {
-    const DDraw::PixelFormat format = DDraw::PixelFormat::rgb888();
+    const Pixels::PixelFormat format = Pixels::PixelFormat::rgb888();
     scene_.reset();
     picture_ = QImage();
     surfaces_ = std::make_unique<Scene::SceneSurfaces>(
-        std::make_unique<DDraw::PrimarySurface>(std::make_unique<Presenter>(*this), previewWidth,
-                                                previewHeight, format, nullptr),
-        std::make_unique<DDraw::Surface>(previewWidth, previewHeight, format));
+        std::make_unique<Pixels::PrimarySurface>(std::make_unique<Presenter>(*this), previewWidth,
+                                                 previewHeight, format, nullptr),
+        std::make_unique<Pixels::PixelSurface>(previewWidth, previewHeight, format));
     scene_ = std::make_unique<Scene::RainScene>(*surfaces_, options_, largestDropRadius,
                                                 background_, clock_);
     ++restarts_;

@@ -1,9 +1,9 @@
 #include "ui/SettingsDialog.h"
 
+#include "backends/x11/HostWindow.h"
 #include "display/DX5Error.h"
 #include "errors/dialogs/ErrorDialogs.h"
 #include "options/ScreenSaverOptionsStorage.h"
-#include "saver/HostWindow.h"
 #include "ui/AboutPage.h"
 #include "ui/ApplicationBasedPropSheetHelpProvider.h"
 #include "ui/ControlPage.h"

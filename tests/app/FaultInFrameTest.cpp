@@ -2,9 +2,9 @@
 #include "RecordingReporter.h"
 #include "app/ErrorGuard.h"
 #include "app/ProgramEntry.h"
+#include "backends/sdl/ScreenSaverWindow.h"
 #include "rain/Drawer.h"
 #include "rain/Renderer.h"
-#include "saver/ScreenSaverWindow.h"
 
 #include <SDL.h>
 #include <gmock/gmock.h>

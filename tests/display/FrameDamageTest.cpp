@@ -6,8 +6,8 @@
 
 namespace {
 
-using DDraw::FrameDamage;
-using DDraw::PixelRect;
+using Pixels::FrameDamage;
+using Pixels::PixelRect;
 
 std::vector<PixelRect> rectsOf(const FrameDamage& damage) {
     return {damage.rects().begin(), damage.rects().end()};

@@ -1,9 +1,7 @@
 #include "display/PrimarySurface.h"
 
-#include "SdlDisplayTestVideo.h"
 #include "display/DX5Error.h"
 #include "display/DX5ResultCodes.h"
-#include "display/WindowSurfacePresenter.h"
 
 #include <cstring>
 #include <gtest/gtest.h>
@@ -11,12 +9,12 @@
 
 namespace {
 
-using DDraw::PixelFormat;
-using DDraw::PixelRect;
-using DDraw::PixelView;
+using Pixels::PixelFormat;
+using Pixels::PixelRect;
+using Pixels::PixelView;
 
 // Remembers what reached the screen; can offer pixels of its own as the screen's.
-class FakePresenter final : public DDraw::IScreenPresenter {
+class FakePresenter final : public Pixels::IScreenPresenter {
 public:
     FakePresenter(std::vector<std::vector<PixelRect>>& shown, PixelView screen)
         : shown_(shown), screen_(screen) {}
@@ -35,7 +33,7 @@ private:
     PixelView screen_;
 };
 
-uint32_t pixelAt(DDraw::Surface& surface, int32_t x, int32_t y) {
+uint32_t pixelAt(Pixels::PixelSurface& surface, int32_t x, int32_t y) {
     const PixelBufferDesc desc = surface.lock();
     uint32_t value = 0;
     std::memcpy(&value, desc.pixels + y * desc.pitch + x * 4, 4);
@@ -43,7 +41,7 @@ uint32_t pixelAt(DDraw::Surface& surface, int32_t x, int32_t y) {
     return value;
 }
 
-void paint(DDraw::Surface& surface, uint32_t colour) {
+void paint(Pixels::PixelSurface& surface, uint32_t colour) {
     const PixelBufferDesc desc = surface.lock();
     for (int32_t y = 0; y < desc.height; ++y) {
         for (int32_t x = 0; x < desc.width; ++x) {
@@ -58,11 +56,11 @@ protected:
     static constexpr int32_t width = 40;
     static constexpr int32_t height = 30;
 
-    std::unique_ptr<DDraw::PrimarySurface> makePrimary(PixelView screen = {}) {
+    std::unique_ptr<Pixels::PrimarySurface> makePrimary(PixelView screen = {}) {
         auto presenter = std::make_unique<FakePresenter>(shown, screen);
         presenterSeen = presenter.get();
-        return std::make_unique<DDraw::PrimarySurface>(std::move(presenter), width, height,
-                                                       PixelFormat::xrgb8888(), nullptr);
+        return std::make_unique<Pixels::PrimarySurface>(std::move(presenter), width, height,
+                                                        PixelFormat::xrgb8888(), nullptr);
     }
 
     std::vector<std::vector<PixelRect>> shown;
@@ -128,60 +126,6 @@ TEST_F(PrimarySurfaceTest, ThePrimaryDrawsStraightIntoFittingScreenPixelsOnly) {
     auto other = makePrimary({narrow.data(), width, height, width * 2, PixelFormat::rgb565()});
     other->flip();
     EXPECT_NE(presenterSeen->lastPixels, narrow.data());
-}
-
-// The window's own pixel buffer on SDL's dummy video: what the primary draws lands in it, in
-// the window's format even when the primary's differs.
-class WindowSurfacePresenterTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        useDummyVideo();
-        ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_VIDEO), 0) << SDL_GetError();
-        window = makeTestWindow(32, 24);
-        ASSERT_NE(window, nullptr) << SDL_GetError();
-    }
-    void TearDown() override {
-        window.reset();
-        SDL_QuitSubSystem(SDL_INIT_VIDEO);
-    }
-
-    uint32_t windowPixel(int32_t x, int32_t y) {
-        SDL_Surface* surface = SDL_GetWindowSurface(window.get());
-        uint32_t value = 0;
-        std::memcpy(&value, static_cast<uint8_t*>(surface->pixels) + y * surface->pitch + x * 4, 4);
-        return value;
-    }
-
-    TestWindow window;
-};
-
-TEST_F(WindowSurfacePresenterTest, ChangedRectanglesReachTheWindowInItsOwnFormat) {
-    auto straight = std::make_unique<DDraw::WindowSurfacePresenter>(window.get(), 32, 24,
-                                                                    PixelFormat::xrgb8888());
-    ASSERT_NE(straight->screenPixels().pixels, nullptr);
-    DDraw::PrimarySurface primary(std::move(straight), 32, 24, PixelFormat::xrgb8888(), nullptr);
-    paint(primary.backBuffer(), 0x00A0B0C0);
-    const std::vector<PixelRect> changed{{4, 4, 8, 8}};
-    primary.flip(changed);
-    EXPECT_EQ(windowPixel(5, 5) & 0xFFFFFF, 0xA0B0C0u);
-    EXPECT_NE(windowPixel(9, 9) & 0xFFFFFF, 0xA0B0C0u);
-
-    auto converting = std::make_unique<DDraw::WindowSurfacePresenter>(window.get(), 32, 24,
-                                                                      PixelFormat::rgb565());
-    EXPECT_EQ(converting->screenPixels().pixels, nullptr);
-    DDraw::PrimarySurface deep(std::move(converting), 32, 24, PixelFormat::rgb565(), nullptr);
-    const PixelBufferDesc desc = deep.backBuffer().lock();
-    for (int32_t y = 0; y < 24; ++y) {
-        for (int32_t x = 0; x < 32; ++x) {
-            const uint16_t red = 0xF800;
-            std::memcpy(desc.pixels + y * desc.pitch + x * 2, &red, 2);
-        }
-    }
-    deep.backBuffer().unlock();
-    const std::vector<PixelRect> corner{{0, 0, 2, 2}};
-    deep.flip(corner);
-    EXPECT_EQ(windowPixel(1, 1) & 0xFFFFFF, 0xFF0000u);
-    EXPECT_NE(windowPixel(3, 3) & 0xFFFFFF, 0xFF0000u);
 }
 
 } // namespace

@@ -102,7 +102,7 @@ int pictureScaling(const uint8_t* data, std::size_t size) {
     if (size < 7) {
         return 0;
     }
-    using DDraw::PixelFormat;
+    using Pixels::PixelFormat;
     static constexpr PixelFormat formats[] = {PixelFormat::xrgb8888(), PixelFormat::rgb888(),
                                               PixelFormat::rgb565()};
     // Up to 4096 pixels wide and 64 high, so that very wide and 1 x 1 pictures both occur.
@@ -129,8 +129,8 @@ int pictureScaling(const uint8_t* data, std::size_t size) {
         filled += more;
     }
     std::vector<uint8_t> target(static_cast<std::size_t>(pitchOf(toWidth, to)) * toHeight);
-    DDraw::scalePixels({source.data(), fromWidth, fromHeight, pitchOf(fromWidth, from), from},
-                       {target.data(), toWidth, toHeight, pitchOf(toWidth, to), to});
+    Pixels::scalePixels({source.data(), fromWidth, fromHeight, pitchOf(fromWidth, from), from},
+                        {target.data(), toWidth, toHeight, pitchOf(toWidth, to), to});
     return 0;
 }
 

@@ -9,11 +9,11 @@
 
 namespace {
 
-using DDraw::PixelFormat;
-using DDraw::Surface;
+using Pixels::PixelFormat;
+using Pixels::PixelSurface;
 
 // Grey levels 0..255 across, one pixel each and starting again after 255, in 32-bit pixels.
-void fillWithGreyRamp(Surface& surface) {
+void fillWithGreyRamp(PixelSurface& surface) {
     fillSurface(surface, [](int32_t x, int32_t) {
         const auto level = static_cast<uint32_t>(x) & 0xFFu;
         return level << 16 | level << 8 | level;
@@ -21,14 +21,14 @@ void fillWithGreyRamp(Surface& surface) {
 }
 
 // What the flash paints: the target after apply().
-std::vector<uint32_t> flashImageOf(SimpleFlash& flash, Surface& target) {
+std::vector<uint32_t> flashImageOf(SimpleFlash& flash, PixelSurface& target) {
     flash.apply();
     return allPixels(target);
 }
 
 TEST(SimpleFlashTest, OnlyPixelsBrighterThanTheThresholdLightUpInTheFlashColour) {
     // Wider than one word of the image's bits, and not a multiple of it.
-    Surface target(256 + 67, 2, PixelFormat::xrgb8888());
+    PixelSurface target(256 + 67, 2, PixelFormat::xrgb8888());
     FakeLightningOptions options;
     options.flash = 0x00102030; // red 0x30, green 0x20, blue 0x10
     for (const uint8_t threshold : {0, 1, 128, 254, 255}) {
@@ -46,7 +46,7 @@ TEST(SimpleFlashTest, OnlyPixelsBrighterThanTheThresholdLightUpInTheFlashColour)
 }
 
 TEST(SimpleFlashTest, LumaWeighsGreenMostAndRoundsDown) {
-    Surface target(3, 1, PixelFormat::xrgb8888());
+    PixelSurface target(3, 1, PixelFormat::xrgb8888());
     // Luma 1 (0x000003: blue 3 -> 342 / 1000 = 0; green 2 -> 1174 / 1000 = 1), then red 4 -> 1.
     const std::vector<uint32_t> pixels = {0x00000003, 0x00000200, 0x00040000};
     fillSurface(target, [&](int32_t x, int32_t) { return pixels[static_cast<std::size_t>(x)]; });
@@ -58,7 +58,7 @@ TEST(SimpleFlashTest, LumaWeighsGreenMostAndRoundsDown) {
 }
 
 TEST(SimpleFlashTest, SixteenBitTargetsKeepTheirFormat) {
-    Surface target(2, 1, PixelFormat::rgb565());
+    PixelSurface target(2, 1, PixelFormat::rgb565());
     fillSurface(target, [](int32_t x, int32_t) { return x == 0 ? 0xFFFFu : 0x0000u; });
     FakeLightningOptions options;
     options.threshold = 200;
@@ -68,14 +68,14 @@ TEST(SimpleFlashTest, SixteenBitTargetsKeepTheirFormat) {
 }
 
 TEST(SimpleFlashTest, ApplyCoversTheWholeTargetAndTheBackupUndoesIt) {
-    Surface target(256, 4, PixelFormat::rgb888());
+    PixelSurface target(256, 4, PixelFormat::rgb888());
     fillSurface(target, [](int32_t x, int32_t y) { return static_cast<uint32_t>(x * 7 + y); });
     const std::vector<uint32_t> original = allPixels(target);
     FakeLightningOptions options;
     SimpleFlash flash(target, options);
     // The same picture in another surface: what the flash makes of it, known before apply()
     // paints over the target.
-    Surface copy(256, 4, PixelFormat::rgb888());
+    PixelSurface copy(256, 4, PixelFormat::rgb888());
     target.copyRectTo(copy, 0, 0, 256, 4);
     SimpleFlash copyFlash(copy, options);
     const std::vector<uint32_t> image = flashImageOf(copyFlash, copy);
@@ -91,7 +91,7 @@ TEST(SimpleFlashTest, ApplyCoversTheWholeTargetAndTheBackupUndoesIt) {
 }
 
 TEST(FlashAdapterTest, PaintsNothingAndSavesNothing) {
-    Surface target(4, 4, PixelFormat::xrgb8888());
+    PixelSurface target(4, 4, PixelFormat::xrgb8888());
     fillSurface(target, [](int32_t x, int32_t y) { return static_cast<uint32_t>(x + 10 * y); });
     const std::vector<uint32_t> original = allPixels(target);
     FlashAdapter flash;
@@ -104,7 +104,7 @@ TEST(FlashAdapterTest, PaintsNothingAndSavesNothing) {
 }
 
 TEST(SurfaceBackupTest, SavesOnlyThePartOnTheTargetAndPutsExactlyThatBack) {
-    Surface target(20, 10, PixelFormat::xrgb8888());
+    PixelSurface target(20, 10, PixelFormat::xrgb8888());
     fillSurface(target, [](int32_t x, int32_t y) { return static_cast<uint32_t>(x + 100 * y); });
     const std::vector<uint32_t> original = allPixels(target);
     SurfaceBackup backup(target);
@@ -122,7 +122,7 @@ TEST(SurfaceBackupTest, SavesOnlyThePartOnTheTargetAndPutsExactlyThatBack) {
 }
 
 TEST(SurfaceBackupTest, RectangleOffTheTargetSavesNothing) {
-    Surface target(20, 10, PixelFormat::xrgb8888());
+    PixelSurface target(20, 10, PixelFormat::xrgb8888());
     SurfaceBackup backup(target);
     backup.save(AreaRect{25, 5, 30, 0});
     EXPECT_EQ(backup.area(), (AreaRect{0, 0, 0, 0}));
@@ -130,7 +130,7 @@ TEST(SurfaceBackupTest, RectangleOffTheTargetSavesNothing) {
 }
 
 TEST(SurfaceBackupTest, FailedSaveLeavesNothingToRestore) {
-    Surface target(20, 10, PixelFormat::xrgb8888());
+    PixelSurface target(20, 10, PixelFormat::xrgb8888());
     SurfaceBackup backup(target);
     backup.save(AreaRect{0, 10, 20, 0});
     target.markLost();

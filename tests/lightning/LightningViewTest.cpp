@@ -10,8 +10,8 @@
 
 namespace {
 
-using DDraw::PixelFormat;
-using DDraw::Surface;
+using Pixels::PixelFormat;
+using Pixels::PixelSurface;
 
 constexpr int32_t width = 160;
 constexpr int32_t height = 120;
@@ -26,7 +26,7 @@ uint32_t background(int32_t x, int32_t y) {
 }
 
 // Which pixels differ from the clean picture, and the rectangle around them.
-AreaRect changedArea(Surface& target, const std::vector<uint32_t>& clean) {
+AreaRect changedArea(PixelSurface& target, const std::vector<uint32_t>& clean) {
     AreaRect changed;
     for (int32_t y = 0; y < height; ++y) {
         for (int32_t x = 0; x < width; ++x) {
@@ -58,7 +58,7 @@ protected:
         return view;
     }
 
-    Surface target;
+    PixelSurface target;
     FakeLightningOptions options;
     std::unique_ptr<Lightning> bolt;
     std::vector<uint32_t> clean;
@@ -145,7 +145,7 @@ INSTANTIATE_TEST_SUITE_P(Formats, LightningViewTest,
                                            PixelFormat::rgb565()));
 
 TEST(LightningViewSetupTest, PalettedTargetIsRefused) {
-    Surface target(16, 16, PixelFormat::indexed8());
+    PixelSurface target(16, 16, PixelFormat::indexed8());
     FakeLightningOptions options;
     EXPECT_THROW(LightningView(target, options), DX5::Error);
 }

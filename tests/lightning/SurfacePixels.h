@@ -1,13 +1,13 @@
 #pragma once
 
-#include "display/Surface.h"
+#include "display/PixelSurface.h"
 
 #include <cstring>
 #include <functional>
 #include <vector>
 
 // Reads and writes whole pixels of a surface for the tests, through its lock.
-inline uint32_t pixelAt(DDraw::Surface& surface, int32_t x, int32_t y) {
+inline uint32_t pixelAt(Pixels::PixelSurface& surface, int32_t x, int32_t y) {
     const PixelBufferDesc desc = surface.lock();
     uint32_t value = 0;
     std::memcpy(&value, desc.pixels + y * desc.pitch + x * surface.format().bytesPerPixel(),
@@ -16,7 +16,7 @@ inline uint32_t pixelAt(DDraw::Surface& surface, int32_t x, int32_t y) {
     return value;
 }
 
-inline void fillSurface(DDraw::Surface& surface,
+inline void fillSurface(Pixels::PixelSurface& surface,
                         const std::function<uint32_t(int32_t, int32_t)>& pixel) {
     const PixelBufferDesc desc = surface.lock();
     const int32_t bytes = surface.format().bytesPerPixel();
@@ -31,7 +31,7 @@ inline void fillSurface(DDraw::Surface& surface,
 }
 
 // Every pixel, row by row.
-inline std::vector<uint32_t> allPixels(DDraw::Surface& surface) {
+inline std::vector<uint32_t> allPixels(Pixels::PixelSurface& surface) {
     std::vector<uint32_t> pixels;
     for (int32_t y = 0; y < surface.height(); ++y) {
         for (int32_t x = 0; x < surface.width(); ++x) {

@@ -11,7 +11,7 @@
 
 namespace {
 
-using DDraw::PixelFormat;
+using Pixels::PixelFormat;
 
 constexpr int32_t targetWidth = 100;
 constexpr int32_t targetHeight = 80;
@@ -26,7 +26,7 @@ struct Target {
         }
     }
 
-    DDraw::PixelView view() { return {bytes.data(), targetWidth, targetHeight, pitch, format}; }
+    Pixels::PixelView view() { return {bytes.data(), targetWidth, targetHeight, pitch, format}; }
     uint32_t pixel(int32_t x, int32_t y) const {
         uint32_t value = 0;
         std::memcpy(&value,
@@ -262,7 +262,7 @@ TEST(TriangleRasterizerRulesTest, IndicesPastTheVerticesAreRefused) {
 
 TEST(TriangleRasterizerRulesTest, PalettedTargetsAreRefused) {
     uint8_t pixel = 0;
-    EXPECT_THROW(TriangleRasterizer(DDraw::PixelView{&pixel, 1, 1, 4, PixelFormat::indexed8()}),
+    EXPECT_THROW(TriangleRasterizer(Pixels::PixelView{&pixel, 1, 1, 4, PixelFormat::indexed8()}),
                  DX5::Error);
 }
 

@@ -1,6 +1,6 @@
 #include "saver/PluvoScreenSaver.h"
 
-#include "display/DirectDrawDevice.h"
+#include "backends/sdl/SdlDisplay.h"
 #include "lightning/LightningController.h"
 #include "options/Configuration.h"
 #include "platform/NamedMutex.h"
@@ -41,7 +41,7 @@ protected:
 void loseEverySurface() {
     SDL_Event reset{};
     reset.type = SDL_RENDER_TARGETS_RESET;
-    DirectDrawDevice::openDevice().handleEvent(reset);
+    SdlDisplay::openDevice().handleEvent(reset);
 }
 
 } // namespace
@@ -92,8 +92,8 @@ public:
     // What the window shows, in the back buffer's layout.
     bool screenShowsBackBuffer() {
         SDL_Surface* screen = SDL_GetWindowSurface(sdlWindow());
-        const DDraw::Surface& back = backBuffer();
-        auto& unlocked = const_cast<DDraw::Surface&>(back);
+        const Pixels::PixelSurface& back = backBuffer();
+        auto& unlocked = const_cast<Pixels::PixelSurface&>(back);
         const PixelBufferDesc pixels = unlocked.lock();
         bool same = screen->w == pixels.width && screen->h == pixels.height;
         for (int32_t y = 0; same && y < pixels.height; ++y) {

@@ -18,14 +18,14 @@ public:
 };
 
 // A screen in memory that keeps what it was last sent, as a window would show it.
-class MemoryScreen final : public DDraw::IScreenPresenter {
+class MemoryScreen final : public Pixels::IScreenPresenter {
 public:
-    DDraw::PixelView screenPixels() override { return {}; }
-    void show(const DDraw::PixelView& primary, std::span<const DDraw::PixelRect> areas) override {
+    Pixels::PixelView screenPixels() override { return {}; }
+    void show(const Pixels::PixelView& primary, std::span<const Pixels::PixelRect> areas) override {
         if (shown.empty()) {
             shown.assign(static_cast<std::size_t>(primary.pitch * primary.height), 0);
         }
-        for (const DDraw::PixelRect& area : areas) {
+        for (const Pixels::PixelRect& area : areas) {
             for (int32_t y = area.top; y < area.bottom; ++y) {
                 const std::size_t at = static_cast<std::size_t>(y * primary.pitch + area.left * 3);
                 std::memcpy(&shown[at], primary.pixels + at,
@@ -49,11 +49,11 @@ Graphics::Bitmap patternedSnapshot(int32_t width, int32_t height) {
     return bitmap;
 }
 
-bool insideAny(const DDraw::FrameDamage& damage, int32_t x, int32_t y) {
+bool insideAny(const Pixels::FrameDamage& damage, int32_t x, int32_t y) {
     if (damage.coversWholeFrame()) {
         return true;
     }
-    for (const DDraw::PixelRect& rect : damage.rects()) {
+    for (const Pixels::PixelRect& rect : damage.rects()) {
         if (x >= rect.left && x < rect.right && y >= rect.top && y < rect.bottom) {
             return true;
         }
@@ -66,13 +66,13 @@ struct PreviewSurfaces {
     PreviewSurfaces(int32_t width, int32_t height) {
         auto presenter = std::make_unique<MemoryScreen>();
         screen = presenter.get();
-        const DDraw::PixelFormat format = DDraw::PixelFormat::rgb888();
-        surfaces.emplace(std::make_unique<DDraw::PrimarySurface>(std::move(presenter), width,
-                                                                 height, format, nullptr),
-                         std::make_unique<DDraw::Surface>(width, height, format));
+        const Pixels::PixelFormat format = Pixels::PixelFormat::rgb888();
+        surfaces.emplace(std::make_unique<Pixels::PrimarySurface>(std::move(presenter), width,
+                                                                  height, format, nullptr),
+                         std::make_unique<Pixels::PixelSurface>(width, height, format));
     }
 
-    std::vector<uint8_t> pixelsOf(DDraw::Surface& surface) {
+    std::vector<uint8_t> pixelsOf(Pixels::PixelSurface& surface) {
         const PixelBufferDesc pixels = surface.lock();
         std::vector<uint8_t> copy(pixels.pixels, pixels.pixels + pixels.pitch * pixels.height);
         surface.unlock();
@@ -98,7 +98,7 @@ TEST(RainSceneTest, ADropsOnlySceneChangesOnlyTheReportedPartsOfThePicture) {
         PreviewSurfaces preview(width, height);
         Scene::RainScene scene(*preview.surfaces, options, options.maxRadiusBound(), snapshot,
                                clock);
-        DDraw::Surface& back = preview.surfaces->backBuffer();
+        Pixels::PixelSurface& back = preview.surfaces->backBuffer();
         ASSERT_EQ(back.pitch(), 456);
         ASSERT_EQ(preview.pixelsOf(back), bytesOf(snapshot));
         ASSERT_EQ(preview.screen->shown, bytesOf(snapshot));
@@ -107,7 +107,7 @@ TEST(RainSceneTest, ADropsOnlySceneChangesOnlyTheReportedPartsOfThePicture) {
         for (int frame = 0; frame < 400; ++frame) {
             clock.time += 40;
             const std::vector<uint8_t> before = preview.pixelsOf(back);
-            const DDraw::FrameDamage& changed = scene.frame();
+            const Pixels::FrameDamage& changed = scene.frame();
             const std::vector<uint8_t> after = preview.pixelsOf(back);
             for (int32_t y = 0; y < height; ++y) {
                 for (int32_t x = 0; x < width; ++x) {

@@ -2,7 +2,7 @@
 // the check on a virtual X server, where SDL sees one display however the screen is split. It
 // ends, and its savers with it, after SECONDS or on SIGTERM, whichever comes first.
 //   other-monitors PROGRAM SECONDS X Y WIDTH HEIGHT [X Y WIDTH HEIGHT...]
-#include "saver/OtherMonitorSavers.h"
+#include "backends/x11/OtherMonitorSavers.h"
 
 #include <csignal>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 #include "rain-snapshot/BoltOverlay.h"
 
-#include "display/Surface.h"
+#include "display/PixelSurface.h"
 #include "lightning/LightningController.h"
 #include "lightning/LightningView.h"
 #include "options/ScreenSaverOptionsStorage.h"
@@ -27,7 +27,7 @@ void copyRows(const PixelBufferDesc& from, const PixelBufferDesc& to) {
     }
 }
 
-void show(const RgbImage& image, PixelBuffer& buffer, DDraw::Surface& surface) {
+void show(const RgbImage& image, PixelBuffer& buffer, Pixels::PixelSurface& surface) {
     buffer.fillFrom(image);
     const PixelBufferDesc pixels = surface.lock();
     copyRows(buffer.desc(), pixels);
@@ -39,7 +39,8 @@ void show(const RgbImage& image, PixelBuffer& buffer, DDraw::Surface& surface) {
 RgbImage overlayBolt(const RgbImage& background, const RgbImage& frame, int32_t bitsPerPixel,
                      bool flash) {
     const int32_t depth = bitsPerPixel == 8 ? 32 : bitsPerPixel;
-    DDraw::Surface surface(frame.width, frame.height, DDraw::PixelFormat::forSurfaceDepth(depth));
+    Pixels::PixelSurface surface(frame.width, frame.height,
+                                 Pixels::PixelFormat::forSurfaceDepth(depth));
     PixelBuffer buffer(frame.width, frame.height, depth);
     const ScreenSaverOptionsStorage settings;
 

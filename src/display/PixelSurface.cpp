@@ -1,0 +1,237 @@
+#include "display/PixelSurface.h"
+
+#include "display/Bitmap.h"
+#include "display/DX5Error.h"
+#include "display/DX5ResultCodes.h"
+#include "display/PixelScaling.h"
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+
+namespace Pixels {
+
+namespace {
+
+// Larger surfaces would be a damaged request rather than a display.
+constexpr int32_t maxSide = 32768;
+
+bool isSupportedDepth(int32_t bitsPerPixel) {
+    return bitsPerPixel == 8 || bitsPerPixel == 16 || bitsPerPixel == 24 || bitsPerPixel == 32;
+}
+
+// Rows padded to 4 bytes; refuses shapes no display has before anything is allocated.
+int32_t checkedPitch(int32_t width, int32_t height, const PixelFormat& format) {
+    if (width <= 0 || height <= 0 || width > maxSide || height > maxSide ||
+        !isSupportedDepth(format.bitsPerPixel)) {
+        throw DX5::Error("cannot make a surface of " + std::to_string(width) + " x " +
+                         std::to_string(height) + " pixels at " +
+                         std::to_string(format.bitsPerPixel) + " bits per pixel");
+    }
+    const int32_t rowBytes = width * format.bytesPerPixel();
+    return (rowBytes + 3) & ~3;
+}
+
+// In 64 bits, so that coordinates near the ends of the int32 range cannot overflow.
+struct WideRect {
+    int64_t left, top, right, bottom;
+};
+
+WideRect intersect(const WideRect& a, const WideRect& b) {
+    return {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
+            std::min(a.bottom, b.bottom)};
+}
+
+WideRect widen(const PixelRect& rect) {
+    return {rect.left, rect.top, rect.right, rect.bottom};
+}
+
+} // namespace
+
+PixelSurface::PixelSurface(int32_t width, int32_t height, PixelFormat format,
+                           std::shared_ptr<const SurfaceLossEpoch> lossEpoch)
+    : PixelSurface(width, height, format, std::move(lossEpoch), PixelView{}) {}
+
+PixelSurface::PixelSurface(int32_t width, int32_t height, PixelFormat format,
+                           std::shared_ptr<const SurfaceLossEpoch> lossEpoch,
+                           const PixelView& external)
+    : width_(width), height_(height), format_(format), pitch_(checkedPitch(width, height, format)),
+      pixels_(nullptr), lossEpoch_(std::move(lossEpoch)),
+      goodAtLossCount_(lossEpoch_ ? lossEpoch_->count() : 0) {
+    usePixels(external);
+}
+
+PixelBufferDesc PixelSurface::lock() {
+    throwIfLost();
+    if (locked_) {
+        throw DX5::Error(DX5::DDERR_SURFACEBUSY);
+    }
+    locked_ = true;
+    return {format_.bitsPerPixel, pitch_, width_, height_, pixels_};
+}
+
+void PixelSurface::unlock() {
+    if (!locked_) {
+        return;
+    }
+    locked_ = false;
+    if (!isLost()) {
+        pixelsWritten(bounds());
+    }
+}
+
+void PixelSurface::copyRectTo(PixelSurface& target, int32_t left, int32_t top, int32_t right,
+                              int32_t bottom) {
+    checkCanBlitOnto(target);
+    target.announceWritten(copyBlock(target, {left, top, right, bottom}, left, top));
+}
+
+void PixelSurface::copyToAt(PixelSurface& target, int32_t x, int32_t y) {
+    checkCanBlitOnto(target);
+    target.announceWritten(copyBlock(target, bounds(), x, y));
+}
+
+void PixelSurface::copyTo(PixelSurface& target) {
+    if (target.width_ != width_ || target.height_ != height_) {
+        stretchTo(target);
+        return;
+    }
+    checkCanBlitOnto(target);
+    target.announceWritten(copyBlock(target, bounds(), 0, 0));
+}
+
+void PixelSurface::stretchTo(PixelSurface& target) {
+    checkCanBlitOnto(target);
+    if (&target == this) {
+        return;
+    }
+    scalePixels(view(), target.view());
+    target.pixelsWritten(target.bounds());
+}
+
+void PixelSurface::stretchFrom(const Graphics::Bitmap& picture) {
+    throwIfLost();
+    if (locked_) {
+        throw DX5::Error(DX5::DDERR_SURFACEBUSY);
+    }
+    // The scaler only reads the source; its interface simply has no const pictures.
+    const PixelView source{const_cast<uint8_t*>(picture.pixels()), picture.width(),
+                           picture.height(), picture.pitch(), PixelFormat::rgb888()};
+    scalePixels(source, view());
+    pixelsWritten(bounds());
+}
+
+int32_t PixelSurface::bltStatus() const {
+    if (isLost()) {
+        return DX5::DDERR_SURFACELOST;
+    }
+    return locked_ ? DX5::DDERR_SURFACEBUSY : DX5::DD_OK;
+}
+
+bool PixelSurface::isLost() const {
+    return markedLost_ || (lossEpoch_ && lossEpoch_->count() != goodAtLossCount_);
+}
+
+void PixelSurface::restore() {
+    markedLost_ = false;
+    if (lossEpoch_) {
+        goodAtLossCount_ = lossEpoch_->count();
+    }
+}
+
+void PixelSurface::pixelsWritten(const PixelRect&) {}
+
+void PixelSurface::throwIfLost() const {
+    if (isLost()) {
+        throw DX5::Error(DX5::DDERR_SURFACELOST);
+    }
+}
+
+PixelView PixelSurface::view() {
+    return {pixels_, width_, height_, pitch_, format_};
+}
+
+bool PixelSurface::fits(const PixelView& external) const {
+    return external.pixels != nullptr && external.width == width_ && external.height == height_ &&
+           external.format == format_ && external.pitch >= width_ * format_.bytesPerPixel();
+}
+
+void PixelSurface::usePixels(const PixelView& external) {
+    if (fits(external)) {
+        ownPixels_ = {};
+        pixels_ = external.pixels;
+        pitch_ = external.pitch;
+        return;
+    }
+    pitch_ = checkedPitch(width_, height_, format_);
+    ownPixels_.resize(static_cast<std::size_t>(pitch_) * static_cast<std::size_t>(height_));
+    pixels_ = ownPixels_.data();
+}
+
+void PixelSurface::copyRectQuietly(PixelSurface& target, const PixelRect& area) {
+    checkCanBlitOnto(target);
+    copyBlock(target, area, area.left, area.top);
+}
+
+void PixelSurface::checkCanBlitOnto(const PixelSurface& target) const {
+    throwIfLost();
+    target.throwIfLost();
+    if (locked_ || target.locked_) {
+        throw DX5::Error(DX5::DDERR_SURFACEBUSY);
+    }
+}
+
+void PixelSurface::announceWritten(const PixelRect& area) {
+    if (!area.isEmpty()) {
+        pixelsWritten(area);
+    }
+}
+
+// Returns the part of the target written, empty when the rectangles do not meet.
+PixelRect PixelSurface::copyBlock(PixelSurface& target, PixelRect sourceArea, int32_t targetX,
+                                  int32_t targetY) {
+    const int64_t shiftX = int64_t{targetX} - sourceArea.left;
+    const int64_t shiftY = int64_t{targetY} - sourceArea.top;
+    WideRect inSource = intersect(widen(sourceArea), widen(bounds()));
+    const WideRect inTarget = intersect({inSource.left + shiftX, inSource.top + shiftY,
+                                         inSource.right + shiftX, inSource.bottom + shiftY},
+                                        widen(target.bounds()));
+    if (inTarget.right <= inTarget.left || inTarget.bottom <= inTarget.top) {
+        return {};
+    }
+    // Both rectangles now lie inside surfaces whose sides fit in int32.
+    const PixelRect clipped{static_cast<int32_t>(inTarget.left - shiftX),
+                            static_cast<int32_t>(inTarget.top - shiftY),
+                            static_cast<int32_t>(inTarget.right - shiftX),
+                            static_cast<int32_t>(inTarget.bottom - shiftY)};
+    const auto toX = static_cast<int32_t>(inTarget.left);
+    const auto toY = static_cast<int32_t>(inTarget.top);
+    if (target.format_ == format_) {
+        copyRows(target, clipped, toX, toY);
+    } else {
+        convertPixels(view(), clipped.left, clipped.top, target.view(), toX, toY, clipped.width(),
+                      clipped.height());
+    }
+    return {toX, toY, toX + clipped.width(), toY + clipped.height()};
+}
+
+void PixelSurface::copyRows(PixelSurface& target, const PixelRect& sourceArea, int32_t targetX,
+                            int32_t targetY) {
+    const auto rowBytes = static_cast<std::size_t>(sourceArea.width() * format_.bytesPerPixel());
+    const int32_t rows = sourceArea.height();
+    // A copy within one surface to lower rows must start at the bottom, or it would read rows
+    // it has already overwritten.
+    const bool bottomUp = &target == this && targetY > sourceArea.top;
+    for (int32_t i = 0; i < rows; ++i) {
+        const int32_t row = bottomUp ? rows - 1 - i : i;
+        std::memmove(target.pixelAt(targetX, targetY + row),
+                     pixelAt(sourceArea.left, sourceArea.top + row), rowBytes);
+    }
+}
+
+uint8_t* PixelSurface::pixelAt(int32_t x, int32_t y) {
+    return pixels_ + static_cast<std::size_t>(y) * static_cast<std::size_t>(pitch_) +
+           static_cast<std::size_t>(x) * static_cast<std::size_t>(format_.bytesPerPixel());
+}
+
+} // namespace Pixels

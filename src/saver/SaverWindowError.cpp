@@ -1,7 +1,0 @@
-#include "saver/SaverWindowError.h"
-
-#include <SDL.h>
-
-SaverWindowError SaverWindowError::fromSdl(const std::string& action) {
-    return SaverWindowError("Could not " + action + ": " + SDL_GetError());
-}

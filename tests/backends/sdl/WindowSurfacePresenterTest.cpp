@@ -1,0 +1,80 @@
+#include "backends/sdl/WindowSurfacePresenter.h"
+
+#include "SdlDisplayTestVideo.h"
+#include "display/PrimarySurface.h"
+
+#include <cstring>
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace {
+
+using Pixels::PixelFormat;
+using Pixels::PixelRect;
+using Pixels::PixelView;
+
+void paint(Pixels::PixelSurface& surface, uint32_t colour) {
+    const PixelBufferDesc desc = surface.lock();
+    for (int32_t y = 0; y < desc.height; ++y) {
+        for (int32_t x = 0; x < desc.width; ++x) {
+            std::memcpy(desc.pixels + y * desc.pitch + x * 4, &colour, 4);
+        }
+    }
+    surface.unlock();
+}
+
+// The window's own pixel buffer on SDL's dummy video: what the primary draws lands in it, in
+// the window's format even when the primary's differs.
+class WindowSurfacePresenterTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        useDummyVideo();
+        ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_VIDEO), 0) << SDL_GetError();
+        window = makeTestWindow(32, 24);
+        ASSERT_NE(window, nullptr) << SDL_GetError();
+    }
+    void TearDown() override {
+        window.reset();
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    }
+
+    uint32_t windowPixel(int32_t x, int32_t y) {
+        SDL_Surface* surface = SDL_GetWindowSurface(window.get());
+        uint32_t value = 0;
+        std::memcpy(&value, static_cast<uint8_t*>(surface->pixels) + y * surface->pitch + x * 4, 4);
+        return value;
+    }
+
+    TestWindow window;
+};
+
+TEST_F(WindowSurfacePresenterTest, ChangedRectanglesReachTheWindowInItsOwnFormat) {
+    auto straight = std::make_unique<Pixels::WindowSurfacePresenter>(window.get(), 32, 24,
+                                                                     PixelFormat::xrgb8888());
+    ASSERT_NE(straight->screenPixels().pixels, nullptr);
+    Pixels::PrimarySurface primary(std::move(straight), 32, 24, PixelFormat::xrgb8888(), nullptr);
+    paint(primary.backBuffer(), 0x00A0B0C0);
+    const std::vector<PixelRect> changed{{4, 4, 8, 8}};
+    primary.flip(changed);
+    EXPECT_EQ(windowPixel(5, 5) & 0xFFFFFF, 0xA0B0C0u);
+    EXPECT_NE(windowPixel(9, 9) & 0xFFFFFF, 0xA0B0C0u);
+
+    auto converting = std::make_unique<Pixels::WindowSurfacePresenter>(window.get(), 32, 24,
+                                                                       PixelFormat::rgb565());
+    EXPECT_EQ(converting->screenPixels().pixels, nullptr);
+    Pixels::PrimarySurface deep(std::move(converting), 32, 24, PixelFormat::rgb565(), nullptr);
+    const PixelBufferDesc desc = deep.backBuffer().lock();
+    for (int32_t y = 0; y < 24; ++y) {
+        for (int32_t x = 0; x < 32; ++x) {
+            const uint16_t red = 0xF800;
+            std::memcpy(desc.pixels + y * desc.pitch + x * 2, &red, 2);
+        }
+    }
+    deep.backBuffer().unlock();
+    const std::vector<PixelRect> corner{{0, 0, 2, 2}};
+    deep.flip(corner);
+    EXPECT_EQ(windowPixel(1, 1) & 0xFFFFFF, 0xFF0000u);
+    EXPECT_NE(windowPixel(3, 3) & 0xFFFFFF, 0xFF0000u);
+}
+
+} // namespace

@@ -1,0 +1,33 @@
+#include "backends/x11/OtherMonitorSavers.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+namespace {
+
+using ::testing::ElementsAre;
+
+TEST(OtherMonitorSaversTest, OnlyMonitorsSharingNoPixelWithTheCoveredDisplayGetASaver) {
+    const MonitorRect primary{0, 0, 1920, 1080};
+    const MonitorRect right{1920, 0, 1280, 1024};
+    const MonitorRect below{0, 1080, 1920, 1080};
+    const MonitorRect straddling{1900, 100, 800, 600};
+    EXPECT_THAT(OtherMonitorSavers::outside({primary, right, below, straddling}, primary),
+                ElementsAre(right, below));
+    // A chosen mode may leave the output smaller than the monitor the X server still lists.
+    EXPECT_THAT(OtherMonitorSavers::outside({primary, right}, {0, 0, 1024, 768}),
+                ElementsAre(right));
+    EXPECT_TRUE(OtherMonitorSavers::outside({primary}, primary).empty());
+}
+
+TEST(OtherMonitorSaversTest, EachSaverRunsWithThisRunsWordsAndItsWindow) {
+    EXPECT_THAT(OtherMonitorSavers::saverArguments({"/s", "--density", "40"}, 0x2a00007),
+                ElementsAre("/s", "--density", "40", "--no-sound", "--window-id", "0x2a00007"));
+}
+
+TEST(OtherMonitorSaversTest, NothingStartsWithoutMonitors) {
+    const OtherMonitorSavers none({}, "/bin/false", {});
+    EXPECT_EQ(none.count(), 0u);
+}
+
+} // namespace
