@@ -37,8 +37,3 @@ inline constexpr uint32_t unknownSignalBase = 0xE0000000;
 
 // The name the report shows for a known code ("ACCESS_VIOLATION"), none for any other.
 std::optional<std::string_view> exceptionCodeName(uint32_t code);
-
-// The code for a fault signal and its si_code. A segmentation fault close to the stack pointer
-// is taken for a stack overflow, which is why the data address and stack pointer are needed.
-uint32_t exceptionCodeForSignal(int signal, int signalCode, uintptr_t dataAddress,
-                                uintptr_t stackPointer);

@@ -2,9 +2,7 @@
 
 #include "errors/RegisterContext.h"
 
-#include <csignal>
 #include <cstdint>
-#include <ucontext.h>
 
 // What the signal told about a processor fault.
 struct ExceptionRecord {
@@ -21,8 +19,3 @@ struct ExceptionPointers {
     ExceptionRecord exceptionRecord;
     RegisterContext contextRecord;
 };
-
-// From the arguments of an SA_SIGINFO handler; the context may be null, and then the
-// instruction address is the one the signal gives.
-ExceptionPointers exceptionPointersFromSignal(int signal, const siginfo_t* info,
-                                              const ucontext_t* context);

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <csignal>
 #include <memory>
 
 // While an object of this class lives, processor faults (SIGSEGV, SIGBUS, SIGILL, SIGFPE) on any
@@ -19,10 +18,8 @@ public:
     FaultTranslator(const FaultTranslator&) = delete;
     FaultTranslator& operator=(const FaultTranslator&) = delete;
 
-    static constexpr int faultSignals[] = {SIGSEGV, SIGBUS, SIGILL, SIGFPE};
-
 private:
-    struct sigaction previous_[std::size(faultSignals)]{};
-    std::unique_ptr<char[]> alternateStack_;
-    stack_t previousStack_{};
+    // The handlers in place and those they replaced, in the system's own types.
+    struct Installation;
+    std::unique_ptr<Installation> installation_;
 };

@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <string>
-#include <string_view>
 
 // The eight figures of the memory-status snapshot, in bytes apart from the first two.
 struct MemoryStatus {
@@ -20,9 +19,6 @@ struct MemoryStatus {
 // its address-space limit (or the whole user half of the address space when there is none) and
 // what of it is not yet mapped.
 MemoryStatus currentMemoryStatus();
-
-// The physical-memory and swap figures of a /proc/meminfo text; the address space stays 0.
-MemoryStatus memoryStatusFromMeminfo(std::string_view meminfo);
 
 // "<available MiB>M/<total MiB>M" of physical memory.
 std::string memoryText(const MemoryStatus& status);

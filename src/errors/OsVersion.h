@@ -1,10 +1,7 @@
 #pragma once
 
 #include <string>
-#include <sys/utsname.h>
 
 // The running kernel for the error report: "<major>.<minor> (<patch>) <system> <release>
 // <version> <machine>", for example "6.1 (0) Linux 6.1.0-18-amd64 #1 SMP ... x86_64".
 std::string osVersionText();
-
-std::string osVersionText(const utsname& system);

@@ -36,12 +36,6 @@ StructuredException::StructuredException(uint32_t exceptionCode,
                    faultDetails(exceptionPointers)),
       exceptionCode_(exceptionCode), exceptionPointers_(exceptionPointers) {}
 
-StructuredException StructuredException::fromSignal(int signal, const siginfo_t* info,
-                                                    const ucontext_t* context) {
-    const ExceptionPointers pointers = exceptionPointersFromSignal(signal, info, context);
-    return StructuredException(pointers.exceptionRecord.code, pointers);
-}
-
 std::string StructuredException::faultText(uint32_t code, uintptr_t address) {
     const std::optional<std::string_view> name = exceptionCodeName(code);
     std::string text = name ? "Exception " + std::string(*name) + " (0x" + hexText(code, 8) +

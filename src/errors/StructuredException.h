@@ -3,10 +3,8 @@
 #include "errors/ExceptionPointers.h"
 #include "errors/VerboseError.h"
 
-#include <csignal>
 #include <cstdint>
 #include <string>
-#include <ucontext.h>
 
 // A processor fault turned into an error, so that it is reported like any other. Its message
 // names the fault and where it happened; its details hold the call stack, the registers and the
@@ -14,10 +12,6 @@
 class StructuredException : public VerboseError {
 public:
     StructuredException(uint32_t exceptionCode, const ExceptionPointers& exceptionPointers);
-
-    // For the fault signal handler: the code follows from the signal and its si_code.
-    static StructuredException fromSignal(int signal, const siginfo_t* info,
-                                          const ucontext_t* context);
 
     uint32_t exceptionCode() const { return exceptionCode_; }
     const ExceptionPointers& exceptionPointers() const { return exceptionPointers_; }

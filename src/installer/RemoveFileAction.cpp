@@ -1,11 +1,10 @@
 #include "installer/RemoveFileAction.h"
 
+#include "installer/FileRemoval.h"
 #include "installer/InstallerTexts.h"
 #include "persistence/ClassRegistry.h"
 #include "persistence/InputStream.h"
 #include "persistence/OutputStream.h"
-
-#include <unistd.h>
 
 namespace Installer {
 namespace {
@@ -20,7 +19,7 @@ const Persistence::ClassRegistration registration{RemoveFileAction::streamClassI
 
 void RemoveFileAction::execute(IProgressIndicator& progress) {
     progress.setText(text(Text::removingFile, path_));
-    ::unlink(path_.c_str());
+    removeFile(path_);
 }
 
 std::unique_ptr<IUninstallationAction> RemoveFileAction::clone() const {

@@ -1,11 +1,10 @@
 #include "installer/RemoveFolderAction.h"
 
+#include "installer/FileRemoval.h"
 #include "installer/InstallerTexts.h"
 #include "persistence/ClassRegistry.h"
 #include "persistence/InputStream.h"
 #include "persistence/OutputStream.h"
-
-#include <unistd.h>
 
 namespace Installer {
 namespace {
@@ -20,8 +19,7 @@ const Persistence::ClassRegistration registration{RemoveFolderAction::streamClas
 
 void RemoveFolderAction::execute(IProgressIndicator& progress) {
     progress.setText(text(Text::removingFolders));
-    // rmdir removes nothing but an empty folder.
-    ::rmdir(path_.c_str());
+    removeEmptyFolder(path_);
 }
 
 std::unique_ptr<IUninstallationAction> RemoveFolderAction::clone() const {

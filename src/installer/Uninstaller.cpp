@@ -5,12 +5,6 @@
 #include "installer/ProductEntry.h"
 #include "installer/RegistryRoots.h"
 
-#include <unistd.h>
-
-#ifndef PLUVO_INSTALL_PREFIX
-#define PLUVO_INSTALL_PREFIX "/usr/local"
-#endif
-
 namespace Installer {
 
 Uninstaller::Uninstaller(IUninstallerUi& ui, std::string title, RightsCheck hasAdministratorRights)
@@ -51,10 +45,6 @@ bool Uninstaller::uninstall(const std::string& uninstallKeyName, bool requireAdm
     ui_.showMessage(text(Text::removed, entry.displayName), caption,
                     IUninstallerUi::Icon::Information);
     return true;
-}
-
-bool hasAdministratorRights() {
-    return ::geteuid() == 0 || ::access(PLUVO_INSTALL_PREFIX, W_OK) == 0;
 }
 
 } // namespace Installer

@@ -1,16 +1,11 @@
 #include "installer/UnregisterServerAction.h"
 
 #include "errors/BasicError.h"
+#include "installer/ChildProcess.h"
 #include "installer/InstallerTexts.h"
 #include "persistence/ClassRegistry.h"
 #include "persistence/InputStream.h"
 #include "persistence/OutputStream.h"
-
-#include <cerrno>
-#include <spawn.h>
-#include <sys/wait.h>
-
-extern char** environ;
 
 namespace Installer {
 namespace {
@@ -24,25 +19,6 @@ std::unique_ptr<Persistence::IStreamableObject> read(Persistence::InputStream& s
 const Persistence::ClassRegistration registration{UnregisterServerAction::streamClassId, read};
 
 constexpr const char* registrationProgram = "regsvr32.exe";
-
-// Starts the command and waits for it; false when it could not be started. Its exit status
-// tells nothing the uninstaller acts on.
-bool runAndWait(const std::vector<std::string>& words) {
-    std::vector<std::string> copies = words;
-    std::vector<char*> argv;
-    for (std::string& word : copies) {
-        argv.push_back(word.data());
-    }
-    argv.push_back(nullptr);
-    pid_t child = 0;
-    if (::posix_spawnp(&child, argv[0], nullptr, nullptr, argv.data(), environ) != 0) {
-        return false;
-    }
-    int status = 0;
-    while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
-    }
-    return true;
-}
 
 } // namespace
 

@@ -1,7 +1,7 @@
 #include "sound/SoundSystem.h"
 
-#include "backends/sdl/AudioDevice.h"
 #include "resources/ResourceErrors.h"
+#include "sound/AudioDevice.h"
 #include "sound/DamagedRecordingError.h"
 #include "sound/OggVorbisFile.h"
 #include "sound/ResourceStream.h"

@@ -1,5 +1,6 @@
 #include "errors/StructuredException.h"
 
+#include "backends/posix/SignalExceptionPointers.h"
 #include "errors/DiagnosticText.h"
 #include "errors/ExceptionCode.h"
 #include "errors/GuardedPage.h"
@@ -102,7 +103,7 @@ sigjmp_buf resumeAfterFault;
 void captureFault(int signal, siginfo_t* info, void* context) {
     {
         const StructuredException fault =
-            StructuredException::fromSignal(signal, info, static_cast<ucontext_t*>(context));
+            Posix::structuredExceptionFromSignal(signal, info, static_cast<ucontext_t*>(context));
         capturedFault = CapturedFault{fault.what(), fault.details(), fault.exceptionPointers(),
                                       wordsSitAboveTheirReturnAddress(fault.details())};
     }

@@ -1,5 +1,6 @@
-#include "backends/sdl/AudioDevice.h"
+#include "sound/AudioDevice.h"
 
+#include <SDL.h>
 #include <alsa/asoundlib.h>
 
 namespace Sound {
@@ -52,7 +53,7 @@ AudioDevice::~AudioDevice() {
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
-void AudioDevice::fill(void* device, Uint8* stream, int bytes) {
+void AudioDevice::fill(void* device, uint8_t* stream, int bytes) {
     const auto frames = static_cast<uint32_t>(bytes) / (2 * sizeof(float));
     static_cast<AudioDevice*>(device)->mixer_->mix(reinterpret_cast<float*>(stream), frames);
 }

@@ -1,11 +1,15 @@
 #include "errors/FaultTranslator.h"
 
-#include "errors/StructuredException.h"
+#include "backends/posix/SignalExceptionPointers.h"
+
+#include <csignal>
 
 namespace {
 
 // Large enough for the unwinder and the report's call-stack walk.
 constexpr std::size_t alternateStackSize = 256 * 1024;
+
+constexpr int faultSignals[] = {SIGSEGV, SIGBUS, SIGILL, SIGFPE};
 
 thread_local bool translating = false;
 
@@ -32,16 +36,23 @@ void translateFault(int signal, siginfo_t* info, void* context) {
         return;
     }
     const TranslationScope scope;
-    throw StructuredException::fromSignal(signal, info, static_cast<const ucontext_t*>(context));
+    throw Posix::structuredExceptionFromSignal(signal, info,
+                                               static_cast<const ucontext_t*>(context));
 }
 
 } // namespace
 
-FaultTranslator::FaultTranslator() : alternateStack_(new char[alternateStackSize]) {
+struct FaultTranslator::Installation {
+    struct sigaction previousHandlers[std::size(faultSignals)]{};
+    std::unique_ptr<char[]> alternateStack{new char[alternateStackSize]};
+    stack_t previousStack{};
+};
+
+FaultTranslator::FaultTranslator() : installation_(std::make_unique<Installation>()) {
     stack_t stack{};
-    stack.ss_sp = alternateStack_.get();
+    stack.ss_sp = installation_->alternateStack.get();
     stack.ss_size = alternateStackSize;
-    sigaltstack(&stack, &previousStack_);
+    sigaltstack(&stack, &installation_->previousStack);
 
     struct sigaction action {};
     action.sa_sigaction = translateFault;
@@ -50,13 +61,13 @@ FaultTranslator::FaultTranslator() : alternateStack_(new char[alternateStackSize
     action.sa_flags = SA_SIGINFO | SA_ONSTACK | SA_NODEFER;
     sigemptyset(&action.sa_mask);
     for (std::size_t i = 0; i < std::size(faultSignals); ++i) {
-        sigaction(faultSignals[i], &action, &previous_[i]);
+        sigaction(faultSignals[i], &action, &installation_->previousHandlers[i]);
     }
 }
 
 FaultTranslator::~FaultTranslator() {
     for (std::size_t i = 0; i < std::size(faultSignals); ++i) {
-        sigaction(faultSignals[i], &previous_[i], nullptr);
+        sigaction(faultSignals[i], &installation_->previousHandlers[i], nullptr);
     }
-    sigaltstack(&previousStack_, nullptr);
+    sigaltstack(&installation_->previousStack, nullptr);
 }

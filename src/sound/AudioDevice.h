@@ -2,13 +2,13 @@
 
 #include "sound/Mixer.h"
 
-#include <SDL.h>
+#include <cstdint>
 #include <memory>
 
 namespace Sound {
 
 // The default audio output, opened in stereo floating point, fed by a mixer from the audio
-// thread.
+// thread. The platform's back end opens it.
 class AudioDevice {
 public:
     // nullptr when there is no audio output (no sound server, or a driver that names nothing).
@@ -23,9 +23,9 @@ public:
 
 private:
     AudioDevice() = default;
-    static void fill(void* device, Uint8* stream, int bytes);
+    static void fill(void* device, uint8_t* stream, int bytes);
 
-    SDL_AudioDeviceID id_ = 0;
+    uint32_t id_ = 0;
     std::shared_ptr<Mixer> mixer_;
 };
 

@@ -1,9 +1,12 @@
+#include "backends/posix/OsVersion.h"
+
 #include "errors/OsVersion.h"
 
 #include <array>
 #include <initializer_list>
 #include <string_view>
 
+namespace Posix {
 namespace {
 
 // "6.1.76-1-amd64" gives 6, 1 and 76; a missing or unreadable part counts 0.
@@ -51,10 +54,12 @@ std::string osVersionText(const utsname& system) {
     return text;
 }
 
+} // namespace Posix
+
 std::string osVersionText() {
     utsname system{};
     if (uname(&system) != 0) {
-        return osVersionText(utsname{});
+        return Posix::osVersionText(utsname{});
     }
-    return osVersionText(system);
+    return Posix::osVersionText(system);
 }

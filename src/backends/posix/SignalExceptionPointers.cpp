@@ -1,7 +1,8 @@
-#include "errors/ExceptionPointers.h"
+#include "backends/posix/SignalExceptionPointers.h"
 
-#include "errors/ExceptionCode.h"
+#include "backends/posix/SignalExceptionCode.h"
 
+namespace Posix {
 namespace {
 
 RegisterContext registersOf(const ucontext_t& context) {
@@ -56,3 +57,11 @@ ExceptionPointers exceptionPointersFromSignal(int signal, const siginfo_t* info,
                                          pointers.contextRecord.rsp);
     return pointers;
 }
+
+StructuredException structuredExceptionFromSignal(int signal, const siginfo_t* info,
+                                                  const ucontext_t* context) {
+    const ExceptionPointers pointers = exceptionPointersFromSignal(signal, info, context);
+    return StructuredException(pointers.exceptionRecord.code, pointers);
+}
+
+} // namespace Posix
