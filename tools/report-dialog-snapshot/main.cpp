@@ -5,7 +5,7 @@
 #include "errors/DetailedReport.h"
 #include "errors/FaultTranslator.h"
 #include "errors/StructuredException.h"
-#include "errors/dialogs/VerboseErrorDialog.h"
+#include "backends/qt/errors/VerboseErrorDialog.h"
 
 #include <QApplication>
 #include <QPixmap>

@@ -3,11 +3,11 @@
 // no display lists modes: the Display page shows three of a typical screen, the middle one chosen.
 #include "display/IDisplayDevice.h"
 #include "options/ScreenSaverOptionsStorage.h"
-#include "ui/ApplicationBasedPropSheetHelpProvider.h"
-#include "ui/LiveRainPreview.h"
-#include "ui/PropertyPagesSheet.h"
-#include "ui/RainPreviewWidget.h"
-#include "ui/SettingsDialog.h"
+#include "backends/qt/settings/ApplicationBasedPropSheetHelpProvider.h"
+#include "backends/qt/settings/LiveRainPreview.h"
+#include "backends/qt/settings/PropertyPagesSheet.h"
+#include "backends/qt/settings/RainPreviewWidget.h"
+#include "backends/qt/settings/SettingsDialog.h"
 
 #include <QApplication>
 #include <QDir>

@@ -4,9 +4,9 @@
 // Usage: uninstall-wizard-snapshot OUTPUT.png
 #include "installer/DefaultUninstallerScript.h"
 #include "installer/RemoveFileAction.h"
-#include "installer/dialogs/DialogErrorReporter.h"
-#include "installer/dialogs/UninstallerWizard.h"
-#include "installer/dialogs/WizardDialog.h"
+#include "backends/qt/uninstaller/DialogErrorReporter.h"
+#include "backends/qt/uninstaller/UninstallerWizard.h"
+#include "backends/qt/uninstaller/WizardDialog.h"
 
 #include <QApplication>
 #include <QPixmap>

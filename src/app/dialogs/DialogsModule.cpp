@@ -1,7 +1,7 @@
 #include "app/DialogFunctions.h"
-#include "errors/dialogs/ErrorDialogs.h"
-#include "installer/dialogs/QtUninstallerUi.h"
-#include "ui/SettingsDialog.h"
+#include "backends/qt/errors/ErrorDialogs.h"
+#include "backends/qt/uninstaller/QtUninstallerUi.h"
+#include "backends/qt/settings/SettingsDialog.h"
 
 namespace {
 

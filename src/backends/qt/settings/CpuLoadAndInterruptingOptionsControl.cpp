@@ -1,0 +1,67 @@
+#include "backends/qt/settings/CpuLoadAndInterruptingOptionsControl.h"
+
+#include "options/IScreensaverControlOptions.h"
+#include "backends/qt/settings/Trackbar.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+CpuLoadAndInterruptingOptionsControl::CpuLoadAndInterruptingOptionsControl(
+    QWidget* parent, IScreensaverControlOptions& options)
+    : QWidget(parent), options_(options),
+      load_(makeTrackbar(Qt::Horizontal, {0, 100, 5, 20, 10, options.maxCpuLoad()}, "cpuLoad")),
+      anyInput_(new QRadioButton(tr("移动鼠标或按任意键时退出(&M)"))),
+      anyKey_(new QRadioButton(tr("按任意键时退出，忽略鼠标(&K)"))),
+      escapeOnly_(new QRadioButton(tr("只在按 Esc 键时退出(&O)"))) {
+    anyInput_->setObjectName("interruptOnAnyInput");
+    anyKey_->setObjectName("interruptOnAnyKey");
+    escapeOnly_->setObjectName("interruptOnEscape");
+    switch (options.interruptMode()) {
+    case IScreensaverControlOptions::interruptOnAnyInput:
+        anyInput_->setChecked(true);
+        break;
+    case IScreensaverControlOptions::interruptOnAnyKey:
+        anyKey_->setChecked(true);
+        break;
+    default:
+        escapeOnly_->setChecked(true);
+        break;
+    }
+    load_->setWhatsThis(tr("屏幕保护程序最多占用多少处理器时间。调低可以让其他程序运行得更快，"
+                           "雨会下得慢一些。"));
+    anyInput_->setWhatsThis(tr("任何鼠标或键盘操作都会结束屏幕保护程序。"));
+    anyKey_->setWhatsThis(tr("移动鼠标不会结束屏幕保护程序，按任意键才会结束。"));
+    escapeOnly_->setWhatsThis(tr("只有 Esc 键能结束屏幕保护程序，鼠标和其他键都被忽略。"));
+
+    auto* loadLabel = new QLabel(tr("最大处理器占用率(&P):"));
+    loadLabel->setBuddy(load_);
+    auto* percent = new QLabel;
+    const auto showPercent = [percent](int value) { percent->setText(QString("%1%").arg(value)); };
+    showPercent(load_->value());
+    connect(load_, &QSlider::valueChanged, percent, showPercent);
+    auto* interruption = new QGroupBox(tr("退出方式"));
+    auto* radios = new QVBoxLayout(interruption);
+    radios->addWidget(anyInput_);
+    radios->addWidget(anyKey_);
+    radios->addWidget(escapeOnly_);
+    auto* layout = new QGridLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(loadLabel, 0, 0);
+    layout->addWidget(load_, 0, 1);
+    layout->addWidget(percent, 0, 2);
+    layout->addWidget(interruption, 1, 0, 1, 3);
+}
+
+void CpuLoadAndInterruptingOptionsControl::apply() {
+    options_.setMaxCpuLoad(load_->value());
+    int mode = IScreensaverControlOptions::interruptOnEscapeOnly;
+    if (anyInput_->isChecked()) {
+        mode = IScreensaverControlOptions::interruptOnAnyInput;
+    } else if (anyKey_->isChecked()) {
+        mode = IScreensaverControlOptions::interruptOnAnyKey;
+    }
+    options_.setInterruptMode(mode);
+}

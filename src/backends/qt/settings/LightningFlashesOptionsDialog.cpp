@@ -1,0 +1,45 @@
+#include "backends/qt/settings/LightningFlashesOptionsDialog.h"
+
+#include "options/ILightningOptionsStorage.h"
+#include "backends/qt/settings/BrightnessSelectionControl.h"
+#include "backends/qt/settings/ColorPickerControl.h"
+
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+
+LightningFlashesOptionsDialog::LightningFlashesOptionsDialog(QWidget* parent,
+                                                             ILightningOptionsStorage& options)
+    : QDialog(parent), options_(options), sample_(new ColorPickerControl),
+      threshold_(new BrightnessSelectionControl) {
+    setWindowTitle(tr("闪电背景详细设置"));
+    sample_->setColour(options.flashColour());
+    threshold_->setValue(options.flashThreshold());
+    auto* change = new QPushButton(tr("改变(&G)..."));
+    change->setObjectName("changeColour");
+    connect(change, &QPushButton::clicked, sample_, &ColorPickerControl::chooseColour);
+    sample_->setWhatsThis(tr("闪电照亮背景时所用的颜色。"));
+    change->setWhatsThis(tr("打开颜色选择框，选取闪光的颜色。"));
+    threshold_->setWhatsThis(tr("背景中比这里更亮的部分会在闪电时发光。拖动下面的标记来调整。"));
+
+    auto* thresholdLabel = new QLabel(tr("亮度阈值(&B):"));
+    thresholdLabel->setBuddy(threshold_);
+    auto* colourLabel = new QLabel(tr("颜色:"));
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    connect(buttons, &QDialogButtonBox::accepted, this, &LightningFlashesOptionsDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &LightningFlashesOptionsDialog::reject);
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(colourLabel, 0, 0);
+    layout->addWidget(sample_, 0, 1);
+    layout->addWidget(change, 0, 2);
+    layout->addWidget(thresholdLabel, 1, 0);
+    layout->addWidget(threshold_, 1, 1, 1, 2);
+    layout->addWidget(buttons, 2, 0, 1, 3);
+}
+
+void LightningFlashesOptionsDialog::accept() {
+    options_.setFlashColour(sample_->colour());
+    options_.setFlashThreshold(threshold_->value());
+    QDialog::accept();
+}

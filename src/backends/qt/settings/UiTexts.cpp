@@ -1,0 +1,30 @@
+#include "backends/qt/settings/UiTexts.h"
+
+#include "resources/Strings.h"
+
+#include <QCoreApplication>
+
+namespace UiTexts {
+
+namespace {
+
+constexpr uint32_t productName = 1;
+constexpr uint32_t errorCaptionText = 1000;
+constexpr const char* productVersion = "2.2.17";
+
+} // namespace
+
+QString string(uint32_t id) {
+    const std::string text = Resources::loadString(id);
+    return QCoreApplication::translate("StringTable", text.c_str());
+}
+
+QString errorCaption() {
+    return string(errorCaptionText);
+}
+
+QString applicationTitle() {
+    return string(productName) + " " + productVersion;
+}
+
+} // namespace UiTexts
