@@ -1,9 +1,9 @@
 #include "display/PixelSurface.h"
 
-#include "display/Bitmap.h"
 #include "display/DX5Error.h"
 #include "display/DX5ResultCodes.h"
 #include "display/PixelScaling.h"
+#include "images/Bitmap.h"
 
 #include <algorithm>
 #include <cstring>

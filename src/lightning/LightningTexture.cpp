@@ -1,6 +1,6 @@
 #include "lightning/LightningTexture.h"
 
-#include "display/BmpImage.h"
+#include "images/BmpImage.h"
 
 #include <string>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "display/DirectXDisplayModeDescription.h"
-#include "display/DirectXDisplayModeSelectionModel.h"
 #include "options/DefaultWallpaperListModel.h"
+#include "options/DirectXDisplayModeDescription.h"
+#include "options/DirectXDisplayModeSelectionModel.h"
 #include "options/IDropSystemOptionsStorage.h"
 #include "options/ILightningOptionsStorage.h"
 #include "options/ISoundOptionsStorage.h"

@@ -2,7 +2,7 @@
 
 #include "backends/sdl/SdlDisplay.h"
 #include "backends/x11/MonitorLayout.h"
-#include "display/DirectXDisplayModeSelectionModel.h"
+#include "options/DirectXDisplayModeSelectionModel.h"
 #include "scene/SceneErrors.h"
 
 #include <SDL_video.h>

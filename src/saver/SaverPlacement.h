@@ -2,7 +2,7 @@
 
 #include "backends/sdl/ScreenSaverWindow.h"
 #include "backends/x11/HostWindow.h"
-#include "display/Bitmap.h"
+#include "images/Bitmap.h"
 
 #include <optional>
 

@@ -1,7 +1,7 @@
 #include "scene/BuiltInBackground.h"
 
-#include "display/JpegImage.h"
 #include "display/PixelScaling.h"
+#include "images/JpegImage.h"
 #include "resources/EmbeddedResources.h"
 
 namespace Scene {

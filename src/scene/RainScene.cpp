@@ -2,8 +2,8 @@
 
 #include "display/DX5Error.h"
 #include "display/DX5ResultCodes.h"
-#include "display/GraphicsError.h"
-#include "display/ImageLoader.h"
+#include "images/GraphicsError.h"
+#include "images/ImageLoader.h"
 #include "options/ScreenSaverOptionsStorage.h"
 #include "rain/DropTuning.h"
 #include "rain/Renderer.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "display/Bitmap.h"
 #include "display/FrameDamage.h"
+#include "images/Bitmap.h"
 #include "lightning/AreaRect.h"
 #include "platform/MillisecondClock.h"
 #include "rain/Drawer.h"

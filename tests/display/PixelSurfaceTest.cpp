@@ -1,8 +1,8 @@
 #include "display/PixelSurface.h"
 
-#include "display/Bitmap.h"
 #include "display/DX5Error.h"
 #include "display/DX5ResultCodes.h"
+#include "images/Bitmap.h"
 
 #include <cstring>
 #include <functional>

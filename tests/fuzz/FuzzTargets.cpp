@@ -1,13 +1,13 @@
 #include "FuzzTargets.h"
 
-#include "display/BmpImage.h"
-#include "display/GraphicsError.h"
-#include "display/IDisplayDevice.h"
-#include "display/JpegImage.h"
 #include "display/PixelScaling.h"
 #include "errors/BasicError.h"
+#include "images/BmpImage.h"
+#include "images/GraphicsError.h"
+#include "images/JpegImage.h"
 #include "installer/DefaultUninstallerScript.h"
 #include "options/Configuration.h"
+#include "options/IDisplayDevice.h"
 #include "persistence/InputStream.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "options/ScreenSaverOptionsStorage.h"
 
-#include "display/FakeDisplayDevice.h"
+#include "options/FakeDisplayDevice.h"
 #include "persistence/InputStream.h"
 
 #include <bit>

@@ -2,7 +2,7 @@
 // a way to look at the drops without a window.
 #include "common/SceneBuffers.h"
 #include "common/SteppingClock.h"
-#include "display/ImageLoader.h"
+#include "images/ImageLoader.h"
 #include "options/ScreenSaverOptionsStorage.h"
 #include "platform/Rand15.h"
 #include "rain-snapshot/BoltOverlay.h"

@@ -1,13 +1,13 @@
 // Draws every page of the settings dialog, with a new user's options, into PNG files for docs/:
 // settings-snapshot FOLDER LOCALE (e.g. zh_CN or en_US). Runs on Qt's offscreen platform, where
 // no display lists modes: the Display page shows three of a typical screen, the middle one chosen.
-#include "display/IDisplayDevice.h"
-#include "options/ScreenSaverOptionsStorage.h"
 #include "backends/qt/settings/ApplicationBasedPropSheetHelpProvider.h"
 #include "backends/qt/settings/LiveRainPreview.h"
 #include "backends/qt/settings/PropertyPagesSheet.h"
 #include "backends/qt/settings/RainPreviewWidget.h"
 #include "backends/qt/settings/SettingsDialog.h"
+#include "options/IDisplayDevice.h"
+#include "options/ScreenSaverOptionsStorage.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "display/IDisplayDevice.h"
+#include "options/IDisplayDevice.h"
 
 // The modes of one display as SDL lists them. Four-byte formats are reported as 32 bits per
 // pixel, as the mode model expects.

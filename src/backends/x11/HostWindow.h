@@ -1,7 +1,7 @@
 #pragma once
 
 #include "backends/x11/MonitorLayout.h"
-#include "display/Bitmap.h"
+#include "images/Bitmap.h"
 
 #include <array>
 #include <functional>

@@ -1,7 +1,7 @@
 // libFuzzer's entry point for one target; the build names the target with PLUVO_FUZZ_TARGET.
 #include "FuzzTargets.h"
-#include "display/Bitmap.h"
 #include "errors/VerboseError.h"
+#include "images/Bitmap.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     VerboseError::setDiagnosticsCollected(false);

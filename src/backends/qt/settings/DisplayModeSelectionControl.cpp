@@ -1,7 +1,7 @@
 #include "backends/qt/settings/DisplayModeSelectionControl.h"
 
-#include "display/IDisplayModeSelectionModel.h"
 #include "backends/qt/settings/UiTexts.h"
+#include "options/IDisplayModeSelectionModel.h"
 
 #include <QComboBox>
 #include <QMessageBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "display/Bitmap.h"
+#include "images/Bitmap.h"
 #include "scene/FrameLoop.h"
 #include "scene/FramePacing.h"
 

@@ -1,8 +1,8 @@
 #include "backends/qt/settings/WallpaperListEditingControl.h"
 
-#include "display/ImageLoader.h"
-#include "options/IWallpaperListModel.h"
 #include "backends/qt/settings/UiTexts.h"
+#include "images/ImageLoader.h"
+#include "options/IWallpaperListModel.h"
 
 #include <QFileDialog>
 #include <QFileInfo>

@@ -1,12 +1,12 @@
 #include "UiTestSupport.h"
-#include "display/IDisplayModeSelectionModel.h"
-#include "options/DefaultWallpaperListModel.h"
 #include "backends/qt/settings/BrightnessSelectionControl.h"
 #include "backends/qt/settings/ColorPickerControl.h"
 #include "backends/qt/settings/DisplayModeSelectionControl.h"
 #include "backends/qt/settings/DropsOptionsPage.h"
 #include "backends/qt/settings/WallpaperListEditingControl.h"
 #include "backends/qt/settings/WindDirectionControl.h"
+#include "options/DefaultWallpaperListModel.h"
+#include "options/IDisplayModeSelectionModel.h"
 
 #include <QComboBox>
 #include <QImage>

@@ -1,11 +1,11 @@
 #include "UiTestSupport.h"
-#include "display/FakeDisplayDevice.h"
-#include "options/Configuration.h"
-#include "options/ScreenSaverOptionsStorage.h"
 #include "backends/qt/settings/ApplicationBasedPropSheetHelpProvider.h"
 #include "backends/qt/settings/BrightnessSelectionControl.h"
 #include "backends/qt/settings/PropertyPagesSheet.h"
 #include "backends/qt/settings/SettingsDialog.h"
+#include "options/Configuration.h"
+#include "options/FakeDisplayDevice.h"
+#include "options/ScreenSaverOptionsStorage.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "display/IImage.h"
+#include "images/IImage.h"
 
 #include <filesystem>
 #include <memory>

@@ -1,4 +1,4 @@
-#include "display/BmpImage.h"
+#include "images/BmpImage.h"
 
 #include "ImageTestFiles.h"
 

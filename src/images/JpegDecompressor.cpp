@@ -1,6 +1,6 @@
-#include "display/JpegDecompressor.h"
+#include "images/JpegDecompressor.h"
 
-#include "display/GraphicsError.h"
+#include "images/GraphicsError.h"
 
 #include <cstdlib>
 #include <jerror.h>

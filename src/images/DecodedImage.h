@@ -1,7 +1,7 @@
 #pragma once
 
-#include "display/Bitmap.h"
-#include "display/IImage.h"
+#include "images/Bitmap.h"
+#include "images/IImage.h"
 
 #include <cstdint>
 #include <utility>

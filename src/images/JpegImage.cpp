@@ -1,6 +1,6 @@
-#include "display/JpegImage.h"
+#include "images/JpegImage.h"
 
-#include "display/JpegDecompressor.h"
+#include "images/JpegDecompressor.h"
 
 #include <cstdio>
 #include <vector>

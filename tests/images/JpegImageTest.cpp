@@ -1,4 +1,4 @@
-#include "display/JpegImage.h"
+#include "images/JpegImage.h"
 
 #include "ImageTestFiles.h"
 

@@ -1,8 +1,8 @@
-#include "display/ImageLoader.h"
+#include "images/ImageLoader.h"
 
 #include "ImageTestFiles.h"
-#include "display/BmpImage.h"
-#include "display/JpegImage.h"
+#include "images/BmpImage.h"
+#include "images/JpegImage.h"
 
 #include <gtest/gtest.h>
 

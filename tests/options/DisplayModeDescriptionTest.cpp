@@ -1,4 +1,4 @@
-#include "display/DirectXDisplayModeDescription.h"
+#include "options/DirectXDisplayModeDescription.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "display/IDisplayDevice.h"
+#include "options/IDisplayDevice.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "display/IDisplayDevice.h"
-#include "display/IDisplayModeDescription.h"
 #include "errors/BasicError.h"
+#include "options/IDisplayDevice.h"
+#include "options/IDisplayModeDescription.h"
 
 #include <vector>
 

@@ -1,6 +1,6 @@
-#include "display/Bitmap.h"
+#include "images/Bitmap.h"
 
-#include "display/GraphicsError.h"
+#include "images/GraphicsError.h"
 
 #include <algorithm>
 #include <atomic>

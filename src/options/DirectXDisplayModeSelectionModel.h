@@ -1,7 +1,7 @@
 #pragma once
 
-#include "display/DirectXDisplayModeDescription.h"
-#include "display/IDisplayModeSelectionModel.h"
+#include "options/DirectXDisplayModeDescription.h"
+#include "options/IDisplayModeSelectionModel.h"
 #include "persistence/ClassId.h"
 #include "persistence/IStreamableObject.h"
 

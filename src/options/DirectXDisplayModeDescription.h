@@ -1,6 +1,6 @@
 #pragma once
 
-#include "display/IDisplayModeDescription.h"
+#include "options/IDisplayModeDescription.h"
 
 #include <cstdint>
 #include <string>

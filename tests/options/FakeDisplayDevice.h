@@ -1,7 +1,7 @@
 #pragma once
 
 #include "display/DX5Error.h"
-#include "display/IDisplayDevice.h"
+#include "options/IDisplayDevice.h"
 
 #include <optional>
 #include <stdexcept>

@@ -1,9 +1,9 @@
-#include "display/ImageLoader.h"
+#include "images/ImageLoader.h"
 
-#include "display/BmpImage.h"
-#include "display/GraphicsError.h"
-#include "display/JpegDecompressor.h"
-#include "display/JpegImage.h"
+#include "images/BmpImage.h"
+#include "images/GraphicsError.h"
+#include "images/JpegDecompressor.h"
+#include "images/JpegImage.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "display/Bitmap.h"
-#include "display/DecodedImage.h"
-#include "display/GraphicsError.h"
+#include "images/Bitmap.h"
+#include "images/DecodedImage.h"
+#include "images/GraphicsError.h"
 
 #include <cstdint>
 #include <filesystem>

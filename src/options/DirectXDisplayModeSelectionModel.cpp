@@ -1,4 +1,4 @@
-#include "display/DirectXDisplayModeSelectionModel.h"
+#include "options/DirectXDisplayModeSelectionModel.h"
 
 #include "display/DX5Error.h"
 #include "persistence/ClassRegistry.h"

@@ -1,5 +1,5 @@
 #include "FakeDisplayDevice.h"
-#include "display/DirectXDisplayModeSelectionModel.h"
+#include "options/DirectXDisplayModeSelectionModel.h"
 #include "persistence/InputStream.h"
 #include "persistence/OutputStream.h"
 
