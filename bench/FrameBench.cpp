@@ -72,10 +72,10 @@ struct SaverFrame {
         drops->update();
     }
     void collectDamage() { collectDamage(drawer->dirtyRects()); }
-    void collectDamage(const std::vector<DirtyRect>& rects) {
+    void collectDamage(const std::vector<Pixels::PixelRect>& rects) {
         damage.clear();
-        for (const DirtyRect& rect : rects) {
-            damage.add({rect.left, rect.top, rect.right + 1, rect.bottom + 1});
+        for (const Pixels::PixelRect& area : rects) {
+            damage.add(area);
         }
     }
     void draw() {
@@ -126,14 +126,14 @@ void BM_WholeFrameWithBolt(benchmark::State& state) {
     const std::unique_ptr<ILightning> bolt = controller.createLightning();
     bolt->setBoltVisible(true);
     view.setLightning(bolt.get());
-    AreaRect restored;
+    Pixels::PixelRect restored;
     for (auto _ : state) {
         frame->step();
         frame->collectDamage();
         frame->draw();
-        for (const AreaRect& area : {restored, view.draw()}) {
+        for (const Pixels::PixelRect& area : {restored, view.draw()}) {
             if (!area.isEmpty()) {
-                frame->damage.add({area.minX, area.minY, area.maxX, area.maxY});
+                frame->damage.add(area);
             }
         }
         frame->primary->flip(frame->damage.rects());
@@ -154,7 +154,7 @@ void BM_RendererAlone(benchmark::State& state) {
 // Merging the step's rectangles and flipping them.
 void BM_FlipChangedRects(benchmark::State& state) {
     const auto frame = steadySaverFrame();
-    std::vector<DirtyRect> reported;
+    std::vector<Pixels::PixelRect> reported;
     double reportedCount = 0;
     double sentCount = 0;
     for (auto _ : state) {

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 #include <string>
 
 namespace Pixels {
@@ -32,18 +33,25 @@ int32_t checkedPitch(int32_t width, int32_t height, const PixelFormat& format) {
     return (rowBytes + 3) & ~3;
 }
 
-// In 64 bits, so that coordinates near the ends of the int32 range cannot overflow.
-struct WideRect {
-    int64_t left, top, right, bottom;
+// One axis of a block copy: where it starts on the source and on the target, and its length.
+struct CopySpan {
+    int32_t source;
+    int32_t target;
+    int32_t length;
 };
 
-WideRect intersect(const WideRect& a, const WideRect& b) {
-    return {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
-            std::min(a.bottom, b.bottom)};
-}
-
-WideRect widen(const PixelRect& rect) {
-    return {rect.left, rect.top, rect.right, rect.bottom};
+// The source span [from, to) clipped to the source, and, moved to start at targetStart, to the
+// target. In 64 bits, so that coordinates near the ends of the int32 range cannot overflow.
+std::optional<CopySpan> clipSpan(int32_t from, int32_t to, int32_t sourceSize, int32_t targetStart,
+                                 int32_t targetSize) {
+    const int64_t shift = int64_t{targetStart} - from;
+    const int64_t start = std::max({int64_t{from}, int64_t{0}, -shift});
+    const int64_t end = std::min({int64_t{to}, int64_t{sourceSize}, targetSize - shift});
+    if (end <= start) {
+        return std::nullopt;
+    }
+    return CopySpan{static_cast<int32_t>(start), static_cast<int32_t>(start + shift),
+                    static_cast<int32_t>(end - start)};
 }
 
 } // namespace
@@ -190,22 +198,17 @@ void PixelSurface::announceWritten(const PixelRect& area) {
 // Returns the part of the target written, empty when the rectangles do not meet.
 PixelRect PixelSurface::copyBlock(PixelSurface& target, PixelRect sourceArea, int32_t targetX,
                                   int32_t targetY) {
-    const int64_t shiftX = int64_t{targetX} - sourceArea.left;
-    const int64_t shiftY = int64_t{targetY} - sourceArea.top;
-    WideRect inSource = intersect(widen(sourceArea), widen(bounds()));
-    const WideRect inTarget = intersect({inSource.left + shiftX, inSource.top + shiftY,
-                                         inSource.right + shiftX, inSource.bottom + shiftY},
-                                        widen(target.bounds()));
-    if (inTarget.right <= inTarget.left || inTarget.bottom <= inTarget.top) {
+    const std::optional<CopySpan> across =
+        clipSpan(sourceArea.left, sourceArea.right, width_, targetX, target.width_);
+    const std::optional<CopySpan> down =
+        clipSpan(sourceArea.top, sourceArea.bottom, height_, targetY, target.height_);
+    if (!across || !down) {
         return {};
     }
-    // Both rectangles now lie inside surfaces whose sides fit in int32.
-    const PixelRect clipped{static_cast<int32_t>(inTarget.left - shiftX),
-                            static_cast<int32_t>(inTarget.top - shiftY),
-                            static_cast<int32_t>(inTarget.right - shiftX),
-                            static_cast<int32_t>(inTarget.bottom - shiftY)};
-    const auto toX = static_cast<int32_t>(inTarget.left);
-    const auto toY = static_cast<int32_t>(inTarget.top);
+    const PixelRect clipped =
+        PixelRect::ofSize(across->source, down->source, across->length, down->length);
+    const int32_t toX = across->target;
+    const int32_t toY = down->target;
     if (target.format_ == format_) {
         copyRows(target, clipped, toX, toY);
     } else {

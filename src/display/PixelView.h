@@ -1,23 +1,11 @@
 #pragma once
 
 #include "display/PixelFormat.h"
+#include "display/PixelRect.h"
 
 #include <cstdint>
 
 namespace Pixels {
-
-// A rectangle of pixels: left and top inclusive, right and bottom exclusive.
-struct PixelRect {
-    int32_t left = 0;
-    int32_t top = 0;
-    int32_t right = 0;
-    int32_t bottom = 0;
-
-    int32_t width() const { return right - left; }
-    int32_t height() const { return bottom - top; }
-    bool isEmpty() const { return right <= left || bottom <= top; }
-    bool operator==(const PixelRect&) const = default;
-};
 
 // Pixels in memory that the scaling code reads or writes; not owned.
 struct PixelView {

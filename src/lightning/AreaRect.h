@@ -1,5 +1,7 @@
 #pragma once
 
+#include "display/PixelRect.h"
+
 #include <cstdint>
 
 // A rectangle in the lightning's own layout: minimum x, maximum y (exclusive), maximum x
@@ -31,4 +33,10 @@ inline AreaRect unite(const AreaRect& a, const AreaRect& b) {
     }
     return {a.minX < b.minX ? a.minX : b.minX, a.maxY > b.maxY ? a.maxY : b.maxY,
             a.maxX > b.maxX ? a.maxX : b.maxX, a.minY < b.minY ? a.minY : b.minY};
+}
+
+// The rectangle as a frame's changed area.
+inline Pixels::PixelRect areaOf(const AreaRect& rect) {
+    return rect.isEmpty() ? Pixels::PixelRect{}
+                          : Pixels::PixelRect{rect.minX, rect.minY, rect.maxX, rect.maxY};
 }

@@ -13,10 +13,10 @@ public:
     virtual ILightning* lightning() const = 0;
     // Paints flash and bolt as their flags say; returns the rectangle it painted over (empty
     // when nothing), which is what the frame must present beyond the rain.
-    virtual AreaRect draw() = 0;
+    virtual Pixels::PixelRect draw() = 0;
     // Puts back what the last draw() painted over; returns that rectangle (empty when nothing),
     // which the next frame must present so that the bolt or flash leaves the screen.
-    virtual AreaRect restore() = 0;
+    virtual Pixels::PixelRect restore() = 0;
     // Rebuilds the flash image from what the target shows now, after a new background.
     virtual void createFlash() = 0;
 };

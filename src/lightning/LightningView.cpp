@@ -51,7 +51,7 @@ void LightningView::setLightning(ILightning* bolt) {
     }
 }
 
-AreaRect LightningView::draw() {
+Pixels::PixelRect LightningView::draw() {
     if (bolt_ == nullptr) {
         return {};
     }
@@ -77,16 +77,16 @@ AreaRect LightningView::draw() {
         painted = unite(painted, drawBolt());
         dirty_ = true;
     }
-    return painted;
+    return areaOf(painted);
 }
 
-AreaRect LightningView::restore() {
+Pixels::PixelRect LightningView::restore() {
     if (!dirty_) {
         return {};
     }
     backup_.restore();
     dirty_ = false;
-    return backup_.area();
+    return areaOf(backup_.area());
 }
 
 void LightningView::createFlash() {

@@ -23,8 +23,8 @@ public:
 
     void setLightning(ILightning* bolt) override;
     ILightning* lightning() const override { return bolt_; }
-    AreaRect draw() override;
-    AreaRect restore() override;
+    Pixels::PixelRect draw() override;
+    Pixels::PixelRect restore() override;
     void createFlash() override;
 
     // Null until the first bolt.

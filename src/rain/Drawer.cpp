@@ -36,8 +36,9 @@ int32_t Drawer::addDirtyRect(int32_t left, int32_t top, int32_t right, int32_t b
     if (top > bottom) {
         std::swap(top, bottom);
     }
+    // The drops name the last row and column they touched; the frame counts past them.
     if (right - left > 0 && bottom - top > 0) {
-        dirtyRects_.push_back(DirtyRect{left, bottom, right, top});
+        dirtyRects_.push_back(areaOf(DirtyRect{left, bottom, right, top}));
     }
     return static_cast<int32_t>(dirtyRects_.size());
 }
@@ -72,8 +73,8 @@ DirtyRect Drawer::stampBlend(int32_t x, int32_t y, int32_t radius, int32_t stret
 }
 
 void Drawer::draw(const PixelBufferDesc& destination, const PixelBufferDesc& background) {
-    for (const DirtyRect& rect : dirtyRects_) {
-        dropMap_.renderDirty(rect, destination, background);
+    for (const Pixels::PixelRect& area : dirtyRects_) {
+        dropMap_.renderArea(area, destination, background);
     }
     dirtyRects_.clear();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "display/PixelRect.h"
 #include "rain/DropTemplate.h"
 #include "rain/IDrawer.h"
 #include "rain/PixelBufferDesc.h"
@@ -29,7 +30,8 @@ public:
     void reset();
 
     const Surface& dropMap() const { return dropMap_; }
-    const std::vector<DirtyRect>& dirtyRects() const { return dirtyRects_; }
+    // What the frame's drawing changes: every rectangle queued since the last draw().
+    const std::vector<Pixels::PixelRect>& dirtyRects() const { return dirtyRects_; }
     int32_t maxRadius() const { return maxRadius_; }
     const SurfaceTemplate& templateFor(int32_t radius, int32_t stretch, TemplateKind kind) const;
 
@@ -45,5 +47,5 @@ private:
     TemplateTable<TrackTemplate> trackTemplates_;
     TemplateTable<DropTemplate> dropTemplates_;
     int32_t maxRadius_;
-    std::vector<DirtyRect> dirtyRects_;
+    std::vector<Pixels::PixelRect> dirtyRects_;
 };

@@ -38,13 +38,18 @@ DirtyRect Surface::stamp(int32_t x, int32_t y, const SurfaceTemplate& pattern, S
 
 void Surface::renderDirty(const DirtyRect& rect, const PixelBufferDesc& destination,
                           const PixelBufferDesc& background) const {
-    if (rect.left > width_ - 1 || rect.top > height_ - 1 || rect.right < 0 || rect.bottom < 0) {
+    renderArea(areaOf(rect), destination, background);
+}
+
+void Surface::renderArea(const Pixels::PixelRect& area, const PixelBufferDesc& destination,
+                         const PixelBufferDesc& background) const {
+    if (area.left >= width_ || area.top >= height_ || area.right <= 0 || area.bottom <= 0) {
         return;
     }
-    const int32_t left = std::max(rect.left, 0);
-    const int32_t top = std::max(rect.top, 0);
-    const int32_t right = std::min(rect.right, width_ - 1);
-    const int32_t bottom = std::min(rect.bottom, height_ - 1);
+    const int32_t left = std::max(area.left, 0);
+    const int32_t top = std::max(area.top, 0);
+    const int32_t right = std::min(area.right, width_) - 1;
+    const int32_t bottom = std::min(area.bottom, height_) - 1;
     renderRect(left, top, right, bottom, &pixel(left, top), destination, background);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "display/PixelRect.h"
 #include "rain/DirtyRect.h"
 #include "rain/MapPixel.h"
 #include "rain/PixelBufferDesc.h"
@@ -29,6 +30,9 @@ public:
     // Re-renders the part of rect that lies on the map.
     void renderDirty(const DirtyRect& rect, const PixelBufferDesc& destination,
                      const PixelBufferDesc& background) const;
+    // The same for a rectangle whose right and bottom lie past it.
+    void renderArea(const Pixels::PixelRect& area, const PixelBufferDesc& destination,
+                    const PixelBufferDesc& background) const;
 
     int32_t width() const { return width_; }
     int32_t height() const { return height_; }

@@ -69,8 +69,9 @@ void SaverDisplaySetup::coverOtherMonitors() {
     if (SDL_GetDisplayBounds(std::max(SDL_GetWindowDisplayIndex(window), 0), &covered) != 0) {
         return;
     }
-    const std::vector<MonitorRect> others = OtherMonitorSavers::outside(
-        MonitorLayout::ofXServer().monitors(), {covered.x, covered.y, covered.w, covered.h});
+    const std::vector<Pixels::PixelRect> others = OtherMonitorSavers::outside(
+        MonitorLayout::ofXServer().monitors(),
+        Pixels::PixelRect::ofSize(covered.x, covered.y, covered.w, covered.h));
     if (others.empty()) {
         return;
     }

@@ -13,8 +13,8 @@ std::optional<Graphics::Bitmap> desktopFor(const SaverPlacement& placement) {
     case ScreenSaverWindow::Style::Hosted:
         return HostWindow::desktopUnder(placement.hostWindow);
     case ScreenSaverWindow::Style::AllMonitors: {
-        const MonitorRect bounds = MonitorLayout::ofXServer().bounds();
-        return captureDesktopArea(bounds.x, bounds.y, bounds.width, bounds.height);
+        const Pixels::PixelRect bounds = MonitorLayout::ofXServer().bounds();
+        return captureDesktopArea(bounds.left, bounds.top, bounds.width(), bounds.height());
     }
     default:
         return captureDesktop();

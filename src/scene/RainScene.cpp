@@ -147,8 +147,8 @@ void RainScene::composeAndPresent() {
 
 // The drawer forgets its rectangles once it has drawn them.
 void RainScene::collectDropDamage() {
-    for (const DirtyRect& rect : drawer_->dirtyRects()) {
-        damage_.add({rect.left, rect.top, rect.right + 1, rect.bottom + 1});
+    for (const Pixels::PixelRect& area : drawer_->dirtyRects()) {
+        damage_.add(area);
     }
 }
 
@@ -158,9 +158,9 @@ void RainScene::drawDrops() {
     drawer_->draw(target.pixels(), background.pixels());
 }
 
-void RainScene::addDamage(const AreaRect& area) {
+void RainScene::addDamage(const Pixels::PixelRect& area) {
     if (!area.isEmpty()) {
-        damage_.add({area.minX, area.minY, area.maxX, area.maxY});
+        damage_.add(area);
     }
 }
 

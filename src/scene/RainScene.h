@@ -2,7 +2,6 @@
 
 #include "display/FrameDamage.h"
 #include "images/Bitmap.h"
-#include "lightning/AreaRect.h"
 #include "platform/MillisecondClock.h"
 #include "rain/Drawer.h"
 #include "rain/DropSystem.h"
@@ -57,7 +56,7 @@ private:
     void showWallpaper(const std::string& file);
     void collectDropDamage();
     void drawDrops();
-    void addDamage(const AreaRect& area);
+    void addDamage(const Pixels::PixelRect& area);
     void resetBackground();
     void composeAndPresent();
 
@@ -74,7 +73,7 @@ private:
     Pixels::FrameDamage damage_;
     // What the storm put back after the last present: the screen still shows the bolt or flash
     // there until the next present sends it.
-    AreaRect restoredByStorm_;
+    Pixels::PixelRect restoredByStorm_;
     bool presented_ = false;
 };
 

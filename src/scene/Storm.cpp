@@ -24,7 +24,7 @@ bool Storm::active() const {
     return options_.boltsEnabled() || options_.flashesEnabled();
 }
 
-AreaRect Storm::draw() {
+Pixels::PixelRect Storm::draw() {
     if (!active()) {
         return {};
     }
@@ -32,8 +32,8 @@ AreaRect Storm::draw() {
     return view_->draw();
 }
 
-AreaRect Storm::restore() {
-    return active() ? view_->restore() : AreaRect{};
+Pixels::PixelRect Storm::restore() {
+    return active() ? view_->restore() : Pixels::PixelRect{};
 }
 
 } // namespace Scene

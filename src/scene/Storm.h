@@ -31,10 +31,10 @@ public:
           const ScreenSaverOptionsStorage& options, const ControllerFactory& makeController);
 
     // Draws this frame's bolt or flash over the rain; what it covers must reach the screen.
-    AreaRect draw();
+    Pixels::PixelRect draw();
     // Puts the rain back where the bolt or flash was; the screen still shows it there until the
     // next present.
-    AreaRect restore();
+    Pixels::PixelRect restore();
     // A new background needs a new flash image.
     void backgroundChanged() { view_->createFlash(); }
 

@@ -38,9 +38,8 @@ AreaRect changedArea(PixelSurface& target, const std::vector<uint32_t>& clean) {
     return changed;
 }
 
-bool contains(const AreaRect& outer, const AreaRect& inner) {
-    return inner.isEmpty() || (outer.minX <= inner.minX && outer.minY <= inner.minY &&
-                               outer.maxX >= inner.maxX && outer.maxY >= inner.maxY);
+bool contains(const Pixels::PixelRect& outer, const AreaRect& inner) {
+    return inner.isEmpty() || outer.contains(areaOf(inner));
 }
 
 class LightningViewTest : public ::testing::TestWithParam<PixelFormat> {
@@ -68,8 +67,9 @@ TEST_P(LightningViewTest, VisibleBoltPaintsInsideItsBoundingBoxAndIsPutBack) {
     options.flashes = false;
     const auto view = makeView();
     bolt->setBoltVisible(true);
-    const AreaRect painted = view->draw();
-    const AreaRect box = intersect(view->mesh()->boundingBox(), AreaRect{0, height, width, 0});
+    const Pixels::PixelRect painted = view->draw();
+    const Pixels::PixelRect box =
+        areaOf(intersect(view->mesh()->boundingBox(), AreaRect{0, height, width, 0}));
     EXPECT_EQ(painted, box);
     const AreaRect changed = changedArea(target, clean);
     EXPECT_FALSE(changed.isEmpty());
@@ -85,13 +85,13 @@ TEST_P(LightningViewTest, FlashCoversTheWholeTargetWithoutASeparateBoltBackup) {
     const auto view = makeView();
     bolt->setBoltVisible(true);
     bolt->setFlashOn(true);
-    EXPECT_EQ(view->draw(), (AreaRect{0, height, width, 0}));
+    EXPECT_EQ(view->draw(), (Pixels::PixelRect{0, 0, width, height}));
     // The band is lit (white flash, bolt light added on top where they meet), the rest black
     // except where the bolt glows.
     EXPECT_EQ(pixelAt(target, 5, 105), pixelAt(target, 150, 105));
     EXPECT_EQ(pixelAt(target, 5, 5), 0u);
     EXPECT_NE(pixelAt(target, 80, 20), 0u);
-    EXPECT_EQ(view->restore(), (AreaRect{0, height, width, 0}));
+    EXPECT_EQ(view->restore(), (Pixels::PixelRect{0, 0, width, height}));
     EXPECT_EQ(allPixels(target), clean);
 }
 

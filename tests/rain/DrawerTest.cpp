@@ -12,7 +12,8 @@ TEST(DrawerTest, DirtyRectsAreNormalisedAndThinOnesIgnored) {
     EXPECT_EQ(drawer.addDirtyRect(9, 9, 5, 5), 1);
     EXPECT_EQ(drawer.addDirtyRect(0, 0, 0, 0), 1);
     ASSERT_EQ(drawer.dirtyRects().size(), 1u);
-    EXPECT_EQ(drawer.dirtyRects()[0], (DirtyRect{5, 9, 9, 5}));
+    // Stored as (5, 5, 9, 9), whose last column and row the frame counts past.
+    EXPECT_EQ(drawer.dirtyRects()[0], (Pixels::PixelRect{5, 5, 10, 10}));
 }
 
 TEST(DrawerTest, StampsSelectTemplatesByKindAndClampStretch) {

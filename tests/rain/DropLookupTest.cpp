@@ -36,7 +36,7 @@ struct NewUserOptions final : IDropSystemOptions {
 // pixel is as it was after the frame before, so equal digests from equal starts mean equal
 // frames.
 struct FrameDigest {
-    std::vector<DirtyRect> rects;
+    std::vector<Pixels::PixelRect> rects;
     std::size_t pixelHash = 0;
     std::size_t drops = 0;
     bool operator==(const FrameDigest&) const = default;
@@ -64,7 +64,7 @@ public:
         drops_.update();
         FrameDigest digest{drawer_.dirtyRects(), 0, drops_.dropCount()};
         drawer_.draw(desc(frame_), desc(background_));
-        for (const DirtyRect& rect : digest.rects) {
+        for (const Pixels::PixelRect& rect : digest.rects) {
             digest.pixelHash = digest.pixelHash * 31 + hashOf(rect);
         }
         return digest;
@@ -78,11 +78,11 @@ private:
         return {32, pitch, width, height, pixels.data()};
     }
 
-    std::size_t hashOf(const DirtyRect& rect) const {
+    std::size_t hashOf(const Pixels::PixelRect& rect) const {
         const int32_t left = std::max(rect.left, 0);
-        const int32_t right = std::min(rect.right, width - 1);
+        const int32_t right = std::min(rect.right, width) - 1;
         std::size_t hash = 0;
-        for (int32_t y = std::max(rect.top, 0); y <= std::min(rect.bottom, height - 1); ++y) {
+        for (int32_t y = std::max(rect.top, 0); y < std::min(rect.bottom, height); ++y) {
             if (left > right) {
                 break;
             }

@@ -14,10 +14,11 @@ int main(int argc, char** argv) {
         std::cerr << "usage: other-monitors PROGRAM SECONDS X Y WIDTH HEIGHT...\n";
         return 2;
     }
-    std::vector<MonitorRect> monitors;
+    std::vector<Pixels::PixelRect> monitors;
     for (int index = 3; index + 3 < argc; index += 4) {
-        monitors.push_back({std::atoi(argv[index]), std::atoi(argv[index + 1]),
-                            std::atoi(argv[index + 2]), std::atoi(argv[index + 3])});
+        monitors.push_back(
+            Pixels::PixelRect::ofSize(std::atoi(argv[index]), std::atoi(argv[index + 1]),
+                                      std::atoi(argv[index + 2]), std::atoi(argv[index + 3])));
     }
     {
         const OtherMonitorSavers savers(monitors, argv[1], {"/s", "--no-sound", "--density", "50"});

@@ -46,18 +46,17 @@ SDL_Window* createFullScreenWindow(const std::string& title) {
 
 // SDL's full screen covers one of its displays, and SDL lists outputs: a second output is a
 // display of its own. A window that the window manager leaves alone covers them all.
-SDL_Window* createWindowOverMonitors(const std::string& title, const MonitorRect& bounds) {
+SDL_Window* createWindowOverMonitors(const std::string& title, const Pixels::PixelRect& bounds) {
     SDL_SetHint(SDL_HINT_X11_FORCE_OVERRIDE_REDIRECT, "1");
     SDL_Window* window =
-        SDL_CreateWindow(title.c_str(), bounds.x, bounds.y, bounds.width, bounds.height,
+        SDL_CreateWindow(title.c_str(), bounds.left, bounds.top, bounds.width(), bounds.height(),
                          SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN | SDL_WINDOW_ALWAYS_ON_TOP);
     SDL_SetHint(SDL_HINT_X11_FORCE_OVERRIDE_REDIRECT, "0");
     return window;
 }
 
-bool sameArea(const SDL_Rect& display, const MonitorRect& monitors) {
-    return display.x == monitors.x && display.y == monitors.y && display.w == monitors.width &&
-           display.h == monitors.height;
+bool sameArea(const SDL_Rect& display, const Pixels::PixelRect& monitors) {
+    return Pixels::PixelRect::ofSize(display.x, display.y, display.w, display.h) == monitors;
 }
 
 // SDL hears nothing of another program's window changing size. Asked through SDL's own
@@ -157,8 +156,8 @@ ScreenSaverWindow::Style ScreenSaverWindow::effectiveStyle(Style style) {
     if (style != Style::AllMonitors) {
         return style;
     }
-    const MonitorRect monitors = MonitorLayout::ofXServer().bounds();
-    const bool known = monitors.width > 0 && monitors.height > 0;
+    const Pixels::PixelRect monitors = MonitorLayout::ofXServer().bounds();
+    const bool known = !monitors.isEmpty();
     // Without a window manager SDL's full screen waits a tenth of a second for an answer that
     // never comes; a window over the monitors is the same picture at once.
     return known && (!sameArea(primaryDisplayBounds(), monitors) || !windowManagerRuns())

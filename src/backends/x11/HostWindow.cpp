@@ -59,15 +59,18 @@ std::string hexWindow(unsigned long window) {
     return text;
 }
 
-MonitorRect areaOnScreen(Display* display, Window window, const XWindowAttributes& attributes) {
-    MonitorRect area{0, 0, std::max(attributes.width, 1), std::max(attributes.height, 1)};
+Pixels::PixelRect areaOnScreen(Display* display, Window window,
+                               const XWindowAttributes& attributes) {
+    int x = 0;
+    int y = 0;
     Window child = None;
-    XTranslateCoordinates(display, window, attributes.root, 0, 0, &area.x, &area.y, &child);
-    return area;
+    XTranslateCoordinates(display, window, attributes.root, 0, 0, &x, &y, &child);
+    return Pixels::PixelRect::ofSize(x, y, std::max(attributes.width, 1),
+                                     std::max(attributes.height, 1));
 }
 
 // The size of a drawable, or nothing when it is gone.
-std::optional<MonitorRect> extentOf(Display* display, Drawable drawable) {
+std::optional<Pixels::PixelRect> extentOf(Display* display, Drawable drawable) {
     Window root = None;
     int x = 0;
     int y = 0;
@@ -78,7 +81,7 @@ std::optional<MonitorRect> extentOf(Display* display, Drawable drawable) {
     if (XGetGeometry(display, drawable, &root, &x, &y, &width, &height, &border, &depth) == 0) {
         return std::nullopt;
     }
-    return MonitorRect{0, 0, static_cast<int>(width), static_cast<int>(height)};
+    return Pixels::PixelRect{0, 0, static_cast<int>(width), static_cast<int>(height)};
 }
 
 // A pixmap has no visual of its own, so its picture arrives without channel masks: they are
@@ -95,15 +98,15 @@ void giveMasksOf(const Visual& visual, XImage& image) {
 // source does not reach. Nothing when the source is gone or does not reach under the window.
 std::optional<Graphics::Bitmap> pictureUnderWindow(Display* display, Drawable source,
                                                    const Visual& visual,
-                                                   const MonitorRect& window) {
-    const std::optional<MonitorRect> extent = extentOf(display, source);
+                                                   const Pixels::PixelRect& window) {
+    const std::optional<Pixels::PixelRect> extent = extentOf(display, source);
     if (!extent) {
         return std::nullopt;
     }
-    const int left = std::max(window.x, 0);
-    const int top = std::max(window.y, 0);
-    const int right = std::min(window.x + window.width, extent->width);
-    const int bottom = std::min(window.y + window.height, extent->height);
+    const int left = std::max(window.left, 0);
+    const int top = std::max(window.top, 0);
+    const int right = std::min(window.right, extent->right);
+    const int bottom = std::min(window.bottom, extent->bottom);
     if (right <= left || bottom <= top) {
         return std::nullopt;
     }
@@ -115,10 +118,10 @@ std::optional<Graphics::Bitmap> pictureUnderWindow(Display* display, Drawable so
     }
     giveMasksOf(visual, *image);
     const Graphics::Bitmap part = bitmapFromXImage(*image);
-    Graphics::Bitmap picture(window.width, window.height);
+    Graphics::Bitmap picture(window.width(), window.height());
     for (int y = 0; y < part.height(); ++y) {
         std::copy_n(part.row(y), part.width() * 3,
-                    picture.row(top - window.y + y) + (left - window.x) * 3);
+                    picture.row(top - window.top + y) + (left - window.left) * 3);
     }
     return picture;
 }
@@ -162,7 +165,7 @@ unsigned long checked(unsigned long window) {
     return window;
 }
 
-std::optional<MonitorRect> screenAreaOf(unsigned long window) {
+std::optional<Pixels::PixelRect> screenAreaOf(unsigned long window) {
     const DisplayConnection display(XOpenDisplay(nullptr));
     if (!display || window == 0) {
         return std::nullopt;
@@ -187,7 +190,7 @@ std::optional<Graphics::Bitmap> desktopUnder(unsigned long window) {
         return std::nullopt;
     }
     const Window root = attributes.root;
-    const MonitorRect area = areaOnScreen(connection, window, attributes);
+    const Pixels::PixelRect area = areaOnScreen(connection, window, attributes);
 
     const auto pixmapNamedBy = [&](const PictureProperty& property) {
         return propertyWord(connection, property.onRootWindow ? root : window,

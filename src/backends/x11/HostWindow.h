@@ -43,7 +43,7 @@ firstDesktopPicture(const std::function<unsigned long(const PictureProperty&)>& 
 unsigned long checked(unsigned long window);
 // The window's place on the screen; nothing when the X display cannot be reached or has no such
 // window.
-std::optional<MonitorRect> screenAreaOf(unsigned long window);
+std::optional<Pixels::PixelRect> screenAreaOf(unsigned long window);
 
 // The desktop under the window at the window's size, from the first of desktopPictureProperties
 // that gives one. Nothing when none does: the scene then falls back to the wallpapers or the

@@ -8,15 +8,15 @@
 
 namespace {
 
-bool hasArea(const MonitorRect& monitor) {
-    return monitor.width > 0 && monitor.height > 0;
+bool hasArea(const Pixels::PixelRect& monitor) {
+    return !monitor.isEmpty();
 }
 
 // Mirrored outputs show the same part of the screen: one saver picture is enough for them.
-std::vector<MonitorRect> withoutRepeats(const std::vector<MonitorRect>& listed) {
-    std::vector<MonitorRect> kept;
+std::vector<Pixels::PixelRect> withoutRepeats(const std::vector<Pixels::PixelRect>& listed) {
+    std::vector<Pixels::PixelRect> kept;
     for (std::size_t index = 0; index < listed.size(); ++index) {
-        const MonitorRect& monitor = listed[index];
+        const Pixels::PixelRect& monitor = listed[index];
         const auto covers = [&](std::size_t other) {
             return other != index && listed[other].contains(monitor) &&
                    (listed[other] != monitor || other < index);
@@ -37,7 +37,7 @@ struct DisplayCloser {
 };
 
 // RandR 1.5 lists the primary monitor wherever it lies; it goes first here.
-std::vector<MonitorRect> randrMonitorsOf(Display* display, Window root) {
+std::vector<Pixels::PixelRect> randrMonitorsOf(Display* display, Window root) {
     int eventBase = 0;
     int errorBase = 0;
     int major = 0;
@@ -48,10 +48,10 @@ std::vector<MonitorRect> randrMonitorsOf(Display* display, Window root) {
     }
     int count = 0;
     XRRMonitorInfo* monitors = XRRGetMonitors(display, root, True, &count);
-    std::vector<MonitorRect> listed;
+    std::vector<Pixels::PixelRect> listed;
     for (int index = 0; index < count; ++index) {
         const XRRMonitorInfo& info = monitors[index];
-        const MonitorRect monitor{info.x, info.y, info.width, info.height};
+        const auto monitor = Pixels::PixelRect::ofSize(info.x, info.y, info.width, info.height);
         if (info.primary) {
             listed.insert(listed.begin(), monitor);
         } else {
@@ -64,16 +64,16 @@ std::vector<MonitorRect> randrMonitorsOf(Display* display, Window root) {
     return listed;
 }
 
-std::vector<MonitorRect> xineramaScreensOf(Display* display) {
+std::vector<Pixels::PixelRect> xineramaScreensOf(Display* display) {
     if (!XineramaIsActive(display)) {
         return {};
     }
     int count = 0;
     XineramaScreenInfo* screens = XineramaQueryScreens(display, &count);
-    std::vector<MonitorRect> listed;
+    std::vector<Pixels::PixelRect> listed;
     for (int index = 0; index < count; ++index) {
-        listed.push_back({screens[index].x_org, screens[index].y_org, screens[index].width,
-                          screens[index].height});
+        listed.push_back(Pixels::PixelRect::ofSize(screens[index].x_org, screens[index].y_org,
+                                                   screens[index].width, screens[index].height));
     }
     if (screens != nullptr) {
         XFree(screens);
@@ -83,13 +83,9 @@ std::vector<MonitorRect> xineramaScreensOf(Display* display) {
 
 } // namespace
 
-bool MonitorRect::contains(const MonitorRect& other) const {
-    return other.x >= x && other.y >= y && other.right() <= right() && other.bottom() <= bottom();
-}
-
-MonitorLayout::MonitorLayout(const std::vector<MonitorRect>& randrMonitors,
-                             const std::vector<MonitorRect>& xineramaScreens,
-                             const MonitorRect& screen) {
+MonitorLayout::MonitorLayout(const std::vector<Pixels::PixelRect>& randrMonitors,
+                             const std::vector<Pixels::PixelRect>& xineramaScreens,
+                             const Pixels::PixelRect& screen) {
     monitors_ = withoutRepeats(randrMonitors);
     if (monitors_.empty()) {
         monitors_ = withoutRepeats(xineramaScreens);
@@ -105,22 +101,19 @@ MonitorLayout MonitorLayout::ofXServer() {
         return MonitorLayout({}, {}, {});
     }
     const int screen = DefaultScreen(display.get());
-    const MonitorRect whole{0, 0, DisplayWidth(display.get(), screen),
-                            DisplayHeight(display.get(), screen)};
+    const Pixels::PixelRect whole{0, 0, DisplayWidth(display.get(), screen),
+                                  DisplayHeight(display.get(), screen)};
     return MonitorLayout(randrMonitorsOf(display.get(), RootWindow(display.get(), screen)),
                          xineramaScreensOf(display.get()), whole);
 }
 
-MonitorRect MonitorLayout::bounds() const {
-    int32_t left = monitors_.front().x;
-    int32_t top = monitors_.front().y;
-    int32_t right = monitors_.front().right();
-    int32_t bottom = monitors_.front().bottom();
-    for (const MonitorRect& monitor : monitors_) {
-        left = std::min(left, monitor.x);
-        top = std::min(top, monitor.y);
-        right = std::max(right, monitor.right());
-        bottom = std::max(bottom, monitor.bottom());
+Pixels::PixelRect MonitorLayout::bounds() const {
+    Pixels::PixelRect covering = monitors_.front();
+    for (const Pixels::PixelRect& monitor : monitors_) {
+        covering.left = std::min(covering.left, monitor.left);
+        covering.top = std::min(covering.top, monitor.top);
+        covering.right = std::max(covering.right, monitor.right);
+        covering.bottom = std::max(covering.bottom, monitor.bottom);
     }
-    return {left, top, right - left, bottom - top};
+    return covering;
 }

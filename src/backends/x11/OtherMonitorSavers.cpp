@@ -16,14 +16,6 @@
 
 extern char** environ;
 
-namespace {
-
-bool overlap(const MonitorRect& a, const MonitorRect& b) {
-    return a.x < b.right() && b.x < a.right() && a.y < b.bottom() && b.y < a.bottom();
-}
-
-} // namespace
-
 std::vector<std::string> OtherMonitorSavers::thisRunsArguments() {
     std::ifstream file("/proc/self/cmdline", std::ios::binary);
     const std::string text((std::istreambuf_iterator<char>(file)),
@@ -64,11 +56,12 @@ pid_t startSaver(std::string program, const std::vector<std::string>& arguments)
 
 } // namespace
 
-std::vector<MonitorRect> OtherMonitorSavers::outside(const std::vector<MonitorRect>& monitors,
-                                                     const MonitorRect& covered) {
-    std::vector<MonitorRect> others;
-    for (const MonitorRect& monitor : monitors) {
-        if (!overlap(monitor, covered)) {
+std::vector<Pixels::PixelRect>
+OtherMonitorSavers::outside(const std::vector<Pixels::PixelRect>& monitors,
+                            const Pixels::PixelRect& covered) {
+    std::vector<Pixels::PixelRect> others;
+    for (const Pixels::PixelRect& monitor : monitors) {
+        if (!monitor.overlaps(covered)) {
             others.push_back(monitor);
         }
     }
@@ -86,7 +79,7 @@ OtherMonitorSavers::saverArguments(const std::vector<std::string>& ownArguments,
     return arguments;
 }
 
-OtherMonitorSavers::OtherMonitorSavers(const std::vector<MonitorRect>& monitors,
+OtherMonitorSavers::OtherMonitorSavers(const std::vector<Pixels::PixelRect>& monitors,
                                        std::string program, std::vector<std::string> arguments)
     : program_(std::move(program)), arguments_(std::move(arguments)) {
     if (monitors.empty() || (display_ = XOpenDisplay(nullptr)) == nullptr) {
@@ -103,20 +96,20 @@ OtherMonitorSavers::OtherMonitorSavers(const std::vector<MonitorRect>& monitors,
     XSetSubwindowMode(display_, copy, IncludeInferiors);
     XCopyArea(display_, root, screenshot_, copy, 0, 0, width, height, 0, 0);
     XFreeGC(display_, copy);
-    for (const MonitorRect& monitor : monitors) {
+    for (const Pixels::PixelRect& monitor : monitors) {
         coverWithSaver(monitor);
     }
     XFlush(display_);
 }
 
-void OtherMonitorSavers::coverWithSaver(const MonitorRect& monitor) {
+void OtherMonitorSavers::coverWithSaver(const Pixels::PixelRect& monitor) {
     const int screen = DefaultScreen(display_);
     XSetWindowAttributes attributes{};
     attributes.override_redirect = True;
     attributes.background_pixel = BlackPixel(display_, screen);
     const Window window = XCreateWindow(
-        display_, RootWindow(display_, screen), monitor.x, monitor.y,
-        static_cast<unsigned>(monitor.width), static_cast<unsigned>(monitor.height), 0,
+        display_, RootWindow(display_, screen), monitor.left, monitor.top,
+        static_cast<unsigned>(monitor.width()), static_cast<unsigned>(monitor.height()), 0,
         CopyFromParent, InputOutput, CopyFromParent, CWOverrideRedirect | CWBackPixel, &attributes);
     const Atom property = XInternAtom(display_, HostWindow::screenshotProperty, False);
     XChangeProperty(display_, window, property, XA_PIXMAP, 32, PropModeReplace,

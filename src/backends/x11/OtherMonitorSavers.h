@@ -14,8 +14,8 @@
 class OtherMonitorSavers {
 public:
     // The monitors that share no pixel with the covered area, in the order listed.
-    static std::vector<MonitorRect> outside(const std::vector<MonitorRect>& monitors,
-                                            const MonitorRect& covered);
+    static std::vector<Pixels::PixelRect> outside(const std::vector<Pixels::PixelRect>& monitors,
+                                                  const Pixels::PixelRect& covered);
     // The arguments of one saver: this run's own, silenced, then the window.
     static std::vector<std::string> saverArguments(const std::vector<std::string>& ownArguments,
                                                    unsigned long window);
@@ -26,7 +26,7 @@ public:
 
     // Starts program with arguments and the window's id for each monitor; nothing when monitors
     // is empty or no display can be reached.
-    OtherMonitorSavers(const std::vector<MonitorRect>& monitors,
+    OtherMonitorSavers(const std::vector<Pixels::PixelRect>& monitors,
                        std::string program = thisProgram(),
                        std::vector<std::string> arguments = thisRunsArguments());
     ~OtherMonitorSavers();
@@ -36,7 +36,7 @@ public:
     std::size_t count() const { return savers_.size(); }
 
 private:
-    void coverWithSaver(const MonitorRect& monitor);
+    void coverWithSaver(const Pixels::PixelRect& monitor);
 
     std::string program_;
     std::vector<std::string> arguments_;

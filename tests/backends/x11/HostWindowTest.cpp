@@ -51,9 +51,9 @@ TEST(HostWindowTest, WithoutAnXServerTheDisplayIsNamed) {
 // Without a server there are no monitors to span: the saver window stays as it was.
 TEST(HostWindowTest, WithoutAnXServerThereAreNoMonitorBounds) {
     const NoXServer none;
-    const MonitorRect bounds = MonitorLayout::ofXServer().bounds();
-    EXPECT_EQ(bounds.width, 0);
-    EXPECT_EQ(bounds.height, 0);
+    const Pixels::PixelRect bounds = MonitorLayout::ofXServer().bounds();
+    EXPECT_EQ(bounds.width(), 0);
+    EXPECT_EQ(bounds.height(), 0);
 }
 
 // An X server's properties as the picture search sees them: which property names which pixmap,

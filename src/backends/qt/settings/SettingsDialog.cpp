@@ -1,9 +1,6 @@
 #include "backends/qt/settings/SettingsDialog.h"
 
-#include "backends/x11/HostWindow.h"
-#include "display/DX5Error.h"
 #include "backends/qt/errors/ErrorDialogs.h"
-#include "options/ScreenSaverOptionsStorage.h"
 #include "backends/qt/settings/AboutPage.h"
 #include "backends/qt/settings/ApplicationBasedPropSheetHelpProvider.h"
 #include "backends/qt/settings/ControlPage.h"
@@ -15,6 +12,9 @@
 #include "backends/qt/settings/RainPreviewWidget.h"
 #include "backends/qt/settings/SoundOptionsPage.h"
 #include "backends/qt/settings/UiTexts.h"
+#include "backends/x11/HostWindow.h"
+#include "display/DX5Error.h"
+#include "options/ScreenSaverOptionsStorage.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -97,7 +97,7 @@ std::optional<Caller> callerOf(int32_t parentWindow) {
         return std::nullopt;
     }
     const auto id = static_cast<unsigned long>(static_cast<uint32_t>(parentWindow));
-    const std::optional<MonitorRect> area = HostWindow::screenAreaOf(id);
+    const std::optional<Pixels::PixelRect> area = HostWindow::screenAreaOf(id);
     if (!area) {
         std::fprintf(stderr,
                      "pluvo: there is no window %lu to show the settings over; they open "
@@ -106,7 +106,7 @@ std::optional<Caller> callerOf(int32_t parentWindow) {
         return std::nullopt;
     }
     return Caller{std::unique_ptr<QWindow>(QWindow::fromWinId(static_cast<WId>(id))),
-                  QRect(area->x, area->y, area->width, area->height)};
+                  QRect(area->left, area->top, area->width(), area->height())};
 }
 
 // Qt centres a dialog on a parent of its own only: over another program's window the sheet is
