@@ -6,19 +6,21 @@
 
 namespace Pixels {
 
-// Sends the primary surface's pixels to the screen.
+// Owns the picture on the screen, the front buffer, and puts its changed parts on the screen.
+// The primary surface draws into the front buffer but never owns it.
 class IScreenPresenter {
 public:
     virtual ~IScreenPresenter() = default;
 
-    // The screen's own pixels when the primary surface can draw straight into them, else an
-    // empty view (the primary then keeps pixels of its own and show() carries them over).
-    virtual PixelView screenPixels() = 0;
-    // Makes these rectangles of the primary's pixels visible. A display that went away raises
+    // The front buffer, of the size and pixel format the presenter was made for: the screen's
+    // own pixels where the platform lets the program draw into them, else memory the presenter
+    // keeps and carries to the screen. Valid until recreate().
+    virtual PixelView frontBuffer() = 0;
+    // Makes these rectangles of the front buffer visible. A display that went away raises
     // DX5::Error with DDERR_SURFACELOST.
-    virtual void show(const PixelView& primary, std::span<const PixelRect> areas) = 0;
-    // After the display was reset or resized: takes hold of the screen again. Pixels handed out
-    // by screenPixels() before are no longer the screen's.
+    virtual void show(std::span<const PixelRect> areas) = 0;
+    // After the display was reset or resized: takes hold of the screen again, with a front
+    // buffer that may lie elsewhere now.
     virtual void recreate() = 0;
 };
 

@@ -21,8 +21,9 @@ bool isSupportedDepth(int32_t bitsPerPixel) {
     return bitsPerPixel == 8 || bitsPerPixel == 16 || bitsPerPixel == 24 || bitsPerPixel == 32;
 }
 
-// Rows padded to 4 bytes; refuses shapes no display has before anything is allocated.
-int32_t checkedPitch(int32_t width, int32_t height, const PixelFormat& format) {
+} // namespace
+
+int32_t PixelSurface::pitchFor(int32_t width, int32_t height, const PixelFormat& format) {
     if (width <= 0 || height <= 0 || width > maxSide || height > maxSide ||
         !isSupportedDepth(format.bitsPerPixel)) {
         throw DX5::Error("cannot make a surface of " + std::to_string(width) + " x " +
@@ -32,6 +33,8 @@ int32_t checkedPitch(int32_t width, int32_t height, const PixelFormat& format) {
     const int32_t rowBytes = width * format.bytesPerPixel();
     return (rowBytes + 3) & ~3;
 }
+
+namespace {
 
 // One axis of a block copy: where it starts on the source and on the target, and its length.
 struct CopySpan {
@@ -63,7 +66,7 @@ PixelSurface::PixelSurface(int32_t width, int32_t height, PixelFormat format,
 PixelSurface::PixelSurface(int32_t width, int32_t height, PixelFormat format,
                            std::shared_ptr<const SurfaceLossEpoch> lossEpoch,
                            const PixelView& external)
-    : width_(width), height_(height), format_(format), pitch_(checkedPitch(width, height, format)),
+    : width_(width), height_(height), format_(format), pitch_(pitchFor(width, height, format)),
       pixels_(nullptr), lossEpoch_(std::move(lossEpoch)),
       goodAtLossCount_(lossEpoch_ ? lossEpoch_->count() : 0) {
     usePixels(external);
@@ -171,7 +174,7 @@ void PixelSurface::usePixels(const PixelView& external) {
         pitch_ = external.pitch;
         return;
     }
-    pitch_ = checkedPitch(width_, height_, format_);
+    pitch_ = pitchFor(width_, height_, format_);
     ownPixels_.resize(static_cast<std::size_t>(pitch_) * static_cast<std::size_t>(height_));
     pixels_ = ownPixels_.data();
 }

@@ -32,6 +32,10 @@ public:
     PixelSurface(const PixelSurface&) = delete;
     PixelSurface& operator=(const PixelSurface&) = delete;
 
+    // Bytes from one row to the next: rows padded to 4 bytes. Refuses shapes no display has
+    // (DX5::Error), before anything is allocated.
+    static int32_t pitchFor(int32_t width, int32_t height, const PixelFormat& format);
+
     int32_t width() const { return width_; }
     int32_t height() const { return height_; }
     int32_t pitch() const { return pitch_; }
@@ -74,6 +78,7 @@ protected:
     void throwIfLost() const;
     PixelView view();
     PixelRect bounds() const { return {0, 0, width_, height_}; }
+    bool liesOnExternalPixels() const { return ownPixels_.empty(); }
     // Moves the surface onto other pixels kept elsewhere, or onto pixels of its own when they do
     // not fit; the picture is not carried over.
     void usePixels(const PixelView& external);

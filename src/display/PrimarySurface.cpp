@@ -1,23 +1,28 @@
 #include "display/PrimarySurface.h"
 
+#include "display/DX5Error.h"
+
 #include <algorithm>
+#include <string>
 
 namespace Pixels {
-
-namespace {
-
-PixelView screenPixelsOf(IScreenPresenter& presenter) {
-    return presenter.screenPixels();
-}
-
-} // namespace
 
 PrimarySurface::PrimarySurface(std::unique_ptr<IScreenPresenter> presenter, int32_t width,
                                int32_t height, PixelFormat format,
                                std::shared_ptr<const SurfaceLossEpoch> lossEpoch)
-    : PixelSurface(width, height, format, lossEpoch, screenPixelsOf(*presenter)),
+    : PixelSurface(width, height, format, lossEpoch, presenter->frontBuffer()),
       presenter_(std::move(presenter)),
-      backBuffer_(std::make_unique<PixelSurface>(width, height, format, std::move(lossEpoch))) {}
+      backBuffer_(std::make_unique<PixelSurface>(width, height, format, std::move(lossEpoch))) {
+    checkOnFrontBuffer();
+}
+
+// Pixels of the primary's own would never reach the screen.
+void PrimarySurface::checkOnFrontBuffer() const {
+    if (!liesOnExternalPixels()) {
+        throw DX5::Error(std::string("the screen's picture does not have the surface's size "
+                                     "and format"));
+    }
+}
 
 void PrimarySurface::flip() {
     wholeFlipDue_ = false;
@@ -39,7 +44,7 @@ void PrimarySurface::flip(std::span<const PixelRect> changed) {
             shown_.push_back(inside);
         }
     }
-    presenter_->show(view(), shown_);
+    presenter_->show(shown_);
 }
 
 PixelRect PrimarySurface::clippedToBounds(const PixelRect& area) const {
@@ -57,14 +62,15 @@ bool PrimarySurface::isLost() const {
 
 void PrimarySurface::restore() {
     presenter_->recreate();
-    usePixels(presenter_->screenPixels());
+    usePixels(presenter_->frontBuffer());
+    checkOnFrontBuffer();
     wholeFlipDue_ = true;
     PixelSurface::restore();
     backBuffer_->restore();
 }
 
 void PrimarySurface::pixelsWritten(const PixelRect& area) {
-    presenter_->show(view(), {&area, 1});
+    presenter_->show({&area, 1});
 }
 
 } // namespace Pixels

@@ -12,7 +12,8 @@ namespace Pixels {
 // The picture on the screen and its one back buffer. Whatever is written into the primary
 // surface (a blit, an unlock) is shown at once; flip() shows the back buffer. Unlike a swap
 // chain, the back buffer keeps its contents across flips, because each frame only redraws the
-// parts of it that changed. Where it can, the primary lies on the screen's own pixels.
+// parts of it that changed. The primary draws into the presenter's front buffer, which stays the
+// presenter's: the presenter was made for the primary's size and format.
 class PrimarySurface : public PixelSurface {
 public:
     PrimarySurface(std::unique_ptr<IScreenPresenter> presenter, int32_t width, int32_t height,
@@ -39,6 +40,7 @@ protected:
 
 private:
     PixelRect clippedToBounds(const PixelRect& area) const;
+    void checkOnFrontBuffer() const;
 
     std::unique_ptr<IScreenPresenter> presenter_;
     std::unique_ptr<PixelSurface> backBuffer_;

@@ -1,6 +1,7 @@
 #include "scene/RainScene.h"
 
 #include "display/IScreenPresenter.h"
+#include "display/MemoryFrontBuffer.h"
 #include "options/ScreenSaverOptionsStorage.h"
 #include "scene/SceneSurfaces.h"
 
@@ -20,15 +21,19 @@ public:
 // A screen in memory that keeps what it was last sent, as a window would show it.
 class MemoryScreen final : public Pixels::IScreenPresenter {
 public:
-    Pixels::PixelView screenPixels() override { return {}; }
-    void show(const Pixels::PixelView& primary, std::span<const Pixels::PixelRect> areas) override {
+    MemoryScreen(int32_t width, int32_t height)
+        : front_(width, height, Pixels::PixelFormat::rgb888()) {}
+
+    Pixels::PixelView frontBuffer() override { return front_.view(); }
+    void show(std::span<const Pixels::PixelRect> areas) override {
+        const Pixels::PixelView front = front_.view();
         if (shown.empty()) {
-            shown.assign(static_cast<std::size_t>(primary.pitch * primary.height), 0);
+            shown.assign(static_cast<std::size_t>(front.pitch * front.height), 0);
         }
         for (const Pixels::PixelRect& area : areas) {
             for (int32_t y = area.top; y < area.bottom; ++y) {
-                const std::size_t at = static_cast<std::size_t>(y * primary.pitch + area.left * 3);
-                std::memcpy(&shown[at], primary.pixels + at,
+                const std::size_t at = static_cast<std::size_t>(y * front.pitch + area.left * 3);
+                std::memcpy(&shown[at], front.pixels + at,
                             static_cast<std::size_t>(area.right - area.left) * 3);
             }
         }
@@ -36,6 +41,9 @@ public:
     void recreate() override {}
 
     std::vector<uint8_t> shown;
+
+private:
+    Pixels::MemoryFrontBuffer front_;
 };
 
 // A picture whose every byte tells where it lies, so that any change is seen.
@@ -64,7 +72,7 @@ bool insideAny(const Pixels::FrameDamage& damage, int32_t x, int32_t y) {
 // A preview's surfaces: 24 bits, rows padded to four bytes, shown on a screen in memory.
 struct PreviewSurfaces {
     PreviewSurfaces(int32_t width, int32_t height) {
-        auto presenter = std::make_unique<MemoryScreen>();
+        auto presenter = std::make_unique<MemoryScreen>(width, height);
         screen = presenter.get();
         const Pixels::PixelFormat format = Pixels::PixelFormat::rgb888();
         surfaces.emplace(std::make_unique<Pixels::PrimarySurface>(std::move(presenter), width,

@@ -40,7 +40,7 @@ void TexturePresenter::TextureRelease::operator()(SDL_Texture* texture) const {
 TexturePresenter::TexturePresenter(SDL_Window* window, int32_t width, int32_t height,
                                    PixelFormat format)
     : renderer_(rendererOf(window)), width_(width), height_(height),
-      sdlFormat_(sdlFormatFor(format)) {
+      sdlFormat_(sdlFormatFor(format)), memory_(width, height, format) {
     if (sdlFormat_ == SDL_PIXELFORMAT_UNKNOWN) {
         throw DX5::Error(std::string("the display cannot show pixels of this format"));
     }
@@ -56,7 +56,8 @@ TexturePresenter::TexturePresenter(SDL_Window* window, int32_t width, int32_t he
 
 TexturePresenter::~TexturePresenter() = default;
 
-void TexturePresenter::show(const PixelView& primary, std::span<const PixelRect> areas) {
+void TexturePresenter::show(std::span<const PixelRect> areas) {
+    const PixelView primary = memory_.view();
     const int32_t bytesPerPixel = primary.format.bytesPerPixel();
     for (const PixelRect& area : areas) {
         const SDL_Rect rect{area.left, area.top, area.width(), area.height()};

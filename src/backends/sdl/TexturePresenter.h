@@ -2,6 +2,7 @@
 
 #include "backends/sdl/VideoSubsystem.h"
 #include "display/IScreenPresenter.h"
+#include "display/MemoryFrontBuffer.h"
 #include "display/PixelFormat.h"
 
 #include <cstdint>
@@ -26,8 +27,8 @@ public:
     TexturePresenter(const TexturePresenter&) = delete;
     TexturePresenter& operator=(const TexturePresenter&) = delete;
 
-    PixelView screenPixels() override { return {}; }
-    void show(const PixelView& primary, std::span<const PixelRect> areas) override;
+    PixelView frontBuffer() override { return memory_.view(); }
+    void show(std::span<const PixelRect> areas) override;
     // After the renderer was reset its textures are gone and must be made again.
     void recreate() override;
 
@@ -49,6 +50,8 @@ private:
     int32_t width_;
     int32_t height_;
     uint32_t sdlFormat_;
+    // The renderer's texture cannot be drawn into directly.
+    MemoryFrontBuffer memory_;
 };
 
 } // namespace Pixels

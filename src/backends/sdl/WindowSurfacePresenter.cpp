@@ -46,34 +46,42 @@ void WindowSurfacePresenter::recreate() {
     if (screen_ == nullptr) {
         throw DX5::Error(std::string(SDL_GetError()));
     }
+    straight_ = drawsStraightIntoScreen();
 }
 
 bool WindowSurfacePresenter::drawsStraightIntoScreen() const {
     return screen_->w == width_ && screen_->h == height_ && screen_->format->format == sdlFormat_;
 }
 
-PixelView WindowSurfacePresenter::screenPixels() {
-    if (!drawsStraightIntoScreen()) {
-        return {};
+PixelView WindowSurfacePresenter::frontBuffer() {
+    if (straight_) {
+        return {static_cast<uint8_t*>(screen_->pixels), width_, height_, screen_->pitch, format_};
     }
-    return {static_cast<uint8_t*>(screen_->pixels), width_, height_, screen_->pitch, format_};
+    return memory();
 }
 
-void WindowSurfacePresenter::show(const PixelView& primary, std::span<const PixelRect> areas) {
+PixelView WindowSurfacePresenter::memory() {
+    if (!memory_) {
+        memory_.emplace(width_, height_, format_);
+    }
+    return memory_->view();
+}
+
+void WindowSurfacePresenter::show(std::span<const PixelRect> areas) {
     if (areas.empty()) {
         return;
     }
-    if (primary.pixels == screen_->pixels) {
+    if (straight_) {
         sendToScreen(areas);
         return;
     }
-    carryOver(primary, areas);
+    carryOver(areas);
 }
 
-// The primary keeps pixels of its own: they are converted into the window's format, and scaled
-// over the whole window when the window has another size (a display mode SDL could not set).
-void WindowSurfacePresenter::carryOver(const PixelView& primary, std::span<const PixelRect> areas) {
-    SDL_Surface* source = primaryAsSdlSurface(primary);
+// The front buffer in memory is converted into the window's format, and scaled over the whole
+// window when the window has another size (a display mode SDL could not set).
+void WindowSurfacePresenter::carryOver(std::span<const PixelRect> areas) {
+    SDL_Surface* source = memoryAsSdlSurface();
     if (screen_->w != width_ || screen_->h != height_) {
         if (SDL_BlitScaled(source, nullptr, screen_, nullptr) != 0) {
             throw DX5::Error(std::string(SDL_GetError()));
@@ -104,17 +112,18 @@ void WindowSurfacePresenter::sendToScreen(std::span<const PixelRect> areas) {
     }
 }
 
-SDL_Surface* WindowSurfacePresenter::primaryAsSdlSurface(const PixelView& primary) {
-    if (!primaryView_ || primaryView_->pixels != primary.pixels) {
-        primaryView_.reset(SDL_CreateRGBSurfaceWithFormatFrom(
-            primary.pixels, primary.width, primary.height, primary.format.bitsPerPixel,
-            primary.pitch, sdlFormat_));
-        if (!primaryView_) {
+SDL_Surface* WindowSurfacePresenter::memoryAsSdlSurface() {
+    if (!memoryView_) {
+        const PixelView pixels = memory();
+        memoryView_.reset(SDL_CreateRGBSurfaceWithFormatFrom(
+            pixels.pixels, pixels.width, pixels.height, pixels.format.bitsPerPixel, pixels.pitch,
+            sdlFormat_));
+        if (!memoryView_) {
             throw DX5::Error(std::string(SDL_GetError()));
         }
-        SDL_SetSurfaceBlendMode(primaryView_.get(), SDL_BLENDMODE_NONE);
+        SDL_SetSurfaceBlendMode(memoryView_.get(), SDL_BLENDMODE_NONE);
     }
-    return primaryView_.get();
+    return memoryView_.get();
 }
 
 } // namespace Pixels

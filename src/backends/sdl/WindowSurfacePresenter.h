@@ -2,11 +2,13 @@
 
 #include "backends/sdl/VideoSubsystem.h"
 #include "display/IScreenPresenter.h"
+#include "display/MemoryFrontBuffer.h"
 #include "display/PixelFormat.h"
 
 #include <SDL_rect.h>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 struct SDL_Window;
@@ -16,7 +18,9 @@ namespace Pixels {
 
 // Shows the pictures through the window's own pixel buffer, which on X11 reaches the server as
 // shared memory: only the changed rectangles travel, and nothing is drawn by a renderer. When
-// the window's buffer has the primary's size and format the primary draws straight into it.
+// the window's buffer has the primary's size and format it is the front buffer itself;
+// otherwise the front buffer lies in memory and its changed parts are converted into the
+// window's buffer, or scaled over it.
 class WindowSurfacePresenter final : public IScreenPresenter {
 public:
     // Raises DX5::Error with SDL's message when the window has no buffer to draw into.
@@ -25,8 +29,8 @@ public:
     WindowSurfacePresenter(const WindowSurfacePresenter&) = delete;
     WindowSurfacePresenter& operator=(const WindowSurfacePresenter&) = delete;
 
-    PixelView screenPixels() override;
-    void show(const PixelView& primary, std::span<const PixelRect> areas) override;
+    PixelView frontBuffer() override;
+    void show(std::span<const PixelRect> areas) override;
     void recreate() override;
 
     // Must be called before the window's buffer is first made: without it SDL backs the buffer
@@ -39,9 +43,10 @@ private:
     };
 
     bool drawsStraightIntoScreen() const;
-    void carryOver(const PixelView& primary, std::span<const PixelRect> areas);
+    void carryOver(std::span<const PixelRect> areas);
     void sendToScreen(std::span<const PixelRect> areas);
-    SDL_Surface* primaryAsSdlSurface(const PixelView& primary);
+    PixelView memory();
+    SDL_Surface* memoryAsSdlSurface();
 
     VideoSubsystem video_;
     SDL_Window* window_;
@@ -51,8 +56,12 @@ private:
     int32_t height_;
     PixelFormat format_;
     uint32_t sdlFormat_;
-    // The primary's own pixels seen as an SDL surface, for converting or scaling them.
-    std::unique_ptr<SDL_Surface, SurfaceRelease> primaryView_;
+    // Whether the window's buffer is the front buffer since the last recreate().
+    bool straight_ = false;
+    // The front buffer where the window's buffer cannot be it, made when first needed, and the
+    // same pixels seen as an SDL surface, for converting or scaling them.
+    std::optional<MemoryFrontBuffer> memory_;
+    std::unique_ptr<SDL_Surface, SurfaceRelease> memoryView_;
     std::vector<SDL_Rect> rects_;
 };
 

@@ -1,8 +1,11 @@
 #include "backends/x11/ChildWindowPresenter.h"
 
-void ChildWindowPresenter::show(const Pixels::PixelView& primary,
-                                std::span<const Pixels::PixelRect> areas) {
-    const PixelBufferDesc picture{primary.format.bitsPerPixel, primary.pitch, primary.width,
-                                  primary.height, primary.pixels};
-    window_.paint(picture, areas);
+ChildWindowPresenter::ChildWindowPresenter(X11ChildWindow& window)
+    : window_(window), memory_(window.width(), window.height(), Pixels::PixelFormat::rgb888()) {}
+
+void ChildWindowPresenter::show(std::span<const Pixels::PixelRect> areas) {
+    const Pixels::PixelView picture = memory_.view();
+    window_.paint(
+        {picture.format.bitsPerPixel, picture.pitch, picture.width, picture.height, picture.pixels},
+        areas);
 }

@@ -2,17 +2,20 @@
 
 #include "backends/x11/X11ChildWindow.h"
 #include "display/IScreenPresenter.h"
+#include "display/MemoryFrontBuffer.h"
 
 // Puts a preview's frames into its child window. The window has no pixels the scene could draw
-// into, so the primary keeps its own and the changed parts are sent from there.
+// into, so the front buffer lies in memory and the changed parts are sent from there.
 class ChildWindowPresenter final : public Pixels::IScreenPresenter {
 public:
-    explicit ChildWindowPresenter(X11ChildWindow& window) : window_(window) {}
+    // The window's size, in the window's 24-bit pixels.
+    explicit ChildWindowPresenter(X11ChildWindow& window);
 
-    Pixels::PixelView screenPixels() override { return {}; }
-    void show(const Pixels::PixelView& primary, std::span<const Pixels::PixelRect> areas) override;
+    Pixels::PixelView frontBuffer() override { return memory_.view(); }
+    void show(std::span<const Pixels::PixelRect> areas) override;
     void recreate() override {}
 
 private:
     X11ChildWindow& window_;
+    Pixels::MemoryFrontBuffer memory_;
 };

@@ -1,6 +1,7 @@
 #include "backends/qt/settings/RainPreviewWidget.h"
 
 #include "display/IScreenPresenter.h"
+#include "display/MemoryFrontBuffer.h"
 #include "scene/RainScene.h"
 #include "scene/SceneSurfaces.h"
 
@@ -37,27 +38,27 @@ QImage eveningSky() {
 
 } // namespace
 
-// Lets Qt paint the scene's screen pictures straight from its own pixels, which stay where they
-// are for the scene's life.
+// The preview's front buffer, which Qt paints straight from where it lies for the scene's life.
 class RainPreviewWidget::Presenter final : public Pixels::IScreenPresenter {
 public:
-    explicit Presenter(RainPreviewWidget& widget) : widget_(widget) {}
+    explicit Presenter(RainPreviewWidget& widget)
+        : widget_(widget), memory_(previewWidth, previewHeight, Pixels::PixelFormat::rgb888()) {
+        const Pixels::PixelView picture = memory_.view();
+        widget_.picture_ = QImage(picture.pixels, picture.width, picture.height, picture.pitch,
+                                  QImage::Format_BGR888);
+    }
 
-    Pixels::PixelView screenPixels() override { return {}; }
-    void show(const Pixels::PixelView& primary, std::span<const Pixels::PixelRect> areas) override {
-        if (widget_.picture_.constBits() != primary.pixels) {
-            widget_.picture_ = QImage(primary.pixels, primary.width, primary.height, primary.pitch,
-                                      QImage::Format_BGR888);
-        }
+    Pixels::PixelView frontBuffer() override { return memory_.view(); }
+    void show(std::span<const Pixels::PixelRect> areas) override {
         for (const Pixels::PixelRect& area : areas) {
-            widget_.update(area.left + 1, area.top + 1, area.right - area.left,
-                           area.bottom - area.top);
+            widget_.update(area.left + 1, area.top + 1, area.width(), area.height());
         }
     }
     void recreate() override {}
 
 private:
     RainPreviewWidget& widget_;
+    Pixels::MemoryFrontBuffer memory_;
 };
 
 RainPreviewWidget::RainPreviewWidget(const IDropSystemOptions& options, IMillisecondClock& clock,
@@ -90,7 +91,6 @@ Graphics::Bitmap RainPreviewWidget::desktopPicture() {
 void RainPreviewWidget::restart() {
     const Pixels::PixelFormat format = Pixels::PixelFormat::rgb888();
     scene_.reset();
-    picture_ = QImage();
     surfaces_ = std::make_unique<Scene::SceneSurfaces>(
         std::make_unique<Pixels::PrimarySurface>(std::make_unique<Presenter>(*this), previewWidth,
                                                  previewHeight, format, nullptr),
