@@ -48,7 +48,7 @@ struct SaverFrame {
     SaverFrame()
         : device(std::make_unique<FixedModeSwitch>()),
           window(SDL_CreateWindow("frame", 0, 0, width, height, SDL_WINDOW_HIDDEN)) {
-        device.setCooperativeLevel(window.get(), Pixels::DDSCL_NORMAL);
+        device.setScreenAccess(window.get(), Pixels::ScreenAccess::Shared);
         primary = device.createPrimaryChain();
         background = device.createOffscreenLike(*primary);
         Pixels::PixelSurface& back = primary->backBuffer();

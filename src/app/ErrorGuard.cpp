@@ -24,7 +24,7 @@ std::string unknownErrorText() {
     return Resources::loadString(unknownErrorTextId);
 }
 
-ErrorGuard::ErrorGuard(Reporter& reporter, DirectXProbe probeDirectX, SilentErrorTest isSilent)
+ErrorGuard::ErrorGuard(Reporter& reporter, GraphicsProbe probeDirectX, SilentErrorTest isSilent)
     : reporter_(reporter), probeDirectX_(std::move(probeDirectX)), isSilent_(std::move(isSilent)) {}
 
 int ErrorGuard::run(const std::function<void()>& work) {
@@ -61,7 +61,7 @@ void ErrorGuard::reportStandardError(const std::exception& error) {
         return;
     }
     if (const auto* verbose = dynamic_cast<const VerboseError*>(&error)) {
-        const DirectXVersion version = probeDirectX_ ? probeDirectX_() : DirectXVersion{};
+        const GraphicsVersion version = probeDirectX_ ? probeDirectX_() : GraphicsVersion{};
         reporter_.showDetailedReport(
             productCaption_, verbose->what(),
             detailedReportText(*verbose, systemInformation(productCaption_, version)));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/DirectXVersion.h"
+#include "app/GraphicsVersion.h"
 #include "app/Reporter.h"
 #include "app/SilentErrors.h"
 
@@ -22,7 +22,7 @@ inline constexpr int exitFailure = 1;
 // standard exceptions the sorry text, anything else the unknown-error text.
 class ErrorGuard {
 public:
-    ErrorGuard(Reporter& reporter, DirectXProbe probeDirectX,
+    ErrorGuard(Reporter& reporter, GraphicsProbe probeDirectX,
                SilentErrorTest isSilent = isSilentError);
 
     // The title of the reports; known only once start-up has read the string table.
@@ -41,7 +41,7 @@ private:
     void reportPlainly(const std::string& text) noexcept;
 
     Reporter& reporter_;
-    DirectXProbe probeDirectX_;
+    GraphicsProbe probeDirectX_;
     SilentErrorTest isSilent_;
     std::string productCaption_;
 };

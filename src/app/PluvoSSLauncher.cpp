@@ -55,7 +55,7 @@ PluvoSSLauncher::SettingsRunner PluvoSSLauncher::productSettings() {
     };
 }
 
-PluvoSSLauncher::UninstallerRunner PluvoSSLauncher::productUninstaller(DirectXProbe probe) {
+PluvoSSLauncher::UninstallerRunner PluvoSSLauncher::productUninstaller(GraphicsProbe probe) {
     return [probe = std::move(probe)] {
         // Nothing is removed behind the user's back: without a window to ask in, nothing is
         // removed at all.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/DirectXVersion.h"
+#include "app/GraphicsVersion.h"
 #include "app/ScreenSaverLauncher.h"
 
 #include <functional>
@@ -38,7 +38,7 @@ public:
     static SettingsRunner productSettings();
     // The uninstaller over the product's entry, with administrator rights required; its
     // detailed error reports name the graphics layer as probe finds it.
-    static UninstallerRunner productUninstaller(DirectXProbe probe);
+    static UninstallerRunner productUninstaller(GraphicsProbe probe);
 
     // Without one, settings mode says it is not available.
     void setSettingsRunner(SettingsRunner settings) { settings_ = std::move(settings); }

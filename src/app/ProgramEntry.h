@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/DirectXVersion.h"
+#include "app/GraphicsVersion.h"
 #include "app/Reporter.h"
 #include "app/ScreenSaverLauncher.h"
 #include "app/SilentErrors.h"
@@ -15,7 +15,7 @@ struct ProgramParts {
         makeLauncher;
     std::function<void()> loadConfiguration;
     std::function<void()> saveConfiguration;
-    DirectXProbe probeDirectX;
+    GraphicsProbe probeDirectX;
     SilentErrorTest isSilent = isSilentError;
     // What gives the display and the cursor back when the program dies abnormally.
     std::function<void()> runAbnormalTerminationActions;

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdio>
 
-std::string directXLine(const DirectXVersion& version) {
+std::string directXLine(const GraphicsVersion& version) {
     std::array<char, 32> line{};
     std::snprintf(line.data(), line.size(), "DX: %d.%d", (version.version >> 8) & 0xFF,
                   version.version & 0xFF);
@@ -14,6 +14,6 @@ std::string directXLine(const DirectXVersion& version) {
     return text;
 }
 
-std::string systemInformation(const std::string& productCaption, const DirectXVersion& version) {
+std::string systemInformation(const std::string& productCaption, const GraphicsVersion& version) {
     return "PR: " + productCaption + "\r\n" + directXLine(version);
 }

@@ -88,7 +88,7 @@ std::unique_ptr<Reporter> reporterFor(const std::string& text) {
 }
 
 // The report's "DX:" line names the graphics layer the saver draws through.
-DirectXVersion probeGraphicsLayer() {
+GraphicsVersion probeGraphicsLayer() {
     const GraphicsLayerVersion layer = detectGraphicsLayerVersion();
     if (!layer.videoWorks()) {
         return {0, layer.reason};

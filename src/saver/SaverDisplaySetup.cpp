@@ -49,13 +49,13 @@ void SaverDisplaySetup::setUp() {
         modes_.useCurrentMode() || selected == nullptr ||
         (selected->width() == current.width && selected->height() == current.height &&
          selected->bitsPerPixel() == current.bitsPerPixel());
-    uint32_t level = Pixels::DDSCL_FULLSCREEN | Pixels::DDSCL_EXCLUSIVE;
+    Pixels::ScreenAccess access = Pixels::ScreenAccess::Exclusive;
     if (windowed_ || drawsAtWindowSize()) {
-        level = Pixels::DDSCL_NORMAL;
+        access = Pixels::ScreenAccess::Shared;
     } else if (keepsMode) {
-        level |= Pixels::DDSCL_NOWINDOWCHANGES;
+        access = Pixels::ScreenAccess::ExclusiveKeepingWindow;
     }
-    device.setCooperativeLevel(window_.sdlWindow(), level);
+    device.setScreenAccess(window_.sdlWindow(), access);
     if (!windowed_ && !drawsAtWindowSize()) {
         chooseDisplayMode(device);
         coverOtherMonitors();

@@ -145,7 +145,7 @@ protected:
                 },
                 notices);
         };
-        parts.probeDirectX = [] { return DirectXVersion{0x0501, ""}; };
+        parts.probeDirectX = [] { return GraphicsVersion{0x0501, ""}; };
         return runProgram(text, parts, reporter);
     }
 

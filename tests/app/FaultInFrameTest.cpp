@@ -98,7 +98,7 @@ TEST_F(FaultInFrameTest, TheFaultIsReportedAfterTheDisplayAndCursorAreGivenBack)
     parts.saveConfiguration = [&log] { log.push_back("save"); };
     parts.probeDirectX = [&] {
         cursorShownAtReport = SDL_ShowCursor(SDL_QUERY) == SDL_ENABLE;
-        return DirectXVersion{0x0501, ""};
+        return GraphicsVersion{0x0501, ""};
     };
     parts.makeLauncher = [&](const std::string&) {
         return std::make_unique<ActionLauncher>(

@@ -39,7 +39,7 @@ TEST(ProcessHooksTest, RunningOutOfMemoryRaisesTheVerboseErrorOnce) {
 // back and reporting.
 [[noreturn]] void terminateWithHooks() {
     static StreamReporter reporter(std::cerr);
-    static ErrorGuard guard(reporter, [] { return DirectXVersion{0x0200, ""}; });
+    static ErrorGuard guard(reporter, [] { return GraphicsVersion{0x0200, ""}; });
     guard.setProductCaption("Pluvo Screen Saver 2.2.17");
     static int calls = 0;
     static const ProcessHooks hooks(guard, [] {

@@ -36,7 +36,7 @@ protected:
         parts.makeLauncher = [this, action](const std::string&) {
             return std::make_unique<ActionLauncher>(action, log);
         };
-        parts.probeDirectX = [] { return DirectXVersion{0x0501, ""}; };
+        parts.probeDirectX = [] { return GraphicsVersion{0x0501, ""}; };
         return parts;
     }
 
@@ -118,7 +118,7 @@ TEST_F(ProgramEntryTest, FailingLoadRunsNoLauncher) {
 
 TEST_F(ProgramEntryTest, FailingReportFallsBackToTheBareText) {
     ProgramParts parts = partsRunning([] { throw VerboseError("Frame lost"); });
-    parts.probeDirectX = []() -> DirectXVersion { throw std::runtime_error("probe broke"); };
+    parts.probeDirectX = []() -> GraphicsVersion { throw std::runtime_error("probe broke"); };
     EXPECT_EQ(runProgram("", parts, reporter), exitFailure);
     ASSERT_EQ(reporter.reports.size(), 1u);
     EXPECT_EQ(reporter.reports[0].text, "Frame lost");

@@ -74,10 +74,9 @@ Pixels::DisplayModeDesc SdlDisplay::currentDisplayMode() const {
     return modeSwitch_->currentMode(window_);
 }
 
-void SdlDisplay::setCooperativeLevel(SDL_Window* window, uint32_t flags) {
-    constexpr uint32_t exclusiveFullscreen = Pixels::DDSCL_FULLSCREEN | Pixels::DDSCL_EXCLUSIVE;
+void SdlDisplay::setScreenAccess(SDL_Window* window, Pixels::ScreenAccess access) {
     window_ = window;
-    exclusive_ = (flags & exclusiveFullscreen) == exclusiveFullscreen;
+    exclusive_ = access != Pixels::ScreenAccess::Shared;
     if (!exclusive_ || window_ == nullptr) {
         return;
     }

@@ -5,6 +5,7 @@
 #include "display/DisplayModeDesc.h"
 #include "display/PixelSurface.h"
 #include "display/PrimarySurface.h"
+#include "display/ScreenAccess.h"
 #include "display/SurfaceLossEpoch.h"
 
 #include <cstdint>
@@ -13,16 +14,6 @@
 
 struct SDL_Window;
 union SDL_Event;
-
-namespace Pixels {
-
-// Cooperative-level flags the scene passes to setCooperativeLevel().
-inline constexpr uint32_t DDSCL_FULLSCREEN = 0x01;
-inline constexpr uint32_t DDSCL_NOWINDOWCHANGES = 0x04;
-inline constexpr uint32_t DDSCL_NORMAL = 0x08;
-inline constexpr uint32_t DDSCL_EXCLUSIVE = 0x10;
-
-} // namespace Pixels
 
 // The display: its modes, the saver window it draws into, and the surfaces of the scene. One
 // device serves the whole process (openDevice()); tests may make their own with a fake mode
@@ -42,9 +33,9 @@ public:
     // The mode set with setDisplayMode() while it is in force, else the display's own mode.
     Pixels::DisplayModeDesc currentDisplayMode() const;
 
-    // Remembers the window to draw into. FULLSCREEN | EXCLUSIVE makes it full screen: in the
-    // chosen mode when one is set, over the desktop's mode otherwise.
-    void setCooperativeLevel(SDL_Window* window, uint32_t flags);
+    // Remembers the window to draw into. Exclusive access makes it full screen: in the chosen
+    // mode when one is set, over the desktop's mode otherwise.
+    void setScreenAccess(SDL_Window* window, Pixels::ScreenAccess access);
     // Chooses the mode; it takes effect at once when the window is already exclusive.
     void setDisplayMode(int32_t width, int32_t height, int32_t bitsPerPixel, int32_t refreshRate);
     // Puts the desktop's mode back and forgets the chosen one.

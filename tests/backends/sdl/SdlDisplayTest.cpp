@@ -48,7 +48,7 @@ protected:
         device.reset();
     }
 
-    static constexpr uint32_t exclusive = Pixels::DDSCL_FULLSCREEN | Pixels::DDSCL_EXCLUSIVE;
+    static constexpr Pixels::ScreenAccess exclusive = Pixels::ScreenAccess::Exclusive;
 
     std::vector<std::string> calls;
     std::unique_ptr<SdlDisplay> device;
@@ -56,14 +56,14 @@ protected:
 };
 
 TEST_F(SdlDisplayTest, TheDesktopModeIsKeptByDesktopFullscreen) {
-    device->setCooperativeLevel(window.get(), exclusive | Pixels::DDSCL_NOWINDOWCHANGES);
+    device->setScreenAccess(window.get(), Pixels::ScreenAccess::ExclusiveKeepingWindow);
     EXPECT_EQ(calls, std::vector<std::string>{"desktop"});
     EXPECT_EQ(device->currentDisplayMode().width, 64);
     EXPECT_EQ(device->currentDisplayMode().bitsPerPixel(), 32);
 }
 
 TEST_F(SdlDisplayTest, AChosenModeGoesToRealFullscreenAndIsRestored) {
-    device->setCooperativeLevel(window.get(), exclusive);
+    device->setScreenAccess(window.get(), exclusive);
     device->setDisplayMode(800, 600, 16, 75);
     EXPECT_EQ(device->currentDisplayMode().width, 800);
     EXPECT_EQ(device->currentDisplayMode().format, PixelFormat::rgb565());
@@ -77,7 +77,7 @@ TEST_F(SdlDisplayTest, AChosenModeGoesToRealFullscreenAndIsRestored) {
 TEST_F(SdlDisplayTest, AModeChosenBeforeTheCooperativeLevelAppliesWithIt) {
     device->setDisplayMode(640, 480, 32, 0);
     EXPECT_TRUE(calls.empty());
-    device->setCooperativeLevel(window.get(), exclusive);
+    device->setScreenAccess(window.get(), exclusive);
     EXPECT_EQ(calls, std::vector<std::string>{"mode 640x480x32@0"});
 }
 
@@ -91,7 +91,7 @@ TEST_F(SdlDisplayTest, ThePrimaryChainNeedsTheWindow) {
 }
 
 TEST_F(SdlDisplayTest, SixteenBitModesGetFiveSixFiveSurfaces) {
-    device->setCooperativeLevel(window.get(), exclusive);
+    device->setScreenAccess(window.get(), exclusive);
     device->setDisplayMode(32, 24, 16, 0);
     auto primary = device->createPrimaryChain();
     EXPECT_EQ(primary->width(), 32);
@@ -107,7 +107,7 @@ TEST_F(SdlDisplayTest, OffscreenSurfacesCopySizeAndFormat) {
 }
 
 TEST_F(SdlDisplayTest, FlipShowsTheBackBufferAndKeepsItsContents) {
-    device->setCooperativeLevel(window.get(), exclusive);
+    device->setScreenAccess(window.get(), exclusive);
     auto primary = device->createPrimaryChain();
     Pixels::PixelSurface& back = primary->backBuffer();
     ASSERT_EQ(back.format(), PixelFormat::xrgb8888());
@@ -133,7 +133,7 @@ TEST_F(SdlDisplayTest, FlipShowsTheBackBufferAndKeepsItsContents) {
 }
 
 TEST_F(SdlDisplayTest, ARenderResetLosesEverySurfaceUntilRestored) {
-    device->setCooperativeLevel(window.get(), exclusive);
+    device->setScreenAccess(window.get(), exclusive);
     auto primary = device->createPrimaryChain();
     auto background = device->createOffscreenLike(*primary);
 

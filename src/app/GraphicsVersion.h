@@ -6,9 +6,9 @@
 
 // What the display unit's probe found: major x 256 + minor, or 0 with the reason the probe
 // failed.
-struct DirectXVersion {
+struct GraphicsVersion {
     int32_t version = 0;
     std::string reason;
 };
 
-using DirectXProbe = std::function<DirectXVersion()>;
+using GraphicsProbe = std::function<GraphicsVersion()>;
