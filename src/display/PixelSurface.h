@@ -1,9 +1,9 @@
 #pragma once
 
+#include "display/PixelBufferDesc.h"
 #include "display/PixelFormat.h"
 #include "display/PixelView.h"
 #include "display/SurfaceLossEpoch.h"
-#include "rain/PixelBufferDesc.h"
 
 #include <cstdint>
 #include <memory>

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "display/PixelBufferDesc.h"
 #include "display/PixelRect.h"
 #include "rain/DropTemplate.h"
 #include "rain/IDrawer.h"
-#include "rain/PixelBufferDesc.h"
 #include "rain/Surface.h"
 #include "rain/TrackTemplate.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "display/PixelBufferDesc.h"
 #include "rain/MapPixel.h"
-#include "rain/PixelBufferDesc.h"
 
 #include <cstdint>
 

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "display/PixelBufferDesc.h"
 #include "display/PixelRect.h"
 #include "rain/DirtyRect.h"
 #include "rain/MapPixel.h"
-#include "rain/PixelBufferDesc.h"
 
 #include <cstdint>
 #include <vector>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rain/PixelBufferDesc.h"
+#include "display/PixelBufferDesc.h"
 
 #include <cstdint>
 #include <vector>

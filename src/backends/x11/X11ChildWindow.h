@@ -1,7 +1,7 @@
 #pragma once
 
+#include "display/PixelBufferDesc.h"
 #include "display/PixelView.h"
-#include "rain/PixelBufferDesc.h"
 
 #include <cstdint>
 #include <memory>
