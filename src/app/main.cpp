@@ -34,7 +34,7 @@ std::string commandLineText(int argc, char** argv) {
 SaverPlacement placementFor(const CommandLine& commandLine) {
     if (commandLine.hosted) {
         return {ScreenSaverWindow::Style::Hosted,
-                HostWindow::checked(static_cast<unsigned long>(commandLine.parentWindow))};
+                X11::HostWindow::checked(static_cast<unsigned long>(commandLine.parentWindow))};
     }
     return {commandLine.windowed ? ScreenSaverWindow::Style::Windowed
                                  : ScreenSaverWindow::Style::FullScreen,

@@ -149,5 +149,5 @@ void PluvoScreenSaver::followWindowSize() {
     // The scene holds the surfaces, so it goes first.
     scene_.reset();
     surfaces_.reset();
-    startScene(HostWindow::desktopUnder(hostWindow_), wallpaper);
+    startScene(X11::HostWindow::desktopUnder(hostWindow_), wallpaper);
 }

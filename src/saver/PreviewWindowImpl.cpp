@@ -9,17 +9,19 @@
 namespace {
 
 // The screen's corner before our window covers any of it.
-Graphics::Bitmap snapshotFor(const X11ChildWindow& window) {
-    std::optional<Graphics::Bitmap> corner = captureScreenCorner(window.width(), window.height());
+Graphics::Bitmap snapshotFor(const X11::X11ChildWindow& window) {
+    std::optional<Graphics::Bitmap> corner =
+        X11::captureScreenCorner(window.width(), window.height());
     return corner ? std::move(*corner) : Scene::builtInBackground(window.width(), window.height());
 }
 
 // The child window shows 24-bit pictures, which the scene composes in that format directly.
-std::unique_ptr<Scene::SceneSurfaces> surfacesFor(X11ChildWindow& window) {
+std::unique_ptr<Scene::SceneSurfaces> surfacesFor(X11::X11ChildWindow& window) {
     const Pixels::PixelFormat format = Pixels::PixelFormat::rgb888();
     return std::make_unique<Scene::SceneSurfaces>(
-        std::make_unique<Pixels::PrimarySurface>(std::make_unique<ChildWindowPresenter>(window),
-                                                 window.width(), window.height(), format, nullptr),
+        std::make_unique<Pixels::PrimarySurface>(
+            std::make_unique<X11::ChildWindowPresenter>(window), window.width(), window.height(),
+            format, nullptr),
         std::make_unique<Pixels::PixelSurface>(window.width(), window.height(), format));
 }
 
@@ -60,15 +62,15 @@ void PreviewWindowImpl::waitForEvents(uint32_t milliseconds) {
     window_.waitForEvents(milliseconds);
     for (;;) {
         switch (window_.nextEvent()) {
-        case X11ChildWindow::Event::Nothing:
+        case X11::X11ChildWindow::Event::Nothing:
             return;
-        case X11ChildWindow::Event::Exposed:
+        case X11::X11ChildWindow::Event::Exposed:
             surfaces_->refreshScreen();
             break;
-        case X11ChildWindow::Event::Resized:
+        case X11::X11ChildWindow::Event::Resized:
             startScene();
             break;
-        case X11ChildWindow::Event::Destroyed:
+        case X11::X11ChildWindow::Event::Destroyed:
             destroyed_ = true;
             loop_.requestQuit();
             return;

@@ -39,7 +39,7 @@ private:
     bool quitSignalled() const override { return QuitSignalHandler::quitRequested(); }
 
     ScreenSaverOptionsStorage& options_;
-    X11ChildWindow window_;
+    X11::X11ChildWindow window_;
     // The scene holds the surfaces, so it is declared after them.
     std::unique_ptr<Scene::SceneSurfaces> surfaces_;
     std::unique_ptr<Scene::RainScene> scene_;

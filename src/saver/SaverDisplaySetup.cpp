@@ -69,13 +69,13 @@ void SaverDisplaySetup::coverOtherMonitors() {
     if (SDL_GetDisplayBounds(std::max(SDL_GetWindowDisplayIndex(window), 0), &covered) != 0) {
         return;
     }
-    const std::vector<Pixels::PixelRect> others = OtherMonitorSavers::outside(
-        MonitorLayout::ofXServer().monitors(),
+    const std::vector<Pixels::PixelRect> others = X11::OtherMonitorSavers::outside(
+        X11::MonitorLayout::ofXServer().monitors(),
         Pixels::PixelRect::ofSize(covered.x, covered.y, covered.w, covered.h));
     if (others.empty()) {
         return;
     }
-    otherMonitors_ = std::make_unique<OtherMonitorSavers>(others);
+    otherMonitors_ = std::make_unique<X11::OtherMonitorSavers>(others);
     // The other monitors' savers take no input: the pointer stays where this one sees it move.
     SDL_SetWindowMouseGrab(window, SDL_TRUE);
 }

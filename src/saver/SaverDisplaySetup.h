@@ -37,5 +37,5 @@ private:
     ScreenSaverWindow& window_;
     DirectXDisplayModeSelectionModel& modes_;
     bool windowed_;
-    std::unique_ptr<OtherMonitorSavers> otherMonitors_;
+    std::unique_ptr<X11::OtherMonitorSavers> otherMonitors_;
 };

@@ -11,13 +11,13 @@ namespace {
 std::optional<Graphics::Bitmap> desktopFor(const SaverPlacement& placement) {
     switch (placement.windowStyle()) {
     case ScreenSaverWindow::Style::Hosted:
-        return HostWindow::desktopUnder(placement.hostWindow);
+        return X11::HostWindow::desktopUnder(placement.hostWindow);
     case ScreenSaverWindow::Style::AllMonitors: {
-        const Pixels::PixelRect bounds = MonitorLayout::ofXServer().bounds();
-        return captureDesktopArea(bounds.left, bounds.top, bounds.width(), bounds.height());
+        const Pixels::PixelRect bounds = X11::MonitorLayout::ofXServer().bounds();
+        return X11::captureDesktopArea(bounds.left, bounds.top, bounds.width(), bounds.height());
     }
     default:
-        return captureDesktop();
+        return X11::captureDesktop();
     }
 }
 

@@ -29,6 +29,8 @@ struct DesktopAtStart {
 // part and given up after it, as closing the window part still talks about the window.
 struct HostWindowWatch {
     explicit HostWindowWatch(const SaverPlacement& placement);
-    bool hostWindowLost() const { return hostWindowLoss_ && HostWindow::LossWatch::windowLost(); }
-    std::optional<HostWindow::LossWatch> hostWindowLoss_;
+    bool hostWindowLost() const {
+        return hostWindowLoss_ && X11::HostWindow::LossWatch::windowLost();
+    }
+    std::optional<X11::HostWindow::LossWatch> hostWindowLoss_;
 };

@@ -21,7 +21,8 @@ int main(int argc, char** argv) {
                                       std::atoi(argv[index + 2]), std::atoi(argv[index + 3])));
     }
     {
-        const OtherMonitorSavers savers(monitors, argv[1], {"/s", "--no-sound", "--density", "50"});
+        const X11::OtherMonitorSavers savers(monitors, argv[1],
+                                             {"/s", "--no-sound", "--density", "50"});
         // Blocked only now: the savers would inherit the mask. The check sends SIGTERM long after
         // it has read "started".
         sigset_t termination;

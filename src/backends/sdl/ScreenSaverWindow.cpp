@@ -136,7 +136,7 @@ ScreenSaverWindow::createWindow(const std::string& title, Style style, unsigned 
         window = createFullScreenWindow(title);
         break;
     case Style::AllMonitors:
-        window = createWindowOverMonitors(title, MonitorLayout::ofXServer().bounds());
+        window = createWindowOverMonitors(title, X11::MonitorLayout::ofXServer().bounds());
         break;
     case Style::Windowed:
         window = createDesktopWindow(title);
@@ -156,11 +156,11 @@ ScreenSaverWindow::Style ScreenSaverWindow::effectiveStyle(Style style) {
     if (style != Style::AllMonitors) {
         return style;
     }
-    const Pixels::PixelRect monitors = MonitorLayout::ofXServer().bounds();
+    const Pixels::PixelRect monitors = X11::MonitorLayout::ofXServer().bounds();
     const bool known = !monitors.isEmpty();
     // Without a window manager SDL's full screen waits a tenth of a second for an answer that
     // never comes; a window over the monitors is the same picture at once.
-    return known && (!sameArea(primaryDisplayBounds(), monitors) || !windowManagerRuns())
+    return known && (!sameArea(primaryDisplayBounds(), monitors) || !X11::windowManagerRuns())
                ? style
                : Style::FullScreen;
 }

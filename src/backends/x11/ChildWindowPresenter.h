@@ -4,6 +4,8 @@
 #include "display/IScreenPresenter.h"
 #include "display/MemoryFrontBuffer.h"
 
+namespace X11 {
+
 // Puts a preview's frames into its child window. The window has no pixels the scene could draw
 // into, so the front buffer lies in memory and the changed parts are sent from there.
 class ChildWindowPresenter final : public Pixels::IScreenPresenter {
@@ -19,3 +21,5 @@ private:
     X11ChildWindow& window_;
     Pixels::MemoryFrontBuffer memory_;
 };
+
+} // namespace X11

@@ -12,6 +12,8 @@
 #include <sys/ipc.h>
 #include <sys/shm.h>
 
+namespace X11 {
+
 namespace {
 
 struct DisplayCloser {
@@ -207,3 +209,5 @@ std::optional<Graphics::Bitmap> captureScreenCorner(int32_t width, int32_t heigh
     }
     return bitmap;
 }
+
+} // namespace X11

@@ -6,6 +6,8 @@
 
 struct _XImage;
 
+namespace X11 {
+
 // The picture on the screen when the saver starts, read from the X server's root window before
 // the saver window covers it. Nothing when there is no X display to read (Wayland, a console).
 std::optional<Graphics::Bitmap> captureDesktop();
@@ -19,3 +21,5 @@ std::optional<Graphics::Bitmap> captureScreenCorner(int32_t width, int32_t heigh
 
 // A picture read from the X server, in any of its pixel layouts.
 Graphics::Bitmap bitmapFromXImage(_XImage& image);
+
+} // namespace X11

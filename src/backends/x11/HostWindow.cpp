@@ -14,6 +14,8 @@
 #include <memory>
 #include <string>
 
+namespace X11 {
+
 namespace {
 
 struct DisplayCloser {
@@ -218,3 +220,5 @@ std::optional<Graphics::Bitmap> firstDesktopPicture(
 }
 
 } // namespace HostWindow
+
+} // namespace X11

@@ -7,6 +7,8 @@
 #include <functional>
 #include <optional>
 
+namespace X11 {
+
 // The X window a saver daemon hands the saver to draw into.
 namespace HostWindow {
 
@@ -64,3 +66,5 @@ public:
 };
 
 } // namespace HostWindow
+
+} // namespace X11

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <memory>
 
+namespace X11 {
+
 namespace {
 
 bool hasArea(const Pixels::PixelRect& monitor) {
@@ -117,3 +119,5 @@ Pixels::PixelRect MonitorLayout::bounds() const {
     }
     return covering;
 }
+
+} // namespace X11

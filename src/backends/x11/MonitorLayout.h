@@ -6,6 +6,8 @@
 #include <optional>
 #include <vector>
 
+namespace X11 {
+
 // The monitors the saver covers, each the part of the X screen it shows, found the way screen-saver
 // daemons find them: the X server's RandR monitors when it reports any (they also split one output
 // into several monitors), else its Xinerama screens, else the whole screen. A monitor that lies
@@ -27,3 +29,5 @@ public:
 private:
     std::vector<Pixels::PixelRect> monitors_;
 };
+
+} // namespace X11

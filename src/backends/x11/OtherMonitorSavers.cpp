@@ -16,6 +16,8 @@
 
 extern char** environ;
 
+namespace X11 {
+
 std::vector<std::string> OtherMonitorSavers::thisRunsArguments() {
     std::ifstream file("/proc/self/cmdline", std::ios::binary);
     const std::string text((std::istreambuf_iterator<char>(file)),
@@ -143,3 +145,5 @@ OtherMonitorSavers::~OtherMonitorSavers() {
     }
     XCloseDisplay(display_);
 }
+
+} // namespace X11

@@ -6,6 +6,10 @@
 #include <sys/types.h>
 #include <vector>
 
+struct _XDisplay;
+
+namespace X11 {
+
 // A full-screen window covers one output; a display mode chosen for it leaves the monitors of
 // the other outputs in theirs. Each of those gets a window of its own, and a saver of its own
 // drawing there as in a saver daemon's window, over the desktop as it was before: this program
@@ -40,8 +44,10 @@ private:
 
     std::string program_;
     std::vector<std::string> arguments_;
-    struct _XDisplay* display_ = nullptr;
+    _XDisplay* display_ = nullptr;
     unsigned long screenshot_ = 0;
     std::vector<unsigned long> windows_;
     std::vector<pid_t> savers_;
 };
+
+} // namespace X11

@@ -6,6 +6,8 @@
 #include <X11/Xlib.h>
 #include <memory>
 
+namespace X11 {
+
 namespace {
 
 struct DisplayCloser {
@@ -34,3 +36,5 @@ bool windowManagerRuns() {
     XSetErrorHandler(previous);
     return runs;
 }
+
+} // namespace X11

@@ -10,6 +10,8 @@
 #include <cstdlib>
 #include <poll.h>
 
+namespace X11 {
+
 namespace {
 
 // Xlib's own handler ends the process on any error. Ours keeps the last one: a parent that
@@ -223,3 +225,5 @@ void X11ChildWindow::waitForEvents(uint32_t milliseconds) {
     pollfd connection{ConnectionNumber(display), POLLIN, 0};
     poll(&connection, 1, static_cast<int>(milliseconds));
 }
+
+} // namespace X11

@@ -13,6 +13,8 @@ struct _XDisplay;
 struct _XImage;
 struct _XGC;
 
+namespace X11 {
+
 // A child window of our own inside a window of another program (the preview area of a settings
 // dialog, or the window a saver daemon gives us), covering the parent's whole inside, also when
 // the parent changes size. It shows a 24-bit picture of its own size and tells when it was
@@ -64,3 +66,5 @@ private:
     std::vector<char> imageBytes_;
     bool destroyed_ = false;
 };
+
+} // namespace X11

@@ -1,5 +1,7 @@
 #include "backends/x11/X11Property.h"
 
+namespace X11 {
+
 unsigned long propertyWord(Display* display, Window window, Atom property, Atom type) {
     Atom actualType = None;
     int format = 0;
@@ -17,3 +19,5 @@ unsigned long propertyWord(Display* display, Window window, Atom property, Atom 
     }
     return word;
 }
+
+} // namespace X11

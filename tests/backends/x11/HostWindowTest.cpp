@@ -40,18 +40,18 @@ private:
 TEST(HostWindowTest, WithoutAnXServerTheDisplayIsNamed) {
     const NoXServer none;
     try {
-        HostWindow::checked(0x400001);
+        X11::HostWindow::checked(0x400001);
         FAIL() << "no error";
     } catch (const DX5::NoDirectX5Error& error) {
         EXPECT_THAT(error.what(), ::testing::HasSubstr("\":4711\""));
     }
-    EXPECT_FALSE(HostWindow::desktopUnder(0x400001).has_value());
+    EXPECT_FALSE(X11::HostWindow::desktopUnder(0x400001).has_value());
 }
 
 // Without a server there are no monitors to span: the saver window stays as it was.
 TEST(HostWindowTest, WithoutAnXServerThereAreNoMonitorBounds) {
     const NoXServer none;
-    const Pixels::PixelRect bounds = MonitorLayout::ofXServer().bounds();
+    const Pixels::PixelRect bounds = X11::MonitorLayout::ofXServer().bounds();
     EXPECT_EQ(bounds.width(), 0);
     EXPECT_EQ(bounds.height(), 0);
 }
@@ -64,8 +64,8 @@ struct FakeProperties {
     std::vector<std::string> asked;
 
     std::optional<Graphics::Bitmap> firstPicture() {
-        return HostWindow::firstDesktopPicture(
-            [this](const HostWindow::PictureProperty& property) {
+        return X11::HostWindow::firstDesktopPicture(
+            [this](const X11::HostWindow::PictureProperty& property) {
                 asked.push_back(std::string(property.name) +
                                 (property.onRootWindow ? " on root" : " on window"));
                 const auto found = pixmaps.find({property.name, property.onRootWindow});

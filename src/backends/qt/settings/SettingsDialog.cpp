@@ -97,7 +97,7 @@ std::optional<Caller> callerOf(int32_t parentWindow) {
         return std::nullopt;
     }
     const auto id = static_cast<unsigned long>(static_cast<uint32_t>(parentWindow));
-    const std::optional<Pixels::PixelRect> area = HostWindow::screenAreaOf(id);
+    const std::optional<Pixels::PixelRect> area = X11::HostWindow::screenAreaOf(id);
     if (!area) {
         std::fprintf(stderr,
                      "pluvo: there is no window %lu to show the settings over; they open "
