@@ -30,7 +30,7 @@ constexpr int32_t height = 1080;
 constexpr int32_t warmUpSteps = 1500;
 
 // A display that is always 1920x1080 in 32 bits, whatever machine runs the benchmark.
-class FixedModeSwitch : public Pixels::IDisplayModeSwitch {
+class FixedModeSwitch : public Sdl::IDisplayModeSwitch {
 public:
     Pixels::DisplayModeDesc currentMode(SDL_Window*) override {
         return {width, height, Pixels::PixelFormat::xrgb8888(), 60};
@@ -89,7 +89,7 @@ struct SaverFrame {
 
     ScreenSaverOptionsStorage options;
     SteppingClock clock;
-    SdlDisplay device;
+    Sdl::SdlDisplay device;
     std::unique_ptr<SDL_Window, WindowCloser> window;
     std::unique_ptr<Pixels::PrimarySurface> primary;
     std::unique_ptr<Pixels::PixelSurface> background;

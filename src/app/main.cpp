@@ -89,7 +89,7 @@ std::unique_ptr<Reporter> reporterFor(const std::string& text) {
 
 // The report's "DX:" line names the graphics layer the saver draws through.
 GraphicsVersion probeGraphicsLayer() {
-    const GraphicsLayerVersion layer = detectGraphicsLayerVersion();
+    const Sdl::GraphicsLayerVersion layer = Sdl::detectGraphicsLayerVersion();
     if (!layer.videoWorks()) {
         return {0, layer.reason};
     }

@@ -25,7 +25,7 @@ PluvoScreenSaver::PluvoScreenSaver(bool hidden, const SaverPlacement& placement)
     : HostWindowWatch(placement), DesktopAtStart(placement),
       ScreenSaverWindow(Resources::loadString(productNameText), hidden,
                         Configuration::options()->controlOptions().interruptMode(),
-                        std::make_unique<SdlSaverDisplay>(), placement.windowStyle(),
+                        std::make_unique<Sdl::SdlSaverDisplay>(), placement.windowStyle(),
                         placement.hostWindow),
       options_(*Configuration::options()),
       display_(*this, options_.displayModeSelectionModel(), placement.style == Style::Windowed),
@@ -87,8 +87,8 @@ PluvoScreenSaver::makeLightningController(const AreaRect& area, const IDropSyste
 // The window's picture is only sent when it changes, so a part that another window uncovered
 // is sent again at once.
 void PluvoScreenSaver::onPlatformEvent(const SDL_Event& event) {
-    if (SdlDisplay::exists()) {
-        SdlDisplay::openDevice().handleEvent(event);
+    if (Sdl::SdlDisplay::exists()) {
+        Sdl::SdlDisplay::openDevice().handleEvent(event);
     }
     if (event.type != SDL_WINDOWEVENT || !surfaces_) {
         return;

@@ -35,14 +35,14 @@ SaverDisplaySetup::Size SaverDisplaySetup::sceneSize() const {
         return {std::max(width, 1), std::max(height, 1)};
     }
     if (windowed_ || modes_.useCurrentMode() || selected == nullptr) {
-        const Pixels::DisplayModeDesc current = SdlDisplay::openDevice().currentDisplayMode();
+        const Pixels::DisplayModeDesc current = Sdl::SdlDisplay::openDevice().currentDisplayMode();
         return {current.width, current.height};
     }
     return {selected->width(), selected->height()};
 }
 
 void SaverDisplaySetup::setUp() {
-    SdlDisplay& device = SdlDisplay::openDevice();
+    Sdl::SdlDisplay& device = Sdl::SdlDisplay::openDevice();
     const Pixels::DisplayModeDesc current = device.currentDisplayMode();
     const IDisplayModeDescription* selected = modes_.selectedMode();
     const bool keepsMode =
@@ -82,7 +82,7 @@ void SaverDisplaySetup::coverOtherMonitors() {
 
 // A palette desktop is switched to the deepest mode of the same size, as the rain needs colour
 // channels to refract and light.
-void SaverDisplaySetup::chooseDisplayMode(SdlDisplay& device) {
+void SaverDisplaySetup::chooseDisplayMode(Sdl::SdlDisplay& device) {
     const IDisplayModeDescription* selected = modes_.selectedMode();
     if (!modes_.useCurrentMode() && selected != nullptr) {
         device.setDisplayMode(selected->width(), selected->height(), selected->bitsPerPixel(),
@@ -108,7 +108,7 @@ void SaverDisplaySetup::chooseDisplayMode(SdlDisplay& device) {
 }
 
 std::unique_ptr<Scene::SceneSurfaces> SaverDisplaySetup::createSurfaces() const {
-    SdlDisplay& device = SdlDisplay::openDevice();
+    Sdl::SdlDisplay& device = Sdl::SdlDisplay::openDevice();
     std::unique_ptr<Pixels::PrimarySurface> primary;
     if (drawsAtWindowSize()) {
         const Size size = sceneSize();

@@ -7,7 +7,9 @@
 #include <cstdint>
 #include <memory>
 
+namespace Sdl {
 class SdlDisplay;
+} // namespace Sdl
 class DirectXDisplayModeSelectionModel;
 
 // The display as a saver window sets it up for its scene: the cooperative level, the chosen
@@ -31,7 +33,7 @@ public:
 
 private:
     bool drawsAtWindowSize() const;
-    void chooseDisplayMode(SdlDisplay& device);
+    void chooseDisplayMode(Sdl::SdlDisplay& device);
     void coverOtherMonitors();
 
     ScreenSaverWindow& window_;

@@ -44,7 +44,7 @@ struct DisplayLog {
     int shutDowns = 0;
 };
 
-class LoggedDisplay : public ISaverDisplay {
+class LoggedDisplay : public Sdl::ISaverDisplay {
 public:
     explicit LoggedDisplay(DisplayLog& log) : log_(log) {}
     void open(SDL_Window&) override {}

@@ -41,7 +41,7 @@ protected:
 void loseEverySurface() {
     SDL_Event reset{};
     reset.type = SDL_RENDER_TARGETS_RESET;
-    SdlDisplay::openDevice().handleEvent(reset);
+    Sdl::SdlDisplay::openDevice().handleEvent(reset);
 }
 
 } // namespace

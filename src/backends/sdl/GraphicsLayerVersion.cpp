@@ -2,6 +2,8 @@
 
 #include <SDL.h>
 
+namespace Sdl {
+
 std::string GraphicsLayerVersion::text() const {
     std::string line =
         "SDL " + std::to_string(major) + "." + std::to_string(minor) + "." + std::to_string(patch);
@@ -38,3 +40,5 @@ GraphicsLayerVersion detectGraphicsLayerVersion() {
     }
     return version;
 }
+
+} // namespace Sdl

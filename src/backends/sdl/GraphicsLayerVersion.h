@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+namespace Sdl {
+
 // Which graphics layer the program runs on, for the version line of the error report.
 struct GraphicsLayerVersion {
     int32_t major = 0;
@@ -21,3 +23,5 @@ struct GraphicsLayerVersion {
 // Asks SDL for its version and starts video for a moment when it is not running yet, to learn
 // the driver. Never raises.
 GraphicsLayerVersion detectGraphicsLayerVersion();
+
+} // namespace Sdl

@@ -2,6 +2,8 @@
 
 #include <SDL.h>
 
+namespace Sdl {
+
 HiddenCursor::HiddenCursor() : savedState_(SDL_ShowCursor(SDL_QUERY)) {
     SDL_ShowCursor(SDL_DISABLE);
 }
@@ -18,3 +20,5 @@ void HiddenCursor::restore() {
     // A failed query answers negative; the cursor is then shown, the safer guess.
     SDL_ShowCursor(savedState_ == SDL_DISABLE ? SDL_DISABLE : SDL_ENABLE);
 }
+
+} // namespace Sdl

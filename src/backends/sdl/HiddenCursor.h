@@ -1,5 +1,7 @@
 #pragma once
 
+namespace Sdl {
+
 // Hides the mouse cursor while it lives and then shows it again if it was shown before.
 class HiddenCursor {
 public:
@@ -15,3 +17,5 @@ private:
     bool restored_ = false;
     int savedState_ = 0;
 };
+
+} // namespace Sdl

@@ -2,6 +2,8 @@
 
 struct SDL_Window;
 
+namespace Sdl {
+
 // The display device as the saver window sees it: opened once the window is shown, and shut down
 // (display mode restored, device released) when the window goes, also on abnormal termination.
 class ISaverDisplay {
@@ -12,3 +14,5 @@ public:
     // which may be gone by then.
     virtual void shutDown() = 0;
 };
+
+} // namespace Sdl

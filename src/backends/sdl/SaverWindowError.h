@@ -4,6 +4,8 @@
 
 #include <string>
 
+namespace Sdl {
+
 // The saver window could not be set up; the text gives the window system's reason.
 class SaverWindowError : public BasicError {
 public:
@@ -12,3 +14,5 @@ public:
     // For the SDL call that just failed: "Could not <action>: <SDL's reason>".
     static SaverWindowError fromSdl(const std::string& action);
 };
+
+} // namespace Sdl

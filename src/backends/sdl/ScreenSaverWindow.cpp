@@ -26,7 +26,7 @@ Scene::InterruptionPolicy::Placement placementOf(ScreenSaverWindow::Style style)
 SDL_Rect primaryDisplayBounds() {
     SDL_Rect bounds{};
     if (SDL_GetDisplayBounds(0, &bounds) != 0) {
-        throw SaverWindowError::fromSdl("find the size of the screen");
+        throw Sdl::SaverWindowError::fromSdl("find the size of the screen");
     }
     return bounds;
 }
@@ -39,7 +39,7 @@ SDL_Window* createFullScreenWindow(const std::string& title) {
                                           SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN);
     if (window != nullptr && SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) {
         SDL_DestroyWindow(window);
-        throw SaverWindowError::fromSdl("make the saver window full screen");
+        throw Sdl::SaverWindowError::fromSdl("make the saver window full screen");
     }
     return window;
 }
@@ -97,7 +97,7 @@ void ScreenSaverWindow::WindowDestroyer::operator()(SDL_Window* window) const {
 }
 
 ScreenSaverWindow::ScreenSaverWindow(const std::string& title, bool hidden, int32_t interruptMode,
-                                     std::unique_ptr<ISaverDisplay> display, Style style,
+                                     std::unique_ptr<Sdl::ISaverDisplay> display, Style style,
                                      unsigned long hostWindow)
     : style_(style), interruptMode_(interruptMode), loop_([this] { onTimer(); }),
       window_(createWindow(title, style, hostWindow)), windowId_(SDL_GetWindowID(window_.get())),
@@ -146,7 +146,7 @@ ScreenSaverWindow::createWindow(const std::string& title, Style style, unsigned 
         break;
     }
     if (window == nullptr) {
-        throw SaverWindowError::fromSdl("create the saver window");
+        throw Sdl::SaverWindowError::fromSdl("create the saver window");
     }
     return std::unique_ptr<SDL_Window, WindowDestroyer>(window);
 }
@@ -238,7 +238,7 @@ void ScreenSaverWindow::handleEvent(const SDL_Event& event) {
         }
         return;
     }
-    const auto input = SdlInputTranslator::translate(event);
+    const auto input = Sdl::SdlInputTranslator::translate(event);
     if (!input || !belongsToThisWindow(input->windowId)) {
         return;
     }

@@ -41,7 +41,7 @@ public:
     // Throws SaverWindowError when the window cannot be made, and whatever display->open() throws.
     // hostWindow is the X window a Hosted saver draws into.
     ScreenSaverWindow(const std::string& title, bool hidden, int32_t interruptMode,
-                      std::unique_ptr<ISaverDisplay> display = nullptr,
+                      std::unique_ptr<Sdl::ISaverDisplay> display = nullptr,
                       Style style = Style::FullScreen, unsigned long hostWindow = 0);
     ~ScreenSaverWindow() override;
     ScreenSaverWindow(const ScreenSaverWindow&) = delete;
@@ -104,12 +104,12 @@ private:
     int32_t interruptMode_;
     Scene::FrameLoop loop_;
     // Declared in the order of set-up; they are given back in the reverse order.
-    SdlVideoSession videoSession_;
+    Sdl::SdlVideoSession videoSession_;
     QuitSignalHandler quitSignals_;
     std::unique_ptr<SDL_Window, WindowDestroyer> window_;
     uint32_t windowId_ = 0;
-    std::optional<HiddenCursor> hiddenCursor_;
+    std::optional<Sdl::HiddenCursor> hiddenCursor_;
     AbnormalTerminationQueue::Registration shutDownOnAbnormalTermination_;
-    std::unique_ptr<ISaverDisplay> display_;
+    std::unique_ptr<Sdl::ISaverDisplay> display_;
     bool displayInUse_ = false;
 };

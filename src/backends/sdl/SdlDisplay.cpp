@@ -9,6 +9,8 @@
 #include <cstdlib>
 #include <string>
 
+namespace Sdl {
+
 namespace {
 
 // Made and released on the main thread only.
@@ -29,9 +31,9 @@ std::unique_ptr<Pixels::IScreenPresenter> makePresenter(SDL_Window* window, int3
                                                         const Pixels::PixelFormat& format) {
     const char* choice = std::getenv("PLUVO_PRESENT");
     if (choice != nullptr && std::string(choice) == "texture") {
-        return std::make_unique<Pixels::TexturePresenter>(window, width, height, format);
+        return std::make_unique<TexturePresenter>(window, width, height, format);
     }
-    return std::make_unique<Pixels::WindowSurfacePresenter>(window, width, height, format);
+    return std::make_unique<WindowSurfacePresenter>(window, width, height, format);
 }
 
 bool isDisplayDepth(int32_t bitsPerPixel) {
@@ -43,8 +45,7 @@ bool isDisplayDepth(int32_t bitsPerPixel) {
 SdlDisplay& SdlDisplay::openDevice() {
     std::unique_ptr<SdlDisplay>& device = processDevice();
     if (!device) {
-        auto opened =
-            std::make_unique<SdlDisplay>(std::make_unique<Pixels::SdlDisplayModeSwitch>());
+        auto opened = std::make_unique<SdlDisplay>(std::make_unique<SdlDisplayModeSwitch>());
         try {
             opened->currentDisplayMode();
         } catch (const DX5::Error&) {
@@ -63,7 +64,7 @@ void SdlDisplay::releaseDevice() {
     processDevice().reset();
 }
 
-SdlDisplay::SdlDisplay(std::unique_ptr<Pixels::IDisplayModeSwitch> modeSwitch)
+SdlDisplay::SdlDisplay(std::unique_ptr<IDisplayModeSwitch> modeSwitch)
     : modeSwitch_(std::move(modeSwitch)), lossEpoch_(std::make_shared<Pixels::SurfaceLossEpoch>()) {
 }
 
@@ -145,3 +146,5 @@ bool SdlDisplay::handleEvent(const SDL_Event& event) {
     lossEpoch_->loseAllSurfaces();
     return true;
 }
+
+} // namespace Sdl

@@ -15,6 +15,8 @@
 struct SDL_Window;
 union SDL_Event;
 
+namespace Sdl {
+
 // The display: its modes, the saver window it draws into, and the surfaces of the scene. One
 // device serves the whole process (openDevice()); tests may make their own with a fake mode
 // switch. Failures raise DX5::Error.
@@ -26,7 +28,7 @@ public:
     static bool exists();
     static void releaseDevice();
 
-    explicit SdlDisplay(std::unique_ptr<Pixels::IDisplayModeSwitch> modeSwitch);
+    explicit SdlDisplay(std::unique_ptr<IDisplayModeSwitch> modeSwitch);
     SdlDisplay(const SdlDisplay&) = delete;
     SdlDisplay& operator=(const SdlDisplay&) = delete;
 
@@ -57,10 +59,12 @@ public:
     SDL_Window* window() const { return window_; }
 
 private:
-    Pixels::VideoSubsystem video_;
-    std::unique_ptr<Pixels::IDisplayModeSwitch> modeSwitch_;
+    VideoSubsystem video_;
+    std::unique_ptr<IDisplayModeSwitch> modeSwitch_;
     std::shared_ptr<Pixels::SurfaceLossEpoch> lossEpoch_;
     std::optional<Pixels::DisplayModeDesc> chosenMode_;
     SDL_Window* window_ = nullptr;
     bool exclusive_ = false;
 };
+
+} // namespace Sdl

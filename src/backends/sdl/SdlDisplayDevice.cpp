@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+namespace Sdl {
+
 namespace {
 
 [[noreturn]] void raiseSdlError() {
@@ -16,8 +18,7 @@ namespace {
 }
 
 IDisplayDevice::Mode modeFromSdl(const SDL_DisplayMode& mode) {
-    return {Pixels::pixelFormatFromSdl(mode.format).bitsPerPixel, mode.w, mode.h,
-            mode.refresh_rate};
+    return {pixelFormatFromSdl(mode.format).bitsPerPixel, mode.w, mode.h, mode.refresh_rate};
 }
 
 bool sameSizeAndDepth(const IDisplayDevice::Mode& a, const IDisplayDevice::Mode& b) {
@@ -27,7 +28,7 @@ bool sameSizeAndDepth(const IDisplayDevice::Mode& a, const IDisplayDevice::Mode&
 } // namespace
 
 void SdlDisplayDevice::enumerateModes(RefreshRates rates, const ModeVisitor& visit) {
-    const Pixels::VideoSubsystem video;
+    const VideoSubsystem video;
     const int count = SDL_GetNumDisplayModes(displayIndex_);
     if (count < 0) {
         raiseSdlError();
@@ -58,7 +59,9 @@ void SdlDisplayDevice::enumerateModes(RefreshRates rates, const ModeVisitor& vis
     }
 }
 
+} // namespace Sdl
+
 IDisplayDevice& platformDisplayDevice() {
-    static SdlDisplayDevice display(0);
+    static Sdl::SdlDisplayDevice display(0);
     return display;
 }

@@ -2,6 +2,8 @@
 
 #include "options/IDisplayDevice.h"
 
+namespace Sdl {
+
 // The modes of one display as SDL lists them. Four-byte formats are reported as 32 bits per
 // pixel, as the mode model expects.
 class SdlDisplayDevice : public IDisplayDevice {
@@ -16,3 +18,5 @@ public:
 private:
     int displayIndex_;
 };
+
+} // namespace Sdl

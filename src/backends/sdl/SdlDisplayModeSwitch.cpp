@@ -6,7 +6,7 @@
 #include <SDL.h>
 #include <string>
 
-namespace Pixels {
+namespace Sdl {
 
 namespace {
 
@@ -37,7 +37,7 @@ bool isInRealFullscreen(SDL_Window* window) {
 
 } // namespace
 
-DisplayModeDesc SdlDisplayModeSwitch::currentMode(SDL_Window* window) {
+Pixels::DisplayModeDesc SdlDisplayModeSwitch::currentMode(SDL_Window* window) {
     SDL_DisplayMode mode{};
     if (SDL_GetCurrentDisplayMode(displayOf(window), &mode) != 0) {
         raiseSdlError();
@@ -49,7 +49,8 @@ void SdlDisplayModeSwitch::showFullscreenAtDesktopMode(SDL_Window* window) {
     setFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP);
 }
 
-void SdlDisplayModeSwitch::showFullscreenInMode(SDL_Window* window, const DisplayModeDesc& mode) {
+void SdlDisplayModeSwitch::showFullscreenInMode(SDL_Window* window,
+                                                const Pixels::DisplayModeDesc& mode) {
     SDL_DisplayMode wanted{};
     wanted.format = sdlFormatFor(mode.format);
     wanted.w = mode.width;
@@ -71,4 +72,4 @@ void SdlDisplayModeSwitch::returnToDesktopMode(SDL_Window* window) {
     }
 }
 
-} // namespace Pixels
+} // namespace Sdl

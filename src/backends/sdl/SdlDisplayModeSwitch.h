@@ -2,16 +2,16 @@
 
 #include "backends/sdl/IDisplayModeSwitch.h"
 
-namespace Pixels {
+namespace Sdl {
 
 // Display modes through SDL: a chosen mode by real full screen, the desktop's by desktop full
 // screen. Failures raise DX5::Error with SDL's message.
 class SdlDisplayModeSwitch : public IDisplayModeSwitch {
 public:
-    DisplayModeDesc currentMode(SDL_Window* window) override;
+    Pixels::DisplayModeDesc currentMode(SDL_Window* window) override;
     void showFullscreenAtDesktopMode(SDL_Window* window) override;
-    void showFullscreenInMode(SDL_Window* window, const DisplayModeDesc& mode) override;
+    void showFullscreenInMode(SDL_Window* window, const Pixels::DisplayModeDesc& mode) override;
     void returnToDesktopMode(SDL_Window* window) override;
 };
 
-} // namespace Pixels
+} // namespace Sdl

@@ -2,6 +2,8 @@
 
 #include <SDL.h>
 
+namespace Sdl {
+
 static_assert(SDLK_ESCAPE == Scene::InputEvent::escapeKey);
 
 namespace {
@@ -58,3 +60,5 @@ std::optional<Scene::InputEvent> SdlInputTranslator::translate(const SDL_Event& 
         return std::nullopt;
     }
 }
+
+} // namespace Sdl

@@ -2,9 +2,9 @@
 
 #include <SDL.h>
 
-namespace Pixels {
+namespace Sdl {
 
-PixelFormat pixelFormatFromSdl(uint32_t sdlFormat) {
+Pixels::PixelFormat pixelFormatFromSdl(uint32_t sdlFormat) {
     int bits = 0;
     Uint32 red = 0;
     Uint32 green = 0;
@@ -18,9 +18,9 @@ PixelFormat pixelFormatFromSdl(uint32_t sdlFormat) {
     return {bitsInMemory, red, green, blue};
 }
 
-uint32_t sdlFormatFor(const PixelFormat& format) {
+uint32_t sdlFormatFor(const Pixels::PixelFormat& format) {
     return SDL_MasksToPixelFormatEnum(format.bitsPerPixel, format.redMask, format.greenMask,
                                       format.blueMask, 0);
 }
 
-} // namespace Pixels
+} // namespace Sdl

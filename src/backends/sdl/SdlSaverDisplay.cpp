@@ -2,6 +2,8 @@
 
 #include "backends/sdl/SdlDisplay.h"
 
+namespace Sdl {
+
 void SdlSaverDisplay::open(SDL_Window&) {
     SdlDisplay::openDevice();
 }
@@ -12,3 +14,5 @@ void SdlSaverDisplay::shutDown() {
         SdlDisplay::releaseDevice();
     }
 }
+
+} // namespace Sdl

@@ -4,6 +4,8 @@
 
 #include <SDL.h>
 
+namespace Sdl {
+
 SdlVideoSession::SdlVideoSession() {
     // A saver must not keep the system from blanking or powering down the screen after it.
     SDL_SetHintWithPriority(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1", SDL_HINT_DEFAULT);
@@ -15,3 +17,5 @@ SdlVideoSession::SdlVideoSession() {
 SdlVideoSession::~SdlVideoSession() {
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
 }
+
+} // namespace Sdl

@@ -6,7 +6,7 @@
 #include <SDL.h>
 #include <cstddef>
 
-namespace Pixels {
+namespace Sdl {
 
 namespace {
 
@@ -38,7 +38,7 @@ void TexturePresenter::TextureRelease::operator()(SDL_Texture* texture) const {
 }
 
 TexturePresenter::TexturePresenter(SDL_Window* window, int32_t width, int32_t height,
-                                   PixelFormat format)
+                                   Pixels::PixelFormat format)
     : renderer_(rendererOf(window)), width_(width), height_(height),
       sdlFormat_(sdlFormatFor(format)), memory_(width, height, format) {
     if (sdlFormat_ == SDL_PIXELFORMAT_UNKNOWN) {
@@ -56,10 +56,10 @@ TexturePresenter::TexturePresenter(SDL_Window* window, int32_t width, int32_t he
 
 TexturePresenter::~TexturePresenter() = default;
 
-void TexturePresenter::show(std::span<const PixelRect> areas) {
-    const PixelView primary = memory_.view();
+void TexturePresenter::show(std::span<const Pixels::PixelRect> areas) {
+    const Pixels::PixelView primary = memory_.view();
     const int32_t bytesPerPixel = primary.format.bytesPerPixel();
-    for (const PixelRect& area : areas) {
+    for (const Pixels::PixelRect& area : areas) {
         const SDL_Rect rect{area.left, area.top, area.width(), area.height()};
         const uint8_t* first = primary.pixels +
                                static_cast<std::ptrdiff_t>(area.top) * primary.pitch +
@@ -79,4 +79,4 @@ void TexturePresenter::recreate() {
     }
 }
 
-} // namespace Pixels
+} // namespace Sdl

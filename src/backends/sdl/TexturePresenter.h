@@ -13,22 +13,22 @@ struct SDL_Window;
 struct SDL_Renderer;
 struct SDL_Texture;
 
-namespace Pixels {
+namespace Sdl {
 
 // Shows the pictures through a renderer: the changed rectangles are uploaded into a streaming
 // texture and the texture is drawn stretched over the whole window. Cheap where the renderer
 // runs on a graphics processor; in software it costs a whole-window draw per frame.
-class TexturePresenter final : public IScreenPresenter {
+class TexturePresenter final : public Pixels::IScreenPresenter {
 public:
     // Uses the window's renderer when it already has one, otherwise makes (and owns) one.
     // Raises DX5::Error with SDL's message when the window cannot be drawn to.
-    TexturePresenter(SDL_Window* window, int32_t width, int32_t height, PixelFormat format);
+    TexturePresenter(SDL_Window* window, int32_t width, int32_t height, Pixels::PixelFormat format);
     ~TexturePresenter() override;
     TexturePresenter(const TexturePresenter&) = delete;
     TexturePresenter& operator=(const TexturePresenter&) = delete;
 
-    PixelView frontBuffer() override { return memory_.view(); }
-    void show(std::span<const PixelRect> areas) override;
+    Pixels::PixelView frontBuffer() override { return memory_.view(); }
+    void show(std::span<const Pixels::PixelRect> areas) override;
     // After the renderer was reset its textures are gone and must be made again.
     void recreate() override;
 
@@ -51,7 +51,7 @@ private:
     int32_t height_;
     uint32_t sdlFormat_;
     // The renderer's texture cannot be drawn into directly.
-    MemoryFrontBuffer memory_;
+    Pixels::MemoryFrontBuffer memory_;
 };
 
-} // namespace Pixels
+} // namespace Sdl

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace Pixels {
+namespace Sdl {
 
 namespace {
 
@@ -46,4 +46,4 @@ VideoSubsystem::~VideoSubsystem() {
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
 }
 
-} // namespace Pixels
+} // namespace Sdl

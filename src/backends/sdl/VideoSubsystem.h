@@ -1,6 +1,6 @@
 #pragma once
 
-namespace Pixels {
+namespace Sdl {
 
 // Holds SDL's video subsystem started for as long as it lives (SDL counts the holders).
 class VideoSubsystem {
@@ -12,4 +12,4 @@ public:
     VideoSubsystem& operator=(const VideoSubsystem&) = delete;
 };
 
-} // namespace Pixels
+} // namespace Sdl

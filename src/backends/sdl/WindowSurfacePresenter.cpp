@@ -7,11 +7,11 @@
 #include <SDL.h>
 #include <string>
 
-namespace Pixels {
+namespace Sdl {
 
 namespace {
 
-SDL_Rect sdlRectOf(const PixelRect& area) {
+SDL_Rect sdlRectOf(const Pixels::PixelRect& area) {
     return {area.left, area.top, area.width(), area.height()};
 }
 
@@ -26,7 +26,7 @@ void WindowSurfacePresenter::preferSharedMemory() {
 }
 
 WindowSurfacePresenter::WindowSurfacePresenter(SDL_Window* window, int32_t width, int32_t height,
-                                               PixelFormat format)
+                                               Pixels::PixelFormat format)
     : window_(window), width_(width), height_(height), format_(format),
       sdlFormat_(sdlFormatFor(format)) {
     if (window_ == nullptr) {
@@ -53,21 +53,21 @@ bool WindowSurfacePresenter::drawsStraightIntoScreen() const {
     return screen_->w == width_ && screen_->h == height_ && screen_->format->format == sdlFormat_;
 }
 
-PixelView WindowSurfacePresenter::frontBuffer() {
+Pixels::PixelView WindowSurfacePresenter::frontBuffer() {
     if (straight_) {
         return {static_cast<uint8_t*>(screen_->pixels), width_, height_, screen_->pitch, format_};
     }
     return memory();
 }
 
-PixelView WindowSurfacePresenter::memory() {
+Pixels::PixelView WindowSurfacePresenter::memory() {
     if (!memory_) {
         memory_.emplace(width_, height_, format_);
     }
     return memory_->view();
 }
 
-void WindowSurfacePresenter::show(std::span<const PixelRect> areas) {
+void WindowSurfacePresenter::show(std::span<const Pixels::PixelRect> areas) {
     if (areas.empty()) {
         return;
     }
@@ -80,17 +80,17 @@ void WindowSurfacePresenter::show(std::span<const PixelRect> areas) {
 
 // The front buffer in memory is converted into the window's format, and scaled over the whole
 // window when the window has another size (a display mode SDL could not set).
-void WindowSurfacePresenter::carryOver(std::span<const PixelRect> areas) {
+void WindowSurfacePresenter::carryOver(std::span<const Pixels::PixelRect> areas) {
     SDL_Surface* source = memoryAsSdlSurface();
     if (screen_->w != width_ || screen_->h != height_) {
         if (SDL_BlitScaled(source, nullptr, screen_, nullptr) != 0) {
             throw DX5::Error(std::string(SDL_GetError()));
         }
-        const PixelRect whole{0, 0, screen_->w, screen_->h};
+        const Pixels::PixelRect whole{0, 0, screen_->w, screen_->h};
         sendToScreen({&whole, 1});
         return;
     }
-    for (const PixelRect& area : areas) {
+    for (const Pixels::PixelRect& area : areas) {
         SDL_Rect from = sdlRectOf(area);
         SDL_Rect to = from;
         if (SDL_BlitSurface(source, &from, screen_, &to) != 0) {
@@ -101,9 +101,9 @@ void WindowSurfacePresenter::carryOver(std::span<const PixelRect> areas) {
 }
 
 // SDL refuses the update once the window has changed size: the screen has to be taken again.
-void WindowSurfacePresenter::sendToScreen(std::span<const PixelRect> areas) {
+void WindowSurfacePresenter::sendToScreen(std::span<const Pixels::PixelRect> areas) {
     rects_.clear();
-    for (const PixelRect& area : areas) {
+    for (const Pixels::PixelRect& area : areas) {
         rects_.push_back(sdlRectOf(area));
     }
     if (SDL_UpdateWindowSurfaceRects(window_, rects_.data(), static_cast<int>(rects_.size())) !=
@@ -114,7 +114,7 @@ void WindowSurfacePresenter::sendToScreen(std::span<const PixelRect> areas) {
 
 SDL_Surface* WindowSurfacePresenter::memoryAsSdlSurface() {
     if (!memoryView_) {
-        const PixelView pixels = memory();
+        const Pixels::PixelView pixels = memory();
         memoryView_.reset(SDL_CreateRGBSurfaceWithFormatFrom(
             pixels.pixels, pixels.width, pixels.height, pixels.format.bitsPerPixel, pixels.pitch,
             sdlFormat_));
@@ -126,4 +126,4 @@ SDL_Surface* WindowSurfacePresenter::memoryAsSdlSurface() {
     return memoryView_.get();
 }
 
-} // namespace Pixels
+} // namespace Sdl

@@ -19,7 +19,7 @@ struct DisplayLog {
     bool failToOpen = false;
 };
 
-class FakeDisplay : public ISaverDisplay {
+class FakeDisplay : public Sdl::ISaverDisplay {
 public:
     explicit FakeDisplay(DisplayLog& log) : log_(log) {}
     void open(SDL_Window& window) override {

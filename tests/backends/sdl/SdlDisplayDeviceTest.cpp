@@ -10,11 +10,11 @@
 namespace {
 
 std::vector<IDisplayDevice::Mode> modesOf(IDisplayDevice::RefreshRates rates) {
-    SdlDisplayDevice device;
+    Sdl::SdlDisplayDevice device;
     std::vector<IDisplayDevice::Mode> modes;
     device.enumerateModes(rates,
                           [&modes](const IDisplayDevice::Mode& mode) { modes.push_back(mode); });
-    SdlDisplay::releaseDevice();
+    Sdl::SdlDisplay::releaseDevice();
     return modes;
 }
 
@@ -42,7 +42,7 @@ TEST(SdlDisplayDeviceTest, MergedRatesReportEachSizeAndDepthOnceWithRateZero) {
 
 TEST(SdlDisplayDeviceTest, VersionLineNamesSdlAndTheDriver) {
     useDummyVideo();
-    const GraphicsLayerVersion version = detectGraphicsLayerVersion();
+    const Sdl::GraphicsLayerVersion version = Sdl::detectGraphicsLayerVersion();
     EXPECT_EQ(version.major, 2);
     EXPECT_EQ(version.videoDriver, "dummy");
     EXPECT_EQ(version.text().rfind("SDL 2.", 0), 0u);
@@ -50,7 +50,7 @@ TEST(SdlDisplayDeviceTest, VersionLineNamesSdlAndTheDriver) {
 }
 
 TEST(SdlDisplayDeviceTest, VersionLineGivesTheReasonWhenVideoCannotStart) {
-    GraphicsLayerVersion version;
+    Sdl::GraphicsLayerVersion version;
     version.major = 2;
     version.minor = 26;
     version.patch = 5;

@@ -15,7 +15,7 @@ using Pixels::DisplayModeDesc;
 using Pixels::PixelFormat;
 
 // Records what the device asks of the display instead of changing any mode.
-class FakeModeSwitch : public Pixels::IDisplayModeSwitch {
+class FakeModeSwitch : public Sdl::IDisplayModeSwitch {
 public:
     explicit FakeModeSwitch(std::vector<std::string>& calls) : calls_(calls) {}
 
@@ -38,7 +38,7 @@ class SdlDisplayTest : public ::testing::Test {
 protected:
     void SetUp() override {
         useDummyVideo();
-        device = std::make_unique<SdlDisplay>(std::make_unique<FakeModeSwitch>(calls));
+        device = std::make_unique<Sdl::SdlDisplay>(std::make_unique<FakeModeSwitch>(calls));
         window = makeTestWindow(64, 48);
         ASSERT_NE(window, nullptr) << SDL_GetError();
     }
@@ -51,7 +51,7 @@ protected:
     static constexpr Pixels::ScreenAccess exclusive = Pixels::ScreenAccess::Exclusive;
 
     std::vector<std::string> calls;
-    std::unique_ptr<SdlDisplay> device;
+    std::unique_ptr<Sdl::SdlDisplay> device;
     TestWindow window;
 };
 
@@ -165,12 +165,12 @@ TEST_F(SdlDisplayTest, OtherEventsLoseNothing) {
 
 TEST(DirectDrawDeviceProcessTest, OpeningTwiceGivesTheSameDeviceUntilReleased) {
     useDummyVideo();
-    SdlDisplay& first = SdlDisplay::openDevice();
-    EXPECT_EQ(&SdlDisplay::openDevice(), &first);
-    EXPECT_TRUE(SdlDisplay::exists());
+    Sdl::SdlDisplay& first = Sdl::SdlDisplay::openDevice();
+    EXPECT_EQ(&Sdl::SdlDisplay::openDevice(), &first);
+    EXPECT_TRUE(Sdl::SdlDisplay::exists());
     EXPECT_GT(first.currentDisplayMode().width, 0);
-    SdlDisplay::releaseDevice();
-    EXPECT_FALSE(SdlDisplay::exists());
+    Sdl::SdlDisplay::releaseDevice();
+    EXPECT_FALSE(Sdl::SdlDisplay::exists());
 }
 
 } // namespace

@@ -9,7 +9,7 @@ TEST(SdlInputTranslatorTest, InputThatCanEndTheSaverIsTranslated) {
     event.motion.windowID = 7;
     event.motion.x = 640;
     event.motion.y = 480;
-    auto input = SdlInputTranslator::translate(event);
+    auto input = Sdl::SdlInputTranslator::translate(event);
     ASSERT_TRUE(input);
     EXPECT_EQ(input->kind, Scene::InputEvent::Kind::MouseMove);
     EXPECT_EQ(input->windowId, 7u);
@@ -19,7 +19,7 @@ TEST(SdlInputTranslatorTest, InputThatCanEndTheSaverIsTranslated) {
     event = SDL_Event{};
     event.type = SDL_KEYDOWN;
     event.key.keysym.sym = SDLK_ESCAPE;
-    input = SdlInputTranslator::translate(event);
+    input = Sdl::SdlInputTranslator::translate(event);
     ASSERT_TRUE(input);
     EXPECT_EQ(input->kind, Scene::InputEvent::Kind::KeyDown);
     EXPECT_EQ(input->key, Scene::InputEvent::escapeKey);
@@ -28,17 +28,19 @@ TEST(SdlInputTranslatorTest, InputThatCanEndTheSaverIsTranslated) {
     event.type = SDL_WINDOWEVENT;
     event.window.event = SDL_WINDOWEVENT_FOCUS_LOST;
     event.window.windowID = 3;
-    input = SdlInputTranslator::translate(event);
+    input = Sdl::SdlInputTranslator::translate(event);
     ASSERT_TRUE(input);
     EXPECT_EQ(input->kind, Scene::InputEvent::Kind::FocusLost);
     EXPECT_EQ(input->windowId, 3u);
 
     event.window.event = SDL_WINDOWEVENT_CLOSE;
-    EXPECT_EQ(SdlInputTranslator::translate(event)->kind, Scene::InputEvent::Kind::CloseRequest);
+    EXPECT_EQ(Sdl::SdlInputTranslator::translate(event)->kind,
+              Scene::InputEvent::Kind::CloseRequest);
 
     event = SDL_Event{};
     event.type = SDL_QUIT;
-    EXPECT_EQ(SdlInputTranslator::translate(event)->kind, Scene::InputEvent::Kind::CloseRequest);
+    EXPECT_EQ(Sdl::SdlInputTranslator::translate(event)->kind,
+              Scene::InputEvent::Kind::CloseRequest);
 }
 
 TEST(SdlInputTranslatorTest, OnlyTheThreeClassicButtonsAreNamed) {
@@ -52,7 +54,7 @@ TEST(SdlInputTranslatorTest, OnlyTheThreeClassicButtonsAreNamed) {
         SDL_Event event{};
         event.type = SDL_MOUSEBUTTONDOWN;
         event.button.button = sdlButton;
-        EXPECT_EQ(SdlInputTranslator::translate(event)->button, button);
+        EXPECT_EQ(Sdl::SdlInputTranslator::translate(event)->button, button);
     }
 }
 
@@ -60,10 +62,10 @@ TEST(SdlInputTranslatorTest, OtherEventsGiveNothing) {
     for (const uint32_t type : {SDL_KEYUP, SDL_MOUSEBUTTONUP, SDL_MOUSEWHEEL, SDL_TEXTINPUT}) {
         SDL_Event event{};
         event.type = type;
-        EXPECT_FALSE(SdlInputTranslator::translate(event)) << "type " << type;
+        EXPECT_FALSE(Sdl::SdlInputTranslator::translate(event)) << "type " << type;
     }
     SDL_Event gained{};
     gained.type = SDL_WINDOWEVENT;
     gained.window.event = SDL_WINDOWEVENT_FOCUS_GAINED;
-    EXPECT_FALSE(SdlInputTranslator::translate(gained));
+    EXPECT_FALSE(Sdl::SdlInputTranslator::translate(gained));
 }

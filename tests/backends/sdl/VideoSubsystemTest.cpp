@@ -41,10 +41,10 @@ TEST(VideoSubsystemTest, WithoutADisplayTheSaverRefusesToDrawUnseen) {
     const EnvironmentVariable display("DISPLAY", nullptr);
     const EnvironmentVariable wayland("WAYLAND_DISPLAY", nullptr);
     const EnvironmentVariable driver("SDL_VIDEODRIVER", nullptr);
-    EXPECT_THROW(Pixels::VideoSubsystem video, DX5::NoDirectX5Error);
+    EXPECT_THROW(Sdl::VideoSubsystem video, DX5::NoDirectX5Error);
 }
 
 TEST(VideoSubsystemTest, AnInvisibleDriverServesWhenAskedForByName) {
     const EnvironmentVariable driver("SDL_VIDEODRIVER", "dummy");
-    EXPECT_NO_THROW(Pixels::VideoSubsystem video);
+    EXPECT_NO_THROW(Sdl::VideoSubsystem video);
 }

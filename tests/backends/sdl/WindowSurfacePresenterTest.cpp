@@ -49,8 +49,8 @@ protected:
 };
 
 TEST_F(WindowSurfacePresenterTest, ChangedRectanglesReachTheWindowInItsOwnFormat) {
-    auto straight = std::make_unique<Pixels::WindowSurfacePresenter>(window.get(), 32, 24,
-                                                                     PixelFormat::xrgb8888());
+    auto straight = std::make_unique<Sdl::WindowSurfacePresenter>(window.get(), 32, 24,
+                                                                  PixelFormat::xrgb8888());
     SDL_Surface* screen = SDL_GetWindowSurface(window.get());
     ASSERT_EQ(straight->frontBuffer().pixels, screen->pixels);
     Pixels::PrimarySurface primary(std::move(straight), 32, 24, PixelFormat::xrgb8888(), nullptr);
@@ -60,8 +60,8 @@ TEST_F(WindowSurfacePresenterTest, ChangedRectanglesReachTheWindowInItsOwnFormat
     EXPECT_EQ(windowPixel(5, 5) & 0xFFFFFF, 0xA0B0C0u);
     EXPECT_NE(windowPixel(9, 9) & 0xFFFFFF, 0xA0B0C0u);
 
-    auto converting = std::make_unique<Pixels::WindowSurfacePresenter>(window.get(), 32, 24,
-                                                                       PixelFormat::rgb565());
+    auto converting =
+        std::make_unique<Sdl::WindowSurfacePresenter>(window.get(), 32, 24, PixelFormat::rgb565());
     EXPECT_NE(converting->frontBuffer().pixels, screen->pixels);
     Pixels::PrimarySurface deep(std::move(converting), 32, 24, PixelFormat::rgb565(), nullptr);
     const PixelBufferDesc desc = deep.backBuffer().lock();
