@@ -6,11 +6,14 @@
 #include "platform/NamedMutex.h"
 
 #include <SDL.h>
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <thread>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -18,7 +21,33 @@ namespace {
 class SceneUnderTest : public PluvoScreenSaver {
 public:
     SceneUnderTest() : PluvoScreenSaver(false) {}
+    using PluvoScreenSaver::backBuffer;
+    using PluvoScreenSaver::finish;
     using PluvoScreenSaver::initialize;
+};
+
+std::vector<uint8_t> pixelsOf(const Pixels::PixelSurface& surface) {
+    auto& unlocked = const_cast<Pixels::PixelSurface&>(surface);
+    const PixelBufferDesc pixels = unlocked.lock();
+    std::vector<uint8_t> copy(pixels.pixels, pixels.pixels + pixels.pitch * pixels.height);
+    unlocked.unlock();
+    return copy;
+}
+
+// Sees the frames as the program's checks do, and holds the picture after a number of frames.
+class RecordingObserver : public Scene::IFrameObserver {
+public:
+    void frameDone(uint32_t presentedFrames, Pixels::PixelSurface& picture) override {
+        counts.push_back(presentedFrames);
+        lastPicture = &picture;
+    }
+    bool holdsPicture() const override { return counts.size() >= holdAfter; }
+    void saverEnded(uint32_t presentedFrames) override { endedAfter = presentedFrames; }
+
+    std::vector<uint32_t> counts;
+    const Pixels::PixelSurface* lastPicture = nullptr;
+    std::size_t holdAfter = 1000;
+    int64_t endedAfter = -1;
 };
 
 class PluvoScreenSaverTest : public ::testing::Test {
@@ -55,6 +84,37 @@ TEST_F(PluvoScreenSaverTest, ALostDisplayCostsOneFrameAndTheSaverGoesOn) {
     EXPECT_FALSE(scene.quitRequested());
     scene.onTimer();
     EXPECT_FALSE(scene.quitRequested());
+}
+
+// The checks see every frame with the count of frames shown so far and the picture the screen
+// shows; once one holds the picture, no frame changes it any more.
+TEST_F(PluvoScreenSaverTest, ObserversSeeEveryFrameAndCanHoldThePicture) {
+    Configuration::options()->setDensityRampUp(false);
+    SceneUnderTest scene;
+    RecordingObserver observer;
+    observer.holdAfter = 10;
+    scene.addObserver(observer);
+    scene.initialize();
+    // The drops step on the system clock, about 30 times a second.
+    const auto runFrames = [&scene](int count) {
+        for (int frame = 0; frame < count; ++frame) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(40));
+            scene.onTimer();
+        }
+    };
+    runFrames(10);
+    const std::vector<uint8_t> held = pixelsOf(scene.backBuffer());
+    runFrames(5);
+    EXPECT_EQ(pixelsOf(scene.backBuffer()), held);
+    ASSERT_EQ(observer.counts.size(), 10u);
+    EXPECT_EQ(observer.lastPicture, &scene.backBuffer());
+    for (std::size_t frame = 1; frame < observer.counts.size(); ++frame) {
+        EXPECT_GE(observer.counts[frame], observer.counts[frame - 1]);
+        EXPECT_LE(observer.counts[frame], frame + 1);
+    }
+    EXPECT_GT(observer.counts.back(), 0u);
+    scene.finish();
+    EXPECT_EQ(observer.endedAfter, observer.counts.back());
 }
 
 TEST_F(PluvoScreenSaverTest, ASecondFullScreenSaverReturnsAtOnce) {
