@@ -2,10 +2,10 @@
 // as a PNG picture, for the documentation.
 //
 // Usage: report-dialog-snapshot OUTPUT.png
+#include "backends/qt/errors/VerboseErrorDialog.h"
 #include "errors/DetailedReport.h"
 #include "errors/FaultTranslator.h"
 #include "errors/StructuredException.h"
-#include "backends/qt/errors/VerboseErrorDialog.h"
 
 #include <QApplication>
 #include <QPixmap>

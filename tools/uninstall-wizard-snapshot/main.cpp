@@ -2,11 +2,11 @@
 // removes a few temporary files, and writes it as a PNG picture for the documentation.
 //
 // Usage: uninstall-wizard-snapshot OUTPUT.png
-#include "installer/DefaultUninstallerScript.h"
-#include "installer/RemoveFileAction.h"
 #include "backends/qt/uninstaller/DialogErrorReporter.h"
 #include "backends/qt/uninstaller/UninstallerWizard.h"
 #include "backends/qt/uninstaller/WizardDialog.h"
+#include "installer/DefaultUninstallerScript.h"
+#include "installer/RemoveFileAction.h"
 
 #include <QApplication>
 #include <QPixmap>

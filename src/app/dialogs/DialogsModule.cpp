@@ -1,7 +1,7 @@
 #include "app/DialogFunctions.h"
 #include "backends/qt/errors/ErrorDialogs.h"
-#include "backends/qt/uninstaller/QtUninstallerUi.h"
 #include "backends/qt/settings/SettingsDialog.h"
+#include "backends/qt/uninstaller/QtUninstallerUi.h"
 
 namespace {
 

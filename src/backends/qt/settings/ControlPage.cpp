@@ -1,8 +1,8 @@
 #include "backends/qt/settings/ControlPage.h"
 
-#include "options/ScreensaverControlOptions.h"
 #include "backends/qt/settings/CpuLoadAndInterruptingOptionsControl.h"
 #include "backends/qt/settings/ResetPeriodSpinBox.h"
+#include "options/ScreensaverControlOptions.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>

@@ -1,7 +1,7 @@
 #include "backends/qt/settings/CpuLoadAndInterruptingOptionsControl.h"
 
-#include "options/IScreensaverControlOptions.h"
 #include "backends/qt/settings/Trackbar.h"
+#include "options/IScreensaverControlOptions.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

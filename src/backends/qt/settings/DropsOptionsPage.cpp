@@ -1,10 +1,10 @@
 #include "backends/qt/settings/DropsOptionsPage.h"
 
-#include "options/ScreenSaverOptionsStorage.h"
-#include "resources/Strings.h"
 #include "backends/qt/settings/Trackbar.h"
 #include "backends/qt/settings/UiTexts.h"
 #include "backends/qt/settings/WindDirectionControl.h"
+#include "options/ScreenSaverOptionsStorage.h"
+#include "resources/Strings.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

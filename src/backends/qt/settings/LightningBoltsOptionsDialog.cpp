@@ -1,7 +1,7 @@
 #include "backends/qt/settings/LightningBoltsOptionsDialog.h"
 
-#include "options/ILightningOptionsStorage.h"
 #include "backends/qt/settings/ColorPickerControl.h"
+#include "options/ILightningOptionsStorage.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>

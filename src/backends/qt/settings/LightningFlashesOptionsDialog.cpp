@@ -1,8 +1,8 @@
 #include "backends/qt/settings/LightningFlashesOptionsDialog.h"
 
-#include "options/ILightningOptionsStorage.h"
 #include "backends/qt/settings/BrightnessSelectionControl.h"
 #include "backends/qt/settings/ColorPickerControl.h"
+#include "options/ILightningOptionsStorage.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>

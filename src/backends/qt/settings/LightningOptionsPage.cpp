@@ -1,11 +1,11 @@
 #include "backends/qt/settings/LightningOptionsPage.h"
 
-#include "options/ILightningOptionsStorage.h"
 #include "backends/qt/settings/IPropertyPageHost.h"
 #include "backends/qt/settings/LightningBoltsOptionsDialog.h"
 #include "backends/qt/settings/LightningFlashesOptionsDialog.h"
 #include "backends/qt/settings/Trackbar.h"
 #include "backends/qt/settings/UiTexts.h"
+#include "options/ILightningOptionsStorage.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

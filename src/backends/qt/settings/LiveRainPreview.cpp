@@ -1,8 +1,8 @@
 #include "backends/qt/settings/LiveRainPreview.h"
 
-#include "platform/MillisecondClock.h"
 #include "backends/qt/settings/DropsOptionsPage.h"
 #include "backends/qt/settings/RainPreviewWidget.h"
+#include "platform/MillisecondClock.h"
 
 namespace {
 

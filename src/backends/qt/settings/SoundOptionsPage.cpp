@@ -1,7 +1,7 @@
 #include "backends/qt/settings/SoundOptionsPage.h"
 
-#include "options/ISoundOptionsStorage.h"
 #include "backends/qt/settings/Trackbar.h"
+#include "options/ISoundOptionsStorage.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

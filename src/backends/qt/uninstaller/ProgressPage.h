@@ -1,10 +1,10 @@
 #pragma once
 
-#include "installer/IScript.h"
-#include "installer/ProgressWorker.h"
 #include "backends/qt/uninstaller/IErrorReporter.h"
 #include "backends/qt/uninstaller/IWizardPageGUIHost.h"
 #include "backends/qt/uninstaller/WizardPage.h"
+#include "installer/IScript.h"
+#include "installer/ProgressWorker.h"
 
 #include <chrono>
 #include <memory>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "installer/IUninstallerUi.h"
 #include "backends/qt/uninstaller/DialogErrorReporter.h"
+#include "installer/IUninstallerUi.h"
 
 #include <memory>
 #include <string>

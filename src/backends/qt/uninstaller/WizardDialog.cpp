@@ -1,7 +1,7 @@
 #include "backends/qt/uninstaller/WizardDialog.h"
 
-#include "installer/InstallerTexts.h"
 #include "backends/qt/uninstaller/WizardPictures.h"
+#include "installer/InstallerTexts.h"
 
 #include <QFrame>
 #include <QHBoxLayout>

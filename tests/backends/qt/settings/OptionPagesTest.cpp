@@ -1,11 +1,11 @@
 #include "UiTestSupport.h"
-#include "options/ScreenSaverOptionsStorage.h"
 #include "backends/qt/settings/ControlPage.h"
 #include "backends/qt/settings/DropsOptionsPage.h"
 #include "backends/qt/settings/LightningOptionsPage.h"
 #include "backends/qt/settings/ResetPeriodSpinBox.h"
 #include "backends/qt/settings/SoundOptionsPage.h"
 #include "backends/qt/settings/WindDirectionControl.h"
+#include "options/ScreenSaverOptionsStorage.h"
 
 #include <QCheckBox>
 #include <QPushButton>

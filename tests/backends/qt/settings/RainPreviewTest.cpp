@@ -1,10 +1,10 @@
 #include "UiTestSupport.h"
-#include "options/ScreenSaverOptionsStorage.h"
-#include "platform/MillisecondClock.h"
 #include "backends/qt/settings/LiveRainPreview.h"
 #include "backends/qt/settings/PropertyPagesSheet.h"
 #include "backends/qt/settings/RainPreviewWidget.h"
 #include "backends/qt/settings/SettingsDialog.h"
+#include "options/ScreenSaverOptionsStorage.h"
+#include "platform/MillisecondClock.h"
 
 #include <QCheckBox>
 #include <QSlider>

@@ -1,8 +1,8 @@
-#include "options/ScreenSaverOptionsStorage.h"
 #include "backends/qt/settings/ApplicationBasedPropSheetHelpProvider.h"
 #include "backends/qt/settings/PropertyPagesSheet.h"
 #include "backends/qt/settings/SettingsDialog.h"
 #include "backends/qt/settings/UiTexts.h"
+#include "options/ScreenSaverOptionsStorage.h"
 
 #include <QLabel>
 #include <QLocale>

@@ -1,13 +1,13 @@
 #include "backends/qt/uninstaller/WizardDialog.h"
 
 #include "WizardTestSupport.h"
-#include "installer/DefaultUninstallerScript.h"
-#include "installer/InstallerTexts.h"
 #include "backends/qt/uninstaller/InteriorPageLayout.h"
 #include "backends/qt/uninstaller/ProgressPage.h"
 #include "backends/qt/uninstaller/UninstallerWizard.h"
 #include "backends/qt/uninstaller/WizardHeader.h"
 #include "backends/qt/uninstaller/WizardPictures.h"
+#include "installer/DefaultUninstallerScript.h"
+#include "installer/InstallerTexts.h"
 
 #include <QApplication>
 #include <QProgressBar>

@@ -1,7 +1,7 @@
 #include "WizardTestSupport.h"
-#include "installer/InstallerTexts.h"
 #include "backends/qt/uninstaller/Wizard.h"
 #include "backends/qt/uninstaller/WizardDialog.h"
+#include "installer/InstallerTexts.h"
 
 #include <QPushButton>
 #include <QTest>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "installer/IUninstallationAction.h"
 #include "backends/qt/uninstaller/IErrorReporter.h"
+#include "installer/IUninstallationAction.h"
 
 #include <QMessageBox>
 #include <QObject>
