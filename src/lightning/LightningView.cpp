@@ -1,29 +1,12 @@
 #include "lightning/LightningView.h"
 
+#include "display/SurfaceLock.h"
 #include "lightning/FlashAdapter.h"
 #include "lightning/LightningTexture.h"
 #include "lightning/SimpleFlash.h"
 #include "lightning/TriangleRasterizer.h"
 
 namespace {
-
-// Unlocks on every way out, so that a failed draw leaves the back buffer usable.
-class SurfaceLock {
-public:
-    explicit SurfaceLock(Pixels::PixelSurface& surface)
-        : surface_(surface), pixels_(surface.lock()) {}
-    ~SurfaceLock() { surface_.unlock(); }
-    SurfaceLock(const SurfaceLock&) = delete;
-    SurfaceLock& operator=(const SurfaceLock&) = delete;
-
-    Pixels::PixelView view() const {
-        return {pixels_.pixels, pixels_.width, pixels_.height, pixels_.pitch, surface_.format()};
-    }
-
-private:
-    Pixels::PixelSurface& surface_;
-    PixelBufferDesc pixels_;
-};
 
 // Refuses a target the rasteriser cannot draw into before anything else is made.
 Pixels::PixelSurface& drawableTarget(Pixels::PixelSurface& target) {
@@ -100,7 +83,7 @@ void LightningView::createFlash() {
 }
 
 AreaRect LightningView::drawBolt() {
-    const SurfaceLock lock(target_);
+    const Pixels::SurfaceLock lock(target_);
     TriangleRasterizer rasterizer(lock.view());
     rasterizer.drawTriangles(mesh_->vertices(), mesh_->indices(), texture_);
     return intersect(mesh_->boundingBox(), wholeTarget());

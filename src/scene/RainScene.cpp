@@ -2,6 +2,7 @@
 
 #include "display/DX5Error.h"
 #include "display/DX5ResultCodes.h"
+#include "display/SurfaceLock.h"
 #include "images/GraphicsError.h"
 #include "images/ImageLoader.h"
 #include "options/ScreenSaverOptionsStorage.h"
@@ -16,21 +17,6 @@ namespace Scene {
 namespace {
 
 constexpr int32_t referenceRadius = 8;
-
-// Keeps a surface locked for the drawing of one frame, and unlocks it however the frame ends.
-class SurfaceLock {
-public:
-    explicit SurfaceLock(Pixels::PixelSurface& surface)
-        : surface_(surface), pixels_(surface.lock()) {}
-    ~SurfaceLock() { surface_.unlock(); }
-    SurfaceLock(const SurfaceLock&) = delete;
-    SurfaceLock& operator=(const SurfaceLock&) = delete;
-    const PixelBufferDesc& pixels() const { return pixels_; }
-
-private:
-    Pixels::PixelSurface& surface_;
-    PixelBufferDesc pixels_;
-};
 
 void useSurfaceFormatForDrops(const Pixels::PixelSurface& surface) {
     setDropScale(referenceRadius);
@@ -153,8 +139,8 @@ void RainScene::collectDropDamage() {
 }
 
 void RainScene::drawDrops() {
-    const SurfaceLock target(surfaces_.backBuffer());
-    const SurfaceLock background(surfaces_.background());
+    const Pixels::SurfaceLock target(surfaces_.backBuffer());
+    const Pixels::SurfaceLock background(surfaces_.background());
     drawer_->draw(target.pixels(), background.pixels());
 }
 
