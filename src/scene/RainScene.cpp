@@ -38,7 +38,13 @@ RainScene::RainScene(SceneSurfaces& surfaces, ScreenSaverOptionsStorage& options
     saverOptions_ = &options;
     // The desktop picture goes as soon as the back buffer holds it, before the screen's buffer
     // is first filled, so that the two never take memory at the same time.
-    showPicture(desktop ? *desktop : builtInBackground(surfaces.width(), surfaces.height()));
+    if (desktop) {
+        surfaces.backBuffer().stretchFrom(*desktop);
+        desktop.reset();
+    } else {
+        surfaces.backBuffer().stretchFrom(builtInBackground(surfaces.width(), surfaces.height()));
+    }
+    surfaces.publishBackground();
     // Before any buffer is made: a buffer made while sound is off stays silent.
     Sound::SoundSystem::create().setEnabled(options.soundEnabled());
     useSurfaceFormatForDrops(surfaces.backBuffer());
