@@ -3,16 +3,10 @@
 #include "backends/sdl/SdlDisplay.h"
 #include "backends/x11/MonitorLayout.h"
 #include "options/DirectXDisplayModeSelectionModel.h"
-#include "scene/SceneErrors.h"
+#include "scene/DisplayPlan.h"
 
 #include <SDL_video.h>
 #include <algorithm>
-
-namespace {
-
-constexpr int32_t lowestRainDepth = 16;
-
-} // namespace
 
 SaverDisplaySetup::SaverDisplaySetup(ScreenSaverWindow& window,
                                      DirectXDisplayModeSelectionModel& modes, bool windowed)
@@ -43,21 +37,15 @@ SaverDisplaySetup::Size SaverDisplaySetup::sceneSize() const {
 
 void SaverDisplaySetup::setUp() {
     Sdl::SdlDisplay& device = Sdl::SdlDisplay::openDevice();
-    const Pixels::DisplayModeDesc current = device.currentDisplayMode();
-    const IDisplayModeDescription* selected = modes_.selectedMode();
-    const bool keepsMode =
-        modes_.useCurrentMode() || selected == nullptr ||
-        (selected->width() == current.width && selected->height() == current.height &&
-         selected->bitsPerPixel() == current.bitsPerPixel());
-    Pixels::ScreenAccess access = Pixels::ScreenAccess::Exclusive;
-    if (windowed_ || drawsAtWindowSize()) {
-        access = Pixels::ScreenAccess::Shared;
-    } else if (keepsMode) {
-        access = Pixels::ScreenAccess::ExclusiveKeepingWindow;
+    const bool ownsScreen = !windowed_ && !drawsAtWindowSize();
+    const Scene::DisplayPlan plan =
+        Scene::DisplayPlan::forSaver(modes_, device.currentDisplayMode(), ownsScreen);
+    device.setScreenAccess(window_.sdlWindow(), plan.access);
+    if (plan.mode) {
+        device.setDisplayMode(plan.mode->width, plan.mode->height, plan.mode->bitsPerPixel,
+                              plan.mode->refreshRate);
     }
-    device.setScreenAccess(window_.sdlWindow(), access);
-    if (!windowed_ && !drawsAtWindowSize()) {
-        chooseDisplayMode(device);
+    if (ownsScreen) {
         coverOtherMonitors();
     }
 }
@@ -78,33 +66,6 @@ void SaverDisplaySetup::coverOtherMonitors() {
     otherMonitors_ = std::make_unique<X11::OtherMonitorSavers>(others);
     // The other monitors' savers take no input: the pointer stays where this one sees it move.
     SDL_SetWindowMouseGrab(window, SDL_TRUE);
-}
-
-// A palette desktop is switched to the deepest mode of the same size, as the rain needs colour
-// channels to refract and light.
-void SaverDisplaySetup::chooseDisplayMode(Sdl::SdlDisplay& device) {
-    const IDisplayModeDescription* selected = modes_.selectedMode();
-    if (!modes_.useCurrentMode() && selected != nullptr) {
-        device.setDisplayMode(selected->width(), selected->height(), selected->bitsPerPixel(),
-                              selected->refreshRate());
-        return;
-    }
-    const Pixels::DisplayModeDesc current = device.currentDisplayMode();
-    if (current.bitsPerPixel() != 8) {
-        return;
-    }
-    const IDisplayModeDescription* deepest = nullptr;
-    for (const IDisplayModeDescription* mode : modes_.availableModes()) {
-        if (mode->width() == current.width && mode->height() == current.height &&
-            mode->bitsPerPixel() >= lowestRainDepth &&
-            (deepest == nullptr || mode->bitsPerPixel() > deepest->bitsPerPixel())) {
-            deepest = mode;
-        }
-    }
-    if (deepest == nullptr) {
-        throw Scene::SceneErrors::noTrueColourMode();
-    }
-    device.setDisplayMode(current.width, current.height, deepest->bitsPerPixel(), 0);
 }
 
 std::unique_ptr<Scene::SceneSurfaces> SaverDisplaySetup::createSurfaces() const {

@@ -7,14 +7,11 @@
 #include <cstdint>
 #include <memory>
 
-namespace Sdl {
-class SdlDisplay;
-} // namespace Sdl
 class DirectXDisplayModeSelectionModel;
 
-// The display as a saver window sets it up for its scene: the cooperative level, the chosen
-// display mode (or a deeper one for a palette desktop), savers on the monitors that the mode
-// leaves uncovered, and the surfaces at the scene's size.
+// The display as a saver window sets it up for its scene, on SDL and X11: the display plan
+// carried out, savers on the monitors that the mode leaves uncovered, and the surfaces at the
+// scene's size.
 class SaverDisplaySetup {
 public:
     struct Size {
@@ -33,7 +30,6 @@ public:
 
 private:
     bool drawsAtWindowSize() const;
-    void chooseDisplayMode(Sdl::SdlDisplay& device);
     void coverOtherMonitors();
 
     ScreenSaverWindow& window_;
