@@ -1,14 +1,11 @@
 #include "saver/PluvoScreenSaver.h"
 
-#include "backends/sdl/SdlDisplay.h"
 #include "backends/sdl/SdlSaverDisplay.h"
 #include "display/DX5Error.h"
 #include "options/Configuration.h"
 #include "platform/NamedMutex.h"
 #include "platform/StartupTrace.h"
 #include "resources/Strings.h"
-
-#include <SDL_events.h>
 
 namespace {
 
@@ -84,20 +81,16 @@ PluvoScreenSaver::makeLightningController(const AreaRect& area, const IDropSyste
     return Scene::Storm::standardController(area, drops, options);
 }
 
-// The window's picture is only sent when it changes, so a part that another window uncovered
-// is sent again at once.
-void PluvoScreenSaver::onPlatformEvent(const SDL_Event& event) {
-    if (Sdl::SdlDisplay::exists()) {
-        Sdl::SdlDisplay::openDevice().handleEvent(event);
-    }
-    if (event.type != SDL_WINDOWEVENT || !surfaces_) {
-        return;
-    }
-    if (style() == Style::Hosted && event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED &&
-        (event.window.data1 != surfaces_->width() || event.window.data2 != surfaces_->height())) {
+// Only a daemon's window changes size under us; the next frame takes the new size.
+void PluvoScreenSaver::onResized(int32_t width, int32_t height) {
+    if (style() == Style::Hosted && surfaces_ &&
+        (width != surfaces_->width() || height != surfaces_->height())) {
         sizeChanged_ = true;
     }
-    if (event.window.event == SDL_WINDOWEVENT_EXPOSED) {
+}
+
+void PluvoScreenSaver::onExposed() {
+    if (surfaces_) {
         surfaces_->refreshScreen();
     }
 }

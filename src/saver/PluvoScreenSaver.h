@@ -30,7 +30,8 @@ public:
     int run();
 
     void onTimer() override;
-    void onPlatformEvent(const SDL_Event& event) override;
+    void onResized(int32_t width, int32_t height) override;
+    void onExposed() override;
 
 protected:
     virtual void initialize();

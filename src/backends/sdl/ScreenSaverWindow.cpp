@@ -1,6 +1,7 @@
 #include "backends/sdl/ScreenSaverWindow.h"
 
 #include "backends/sdl/SaverWindowError.h"
+#include "backends/sdl/SdlDisplay.h"
 #include "backends/sdl/SdlInputTranslator.h"
 #include "backends/x11/MonitorLayout.h"
 #include "backends/x11/WindowManager.h"
@@ -226,12 +227,27 @@ bool ScreenSaverWindow::quitSignalled() const {
     return QuitSignalHandler::quitRequested();
 }
 
+// A reset renderer loses every surface of the display, which the next frame restores.
+void ScreenSaverWindow::handleWindowEvent(const SDL_Event& event) {
+    if (Sdl::SdlDisplay::exists()) {
+        Sdl::SdlDisplay::openDevice().handleEvent(event);
+    }
+    if (event.type != SDL_WINDOWEVENT) {
+        return;
+    }
+    if (event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+        onResized(event.window.data1, event.window.data2);
+    } else if (event.window.event == SDL_WINDOWEVENT_EXPOSED) {
+        onExposed();
+    }
+}
+
 bool ScreenSaverWindow::belongsToThisWindow(uint32_t windowId) const {
     return windowId == 0 || windowId == windowId_;
 }
 
 void ScreenSaverWindow::handleEvent(const SDL_Event& event) {
-    onPlatformEvent(event);
+    handleWindowEvent(event);
     if (style_ == Style::Hosted) {
         if (event.type == SDL_QUIT) {
             requestQuit();

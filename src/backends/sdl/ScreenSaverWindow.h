@@ -52,8 +52,13 @@ public:
     // Every key press, before it is decided whether the key ends the saver. key is an SDL key code
     // (Escape is 0x1B).
     virtual void onKeyDown(int32_t key) { static_cast<void>(key); }
-    // Every SDL event the loop receives, before it is routed (window size changes, render resets).
-    virtual void onPlatformEvent(const SDL_Event& event) { static_cast<void>(event); }
+    // The window has a new size: a daemon changed the size of its window.
+    virtual void onResized(int32_t width, int32_t height) {
+        static_cast<void>(width);
+        static_cast<void>(height);
+    }
+    // Another window uncovered part of this one, whose picture is only sent when it changes.
+    virtual void onExposed() {}
 
     void requestQuit() { loop_.requestQuit(); }
     bool quitRequested() const { return loop_.quitRequested(); }
@@ -95,6 +100,7 @@ private:
     void openDisplay();
     void shutDownDisplay();
     void releaseWindowAndCursor();
+    void handleWindowEvent(const SDL_Event& event);
     bool belongsToThisWindow(uint32_t windowId) const;
     void waitForEvents(uint32_t milliseconds) override;
     bool quitSignalled() const override;
