@@ -163,7 +163,7 @@ TEST_F(SdlDisplayTest, OtherEventsLoseNothing) {
     EXPECT_FALSE(device->handleEvent(motion));
 }
 
-TEST(DirectDrawDeviceProcessTest, OpeningTwiceGivesTheSameDeviceUntilReleased) {
+TEST(SdlDisplayProcessTest, OpeningTwiceGivesTheSameDeviceUntilReleased) {
     useDummyVideo();
     Sdl::SdlDisplay& first = Sdl::SdlDisplay::openDevice();
     EXPECT_EQ(&Sdl::SdlDisplay::openDevice(), &first);
