@@ -2,14 +2,15 @@
 
 #include <memory>
 
-// While an object of this class lives, processor faults (SIGSEGV, SIGBUS, SIGILL, SIGFPE) on any
-// thread are thrown as StructuredException from the faulting instruction, so that they reach the
-// program's error report and unwind the objects that give the display back. Only code compiled
-// with -fnon-call-exceptions can be left that way; a fault elsewhere ends in std::terminate.
+// While an object of this class lives, processor faults (on POSIX: SIGSEGV, SIGBUS, SIGILL,
+// SIGFPE) on any thread are thrown as StructuredException from the faulting instruction, so that
+// they reach the program's error report and unwind the objects that give the display back. Only
+// code compiled with -fnon-call-exceptions can be left that way; a fault elsewhere ends in
+// std::terminate.
 //
 // On the thread that installs it the handler runs on an alternate stack, so that a stack
-// overflow is reported too. A fault
-// while a fault is being turned into an error ends the process with the signal's default action.
+// overflow is reported too. A fault while a fault is being turned into an error ends the process
+// as the system would have ended it.
 class FaultTranslator {
 public:
     FaultTranslator();
