@@ -47,10 +47,7 @@ RainScene::RainScene(SceneSurfaces& surfaces, ScreenSaverOptionsStorage& options
     surfaces.publishBackground();
     // Before any buffer is made: a buffer made while sound is off stays silent.
     Sound::SoundSystem::create().setEnabled(options.soundEnabled());
-    useSurfaceFormatForDrops(surfaces.backBuffer());
-    dropSystem_ =
-        std::make_unique<DropSystem>(surfaces.width(), surfaces.height(), *drawer_, clock);
-    dropSystem_->applyOptions(options);
+    startDrops(options);
     dropSound_ = std::make_unique<DropSystemSound>(*dropSystem_, options.rainVolume());
     if (wallpaper.empty()) {
         showNextWallpaper();
@@ -66,13 +63,18 @@ RainScene::RainScene(SceneSurfaces& surfaces, const IDropSystemOptions& options,
                      const Graphics::Bitmap& picture, IMillisecondClock& clock)
     : RainScene(surfaces, maxRadius, clock) {
     showPicture(picture);
-    useSurfaceFormatForDrops(surfaces.backBuffer());
-    dropSystem_ =
-        std::make_unique<DropSystem>(surfaces.width(), surfaces.height(), *drawer_, clock);
-    dropSystem_->applyOptions(options);
+    startDrops(options);
 }
 
 RainScene::~RainScene() = default;
+
+// After the background is shown: the renderer takes the back buffer's pixel format.
+void RainScene::startDrops(const IDropSystemOptions& options) {
+    useSurfaceFormatForDrops(surfaces_.backBuffer());
+    dropSystem_ =
+        std::make_unique<DropSystem>(surfaces_.width(), surfaces_.height(), *drawer_, clock_);
+    dropSystem_->applyOptions(options);
+}
 
 void RainScene::showPicture(const Graphics::Bitmap& picture) {
     surfaces_.backBuffer().stretchFrom(picture);

@@ -52,6 +52,7 @@ public:
 private:
     RainScene(SceneSurfaces& surfaces, int32_t maxRadius, IMillisecondClock& clock);
     void showPicture(const Graphics::Bitmap& picture);
+    void startDrops(const IDropSystemOptions& options);
     void showNextWallpaper();
     void showWallpaper(const std::string& file);
     void collectDropDamage();

@@ -2,6 +2,7 @@
 
 #include "display/DX5Error.h"
 #include "display/DX5ResultCodes.h"
+#include "display/SurfacePixels.h"
 
 #include <cstring>
 #include <gtest/gtest.h>
@@ -31,22 +32,8 @@ private:
     PixelView screen_;
 };
 
-uint32_t pixelAt(Pixels::PixelSurface& surface, int32_t x, int32_t y) {
-    const PixelBufferDesc desc = surface.lock();
-    uint32_t value = 0;
-    std::memcpy(&value, desc.pixels + y * desc.pitch + x * 4, 4);
-    surface.unlock();
-    return value;
-}
-
 void paint(Pixels::PixelSurface& surface, uint32_t colour) {
-    const PixelBufferDesc desc = surface.lock();
-    for (int32_t y = 0; y < desc.height; ++y) {
-        for (int32_t x = 0; x < desc.width; ++x) {
-            std::memcpy(desc.pixels + y * desc.pitch + x * 4, &colour, 4);
-        }
-    }
-    surface.unlock();
+    fillSurface(surface, [colour](int32_t, int32_t) { return colour; });
 }
 
 class PrimarySurfaceTest : public ::testing::Test {

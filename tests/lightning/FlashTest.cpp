@@ -1,5 +1,5 @@
 #include "LightningFakes.h"
-#include "SurfacePixels.h"
+#include "display/SurfacePixels.h"
 #include "display/DX5Error.h"
 #include "lightning/FlashAdapter.h"
 #include "lightning/SimpleFlash.h"

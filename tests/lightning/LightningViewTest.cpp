@@ -1,7 +1,7 @@
 #include "lightning/LightningView.h"
 
 #include "LightningFakes.h"
-#include "SurfacePixels.h"
+#include "display/SurfacePixels.h"
 #include "display/DX5Error.h"
 #include "lightning/LightningTexture.h"
 #include "resources/EmbeddedResources.h"

@@ -1,6 +1,7 @@
 #include "saver/PluvoScreenSaver.h"
 
 #include "backends/sdl/SdlDisplay.h"
+#include "display/SurfacePixels.h"
 #include "lightning/LightningController.h"
 #include "options/Configuration.h"
 #include "platform/NamedMutex.h"
@@ -25,14 +26,6 @@ public:
     using PluvoScreenSaver::finish;
     using PluvoScreenSaver::initialize;
 };
-
-std::vector<uint8_t> pixelsOf(const Pixels::PixelSurface& surface) {
-    auto& unlocked = const_cast<Pixels::PixelSurface&>(surface);
-    const PixelBufferDesc pixels = unlocked.lock();
-    std::vector<uint8_t> copy(pixels.pixels, pixels.pixels + pixels.pitch * pixels.height);
-    unlocked.unlock();
-    return copy;
-}
 
 // Sees the frames as the program's checks do, and holds the picture after a number of frames.
 class RecordingObserver : public Scene::IFrameObserver {
@@ -103,9 +96,9 @@ TEST_F(PluvoScreenSaverTest, ObserversSeeEveryFrameAndCanHoldThePicture) {
         }
     };
     runFrames(10);
-    const std::vector<uint8_t> held = pixelsOf(scene.backBuffer());
+    const std::vector<uint8_t> held = allBytes(scene.backBuffer());
     runFrames(5);
-    EXPECT_EQ(pixelsOf(scene.backBuffer()), held);
+    EXPECT_EQ(allBytes(scene.backBuffer()), held);
     ASSERT_EQ(observer.counts.size(), 10u);
     EXPECT_EQ(observer.lastPicture, &scene.backBuffer());
     for (std::size_t frame = 1; frame < observer.counts.size(); ++frame) {

@@ -2,6 +2,7 @@
 
 #include "display/IScreenPresenter.h"
 #include "display/MemoryFrontBuffer.h"
+#include "display/SurfacePixels.h"
 #include "options/ScreenSaverOptionsStorage.h"
 #include "scene/SceneSurfaces.h"
 
@@ -80,13 +81,6 @@ struct PreviewSurfaces {
                          std::make_unique<Pixels::PixelSurface>(width, height, format));
     }
 
-    std::vector<uint8_t> pixelsOf(Pixels::PixelSurface& surface) {
-        const PixelBufferDesc pixels = surface.lock();
-        std::vector<uint8_t> copy(pixels.pixels, pixels.pixels + pixels.pitch * pixels.height);
-        surface.unlock();
-        return copy;
-    }
-
     MemoryScreen* screen = nullptr;
     std::optional<Scene::SceneSurfaces> surfaces;
 };
@@ -108,15 +102,15 @@ TEST(RainSceneTest, ADropsOnlySceneChangesOnlyTheReportedPartsOfThePicture) {
                                clock);
         Pixels::PixelSurface& back = preview.surfaces->backBuffer();
         ASSERT_EQ(back.pitch(), 456);
-        ASSERT_EQ(preview.pixelsOf(back), bytesOf(snapshot));
+        ASSERT_EQ(allBytes(back), bytesOf(snapshot));
         ASSERT_EQ(preview.screen->shown, bytesOf(snapshot));
 
         bool anyChange = false;
         for (int frame = 0; frame < 400; ++frame) {
             clock.time += 40;
-            const std::vector<uint8_t> before = preview.pixelsOf(back);
+            const std::vector<uint8_t> before = allBytes(back);
             const Pixels::FrameDamage& changed = scene.frame();
-            const std::vector<uint8_t> after = preview.pixelsOf(back);
+            const std::vector<uint8_t> after = allBytes(back);
             for (int32_t y = 0; y < height; ++y) {
                 for (int32_t x = 0; x < width; ++x) {
                     const std::size_t at = static_cast<std::size_t>(y * back.pitch() + x * 3);
@@ -129,7 +123,7 @@ TEST(RainSceneTest, ADropsOnlySceneChangesOnlyTheReportedPartsOfThePicture) {
             ASSERT_EQ(preview.screen->shown, after) << "frame " << frame;
         }
         EXPECT_TRUE(anyChange);
-        EXPECT_EQ(preview.pixelsOf(preview.surfaces->background()), bytesOf(snapshot));
+        EXPECT_EQ(allBytes(preview.surfaces->background()), bytesOf(snapshot));
     }
 }
 

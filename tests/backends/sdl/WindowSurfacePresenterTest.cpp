@@ -2,6 +2,7 @@
 
 #include "SdlDisplayTestVideo.h"
 #include "display/PrimarySurface.h"
+#include "display/SurfacePixels.h"
 
 #include <cstring>
 #include <gtest/gtest.h>
@@ -12,16 +13,6 @@ namespace {
 using Pixels::PixelFormat;
 using Pixels::PixelRect;
 using Pixels::PixelView;
-
-void paint(Pixels::PixelSurface& surface, uint32_t colour) {
-    const PixelBufferDesc desc = surface.lock();
-    for (int32_t y = 0; y < desc.height; ++y) {
-        for (int32_t x = 0; x < desc.width; ++x) {
-            std::memcpy(desc.pixels + y * desc.pitch + x * 4, &colour, 4);
-        }
-    }
-    surface.unlock();
-}
 
 // The window's own pixel buffer on SDL's dummy video: what the primary draws lands in it, in
 // the window's format even when the primary's differs.
@@ -54,7 +45,7 @@ TEST_F(WindowSurfacePresenterTest, ChangedRectanglesReachTheWindowInItsOwnFormat
     SDL_Surface* screen = SDL_GetWindowSurface(window.get());
     ASSERT_EQ(straight->frontBuffer().pixels, screen->pixels);
     Pixels::PrimarySurface primary(std::move(straight), 32, 24, PixelFormat::xrgb8888(), nullptr);
-    paint(primary.backBuffer(), 0x00A0B0C0);
+    fillSurface(primary.backBuffer(), [](int32_t, int32_t) { return 0x00A0B0C0u; });
     const std::vector<PixelRect> changed{{4, 4, 8, 8}};
     primary.flip(changed);
     EXPECT_EQ(windowPixel(5, 5) & 0xFFFFFF, 0xA0B0C0u);

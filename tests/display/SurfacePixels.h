@@ -40,3 +40,12 @@ inline std::vector<uint32_t> allPixels(Pixels::PixelSurface& surface) {
     }
     return pixels;
 }
+
+// Every byte of the rows, padding included, for comparing whole pictures.
+inline std::vector<uint8_t> allBytes(const Pixels::PixelSurface& surface) {
+    auto& unlocked = const_cast<Pixels::PixelSurface&>(surface);
+    const PixelBufferDesc desc = unlocked.lock();
+    std::vector<uint8_t> bytes(desc.pixels, desc.pixels + desc.pitch * desc.height);
+    unlocked.unlock();
+    return bytes;
+}
