@@ -1,6 +1,6 @@
 #include "LightningFakes.h"
-#include "display/SurfacePixels.h"
 #include "display/DX5Error.h"
+#include "display/SurfacePixels.h"
 #include "lightning/FlashAdapter.h"
 #include "lightning/SimpleFlash.h"
 #include "lightning/SurfaceBackup.h"

@@ -1,8 +1,8 @@
 #include "lightning/LightningView.h"
 
 #include "LightningFakes.h"
-#include "display/SurfacePixels.h"
 #include "display/DX5Error.h"
+#include "display/SurfacePixels.h"
 #include "lightning/LightningTexture.h"
 #include "resources/EmbeddedResources.h"
 
