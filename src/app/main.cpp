@@ -4,6 +4,7 @@
 #include "app/StreamReporter.h"
 #include "backends/sdl/GraphicsLayerVersion.h"
 #include "backends/x11/HostWindow.h"
+#include "backends/x11/VanishedWindowMessages.h"
 #include "options/Configuration.h"
 #include "platform/StartupTrace.h"
 #include "saver/FrameChecks.h"
@@ -104,6 +105,7 @@ int main(int argc, char** argv) {
     // threshold for serving large blocks from the heap after the first one is freed, and later
     // frame buffers freed from the heap stay resident; a fixed threshold gives them back.
     mallopt(M_MMAP_THRESHOLD, 1 << 20);
+    X11::tolerateMessagesToVanishedWindows();
     ProgramParts parts = standardProgramParts();
     parts.makeLauncher = [](const std::string& text) -> std::unique_ptr<ScreenSaverLauncher> {
         auto launcher = std::make_unique<PluvoSSLauncher>(text, productSaver(), std::cerr);
