@@ -1,6 +1,7 @@
 #include "images/ImageLoader.h"
 
 #include "images/BmpImage.h"
+#include "images/FileBytes.h"
 #include "images/GraphicsError.h"
 #include "images/JpegDecompressor.h"
 #include "images/JpegImage.h"
@@ -32,18 +33,14 @@ bool startsWithBitmapSignature(const std::filesystem::path& file) {
     return stream.read(signature, sizeof signature) && signature[0] == 'B' && signature[1] == 'M';
 }
 
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
 bool hasJpegHeader(const std::filesystem::path& file) {
-    const std::unique_ptr<std::FILE, FileCloser> stream(std::fopen(file.c_str(), "rb"));
-    if (!stream) {
+    const std::optional<std::vector<unsigned char>> bytes = Graphics::fileBytes(file);
+    if (!bytes) {
         return false;
     }
     try {
         JPEG::Decompressor decoder;
-        decoder.readFrom(stream.get());
+        decoder.readFrom(*bytes);
         decoder.readHeader();
         return true;
     } catch (const Error&) {

@@ -1,5 +1,6 @@
 #include "images/JpegImage.h"
 
+#include "images/FileBytes.h"
 #include "images/JpegDecompressor.h"
 
 #include <cstdio>
@@ -8,10 +9,6 @@
 namespace JPEG {
 
 namespace {
-
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
 
 void copyRgbAsBgr(const std::vector<unsigned char>& rgb, uint8_t* bgr) {
     for (std::size_t i = 0; i + 2 < rgb.size(); i += 3) {
@@ -36,14 +33,13 @@ Graphics::Bitmap decode(Decompressor& decoder) {
 
 } // namespace
 
+// Read whole through the standard library, which opens any file name the system allows.
 std::unique_ptr<Image> Image::fromFile(const std::filesystem::path& file) {
-    const std::unique_ptr<std::FILE, FileCloser> stream(std::fopen(file.c_str(), "rb"));
-    if (!stream) {
+    const std::optional<std::vector<unsigned char>> bytes = Graphics::fileBytes(file);
+    if (!bytes) {
         throw FileNotFoundError();
     }
-    Decompressor decoder;
-    decoder.readFrom(stream.get());
-    return std::make_unique<Image>(decode(decoder));
+    return fromMemory(*bytes);
 }
 
 std::unique_ptr<Image> Image::fromMemory(std::span<const unsigned char> data) {

@@ -3,8 +3,6 @@
 #include "platform/KeyValueStore.h"
 #include "resources/Strings.h"
 
-#include <cerrno>
-#include <cstring>
 #include <memory>
 #include <sstream>
 
@@ -19,9 +17,6 @@ constexpr uint32_t cannotWriteKeyText = 1006;
 constexpr uint32_t accessDeniedText = 1007;
 constexpr uint32_t productNameText = 1002;
 
-// The code the registry would have given for a refused access, so that the message names it.
-constexpr int accessDeniedCode = 5;
-
 std::unique_ptr<ScreenSaverOptionsStorage>& currentOptions() {
     static auto options = std::make_unique<ScreenSaverOptionsStorage>();
     return options;
@@ -32,18 +27,11 @@ KeyValueStore storeOf(bool perUser) {
                    : KeyValueStore::machineStoreHolding(Configuration::subkey());
 }
 
-int reportedCode(int platformCode) {
-    if (platformCode == EACCES || platformCode == EPERM || platformCode == EROFS) {
-        return accessDeniedCode;
-    }
-    return platformCode;
-}
-
 std::string detailOf(int code) {
-    if (code == accessDeniedCode) {
+    if (KeyValueStore::isAccessDenied(code)) {
         return Resources::loadString(accessDeniedText);
     }
-    return std::string(std::strerror(code)) + " (error " + std::to_string(code) + ")";
+    return KeyValueStore::errorDetail(code);
 }
 
 } // namespace
@@ -116,11 +104,11 @@ void Configuration::save(bool perUser) {
 
     const KeyValueStore store = storeOf(perUser);
     if (const int code = store.createKey(subkey()); code != 0) {
-        throw CreateWriteKeyError(Resources::loadString(cannotCreateKeyText), reportedCode(code));
+        throw CreateWriteKeyError(Resources::loadString(cannotCreateKeyText), code);
     }
     const std::vector<uint8_t> value(text.begin(), text.end());
     if (const int code = store.writeValue(subkey(), valueName, value); code != 0) {
-        throw CreateWriteKeyError(Resources::loadString(cannotWriteKeyText), reportedCode(code));
+        throw CreateWriteKeyError(Resources::loadString(cannotWriteKeyText), code);
     }
 }
 

@@ -58,6 +58,11 @@ public:
     // outside reaches beyond its key.
     static bool isValueName(const std::string& name);
 
+    // Whether a code the operations returned means the user may not change the store.
+    static bool isAccessDenied(int code);
+    // The code as the system describes it, for a message that already says what failed.
+    static std::string errorDetail(int code);
+
     const std::filesystem::path& root() const { return root_; }
 
     std::filesystem::path keyPath(const std::string& key) const;

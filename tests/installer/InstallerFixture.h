@@ -16,12 +16,31 @@ public:
     InstallerFixture() { Installer::RegistryRoots::useMachineHive(machineHive()); }
     ~InstallerFixture() {
         Installer::RegistryRoots::useMachineHive(KeyValueStore::installHiveRoot());
+#ifdef _WIN32
+        KeyValueStore(KeyValueStore::Hive::CurrentUser).deleteKey("Software\\Pluvo tests");
+#endif
     }
 
-    std::filesystem::path tree() const { return tree_.path(); }
-    std::filesystem::path machineHive() const { return machine_.path(); }
-    KeyValueStore userStore() const { return KeyValueStore(KeyValueStore::Hive::CurrentUser); }
-    KeyValueStore machineStore() const { return KeyValueStore(machineHive()); }
+    std::filesystem::path tree() const {
+        return tree_.path();
+    }
+#ifdef _WIN32
+    // The machine's hive is a key of the current user's, so that the tests need no rights.
+    std::filesystem::path machineHive() const {
+        return std::filesystem::path("HKEY_CURRENT_USER\\Software\\Pluvo tests") /
+               machine_.path().filename();
+    }
+#else
+    std::filesystem::path machineHive() const {
+        return machine_.path();
+    }
+#endif
+    KeyValueStore userStore() const {
+        return KeyValueStore(KeyValueStore::Hive::CurrentUser);
+    }
+    KeyValueStore machineStore() const {
+        return KeyValueStore(machineHive());
+    }
 
     std::string makeFile(const std::string& relative, const std::string& content = "x") const {
         const std::filesystem::path path = tree() / relative;

@@ -133,7 +133,9 @@ TEST(InputStreamErrors, BadMarkerNamesItsPositionInUpperCaseHex) {
     EXPECT_EQ(messageOf<InputStream::BadObjectInStream>(atStart),
               "InputStream: Bad object in stream at 0");
 
-    std::istringstream further(std::string(0x2A, ' ') + "pobj0");
+    std::string padded(0x2A, ' ');
+    padded += "pobj0";
+    std::istringstream further(padded);
     further.seekg(0x2A);
     EXPECT_EQ(messageOf<InputStream::BadObjectInStream>(further),
               "InputStream: Bad object in stream at 2A");

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <fstream>
 #include <iterator>
@@ -257,4 +258,12 @@ int KeyValueStore::deleteKeyWithoutSubkeys(const std::string& key) const {
     }
     fs::remove_all(path, error);
     return error.value();
+}
+
+bool KeyValueStore::isAccessDenied(int code) {
+    return code == EACCES || code == EPERM || code == EROFS;
+}
+
+std::string KeyValueStore::errorDetail(int code) {
+    return std::string(std::strerror(code)) + " (error " + std::to_string(code) + ")";
 }

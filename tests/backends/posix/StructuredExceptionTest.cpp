@@ -57,7 +57,7 @@ TEST(StructuredExceptionTest, ModulePartNamesTheSegmentAndFile) {
     const std::optional<ModuleLocation> code = moduleLocation(programAddress());
     const std::optional<ModuleLocation> further = moduleLocation(programAddress() + 16);
     ASSERT_TRUE(code && further);
-    EXPECT_EQ(code->fileName, "errors_tests");
+    EXPECT_EQ(code->fileName, "backends_posix_tests");
     EXPECT_GE(code->section, 1u);
     EXPECT_EQ(further->section, code->section);
     EXPECT_EQ(further->offset, code->offset + 16);

@@ -4,6 +4,7 @@
 #include "platform/KeyValueStore.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <csignal>
 #include <cstddef>
 #include <cstdlib>
@@ -190,9 +191,18 @@ TEST_F(ConfigurationTest, KeyThatCannotBeCreatedIsReported) {
     }
 }
 
+// Every code that keeps the user from changing the files reads as a refused access.
 TEST(ConfigurationErrorTest, RefusedAccessIsNamed) {
-    EXPECT_STREQ(Configuration::CreateWriteKeyError("Cannot write the settings file", 5).what(),
-                 "Cannot write the settings file: Access denied.");
+    for (const int code : {EACCES, EPERM, EROFS}) {
+        EXPECT_STREQ(
+            Configuration::CreateWriteKeyError("Cannot write the settings file", code).what(),
+            "Cannot write the settings file: Access denied.");
+    }
+    // An input or output error is no refusal, though the registry's code for one has its number.
+    EXPECT_STREQ(Configuration::CreateWriteKeyError("Cannot write the settings file", EIO).what(),
+                 ("Cannot write the settings file: " + std::string(std::strerror(EIO)) +
+                  " (error " + std::to_string(EIO) + ").")
+                     .c_str());
     EXPECT_STREQ(Configuration::CreateWriteKeyError("Cannot create the settings folder", 2).what(),
                  "Cannot create the settings folder: No such file or directory (error 2).");
 }
