@@ -4,7 +4,9 @@
 #  2. the benchmarks, built in build/ and each run once, briefly;
 #  3. a debug build under AddressSanitizer and UndefinedBehaviorSanitizer in build-asan/, and
 #     its unit tests (the replay of the fuzz corpus among them);
-#  4. the checks that change the machine (label system): the Debian package installed here, run
+#  4. the Windows build, cross-compiled with MinGW into build-win32/, its tests under Wine, and
+#     the default settings stored in the registry (scripts/check-windows.sh);
+#  5. the checks that change the machine (label system): the Debian package installed here, run
 #     and removed; build-asan installed into a disposable prefix and removed by its own
 #     uninstaller; the real XScreenSaver daemon, run as a user made for it; the real
 #     mate-screensaver running our desktop entry, as another such user. They run under
@@ -29,6 +31,8 @@ echo "The benchmarks ran."
 scripts/build.sh build-asan -DCMAKE_BUILD_TYPE=Debug -DPLUVO_SANITIZE=ON \
     -DCMAKE_INSTALL_PREFIX=/tmp/pluvo-install-check
 ctest --test-dir build-asan --output-on-failure -j"$(nproc)" -L unit
+
+scripts/check-windows.sh build
 
 if [ "$system" = no ]; then
     echo "Skipped the checks that change this machine (package, install, saver daemons):" \

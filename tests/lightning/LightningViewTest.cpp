@@ -153,8 +153,10 @@ TEST(LightningViewSetupTest, PalettedTargetIsRefused) {
 TEST(LightningTextureTest, BuiltInTextureIsARunLengthEncodedGlowAroundABrightCore) {
     const auto file = Resources::findResource("BITMAP", "IDB_LIGHTNING_TEXTURE");
     ASSERT_GT(file.size(), 54u);
-    EXPECT_EQ(file[30], 1); // BI_RLE8
-    EXPECT_EQ(file[28], 8);
+    // Windows keeps a bitmap resource without the file's own 14-byte header.
+    const std::size_t fileHeader = file[0] == 'B' && file[1] == 'M' ? 14 : 0;
+    EXPECT_EQ(file[fileHeader + 16], 1); // BI_RLE8
+    EXPECT_EQ(file[fileHeader + 14], 8);
 
     const AlphaTexture texture = loadLightningTexture();
     ASSERT_EQ(texture.width(), 256);

@@ -10,8 +10,14 @@ using namespace Resources;
 TEST(StringsTest, KnownTextsAreBuiltIn) {
     EXPECT_EQ(loadString(1), "Pluvo Screen Saver");
     EXPECT_EQ(loadString(1002), "Pluvo Screen Saver");
+#ifdef _WIN32
+    // Windows keeps the settings in the registry, and its texts say so.
+    EXPECT_EQ(loadString(1005), "Cannot create registry key");
+    EXPECT_EQ(loadString(1006), "Cannot write to registry key");
+#else
     EXPECT_EQ(loadString(1005), "Cannot create the settings folder");
     EXPECT_EQ(loadString(1006), "Cannot write the settings file");
+#endif
     EXPECT_EQ(loadString(1007), "Access denied");
     EXPECT_EQ(loadString(7001), "You haven't selected a valid display mode. Please reselect it\n"
                                 "or click Cancel to return to previous settings.");
