@@ -1,7 +1,5 @@
 #include "resources/EmbeddedResources.h"
 
-#include "resources/ResourceErrors.h"
-
 namespace Resources {
 
 namespace {
@@ -28,20 +26,6 @@ std::optional<Bytes> lookUp(std::string_view type, int32_t id) {
     return findFirst([&](const EmbeddedResource& resource) {
         return resource.id == id && type == resource.type;
     });
-}
-
-Bytes findResource(std::string_view type, std::string_view name) {
-    if (const auto found = lookUp(type, name)) {
-        return *found;
-    }
-    throw ResourceNotFoundError(name);
-}
-
-Bytes findResource(std::string_view type, int32_t id) {
-    if (const auto found = lookUp(type, id)) {
-        return *found;
-    }
-    throw ResourceNotFoundError(id);
 }
 
 } // namespace Resources

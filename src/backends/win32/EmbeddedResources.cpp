@@ -1,7 +1,6 @@
 #include "resources/EmbeddedResources.h"
 
 #include "backends/win32/WideText.h"
-#include "resources/ResourceErrors.h"
 
 #include <windows.h>
 
@@ -53,20 +52,6 @@ std::optional<Bytes> lookUp(std::string_view type, int32_t id) {
         return std::nullopt;
     }
     return bytesOf(MAKEINTRESOURCEW(id), type);
-}
-
-Bytes findResource(std::string_view type, std::string_view name) {
-    if (const auto found = lookUp(type, name)) {
-        return *found;
-    }
-    throw ResourceNotFoundError(name);
-}
-
-Bytes findResource(std::string_view type, int32_t id) {
-    if (const auto found = lookUp(type, id)) {
-        return *found;
-    }
-    throw ResourceNotFoundError(id);
 }
 
 } // namespace Resources
