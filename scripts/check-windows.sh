@@ -12,11 +12,6 @@ scripts/build-windows.sh build-win32
 # Tests whose Windows side is not built yet: the error report's stack dump reads 64-bit words,
 # and the uninstaller's fixtures keep the machine's hive in a folder. They pass on Linux.
 pending=(
-    StackWordsTextTest.StopsAtTheFirstUnreadableWord
-    DetailedReportTest.ReportFieldLayout
-    CallStackTextTest.ListsOneLinePerFrameOfAnIntactChain
-    CallStackTextTest.ArgumentWordsCutShortStillEndTheirLine
-    VerboseErrorCallStackTest.StartsAtTheReturnAddressIntoTheRaisingFunction
     UninstallerTest.RemovesTheProductAfterTheQuestionAndSaysSo
     UninstallerTest.NoAndMissingRightsEndBeforeTheScriptIsRead
     UninstallerTest.APackageInstallIsLeftToThePackageManager

@@ -12,7 +12,7 @@ namespace {
 
 constexpr std::size_t argumentWords = 8;
 constexpr std::size_t maximumFrames = 128;
-constexpr uintptr_t wordSize = sizeof(uint64_t);
+constexpr uintptr_t wordSize = sizeof(uintptr_t);
 
 std::string frameText(uintptr_t wordsAddress, uintptr_t returnAddress,
                       const ModuleLocation& location) {
@@ -89,7 +89,7 @@ std::string callStackText(uintptr_t framePointer) {
     std::string text;
     try {
         for (std::size_t frames = 0; frames < maximumFrames; ++frames) {
-            uint64_t frame[2];
+            uintptr_t frame[2];
             if (framePointer % wordSize != 0 || !readMemory(framePointer, frame, sizeof frame)) {
                 break;
             }

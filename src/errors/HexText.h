@@ -18,7 +18,10 @@ inline std::string hexText(uint64_t value, int digits) {
     return text;
 }
 
-// Addresses and 64-bit words: 16 digits.
-inline std::string hexWord(uint64_t value) {
-    return hexText(value, 16);
+// Digits of an address or of one of the machine's words: 8 on 32-bit Windows, as the report was
+// laid out for, and 16 on a 64-bit system.
+constexpr int wordDigits = 2 * sizeof(uintptr_t);
+
+inline std::string hexWord(uintptr_t value) {
+    return hexText(value, wordDigits);
 }

@@ -8,4 +8,11 @@
 // damaged stacks, so a failed read must be reported as such and never fault.
 bool readMemory(uintptr_t address, void* destination, std::size_t size);
 
-std::optional<uint64_t> readWord(uintptr_t address);
+// One of the machine's words, the size of an address.
+inline std::optional<uintptr_t> readWord(uintptr_t address) {
+    uintptr_t word = 0;
+    if (!readMemory(address, &word, sizeof word)) {
+        return std::nullopt;
+    }
+    return word;
+}

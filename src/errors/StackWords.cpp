@@ -11,13 +11,13 @@ constexpr std::size_t wordsPerLine = 4;
 
 // The words up to the first one that cannot be read. A stack is nearly always readable as a
 // whole, and one read of it costs a single system call instead of one per word.
-std::vector<uint64_t> readableWords(uintptr_t address, std::size_t count) {
-    std::vector<uint64_t> words(count);
-    if (readMemory(address, words.data(), count * sizeof(uint64_t))) {
+std::vector<uintptr_t> readableWords(uintptr_t address, std::size_t count) {
+    std::vector<uintptr_t> words(count);
+    if (readMemory(address, words.data(), count * sizeof(uintptr_t))) {
         return words;
     }
     for (std::size_t i = 0; i < count; ++i) {
-        const std::optional<uint64_t> word = readWord(address + i * sizeof(uint64_t));
+        const std::optional<uintptr_t> word = readWord(address + i * sizeof(uintptr_t));
         if (!word) {
             words.resize(i);
             break;
@@ -32,9 +32,9 @@ std::vector<uint64_t> readableWords(uintptr_t address, std::size_t count) {
 std::string stackWordsText(uintptr_t address, std::size_t count) {
     std::string text;
     std::size_t column = 0;
-    const std::vector<uint64_t> words = readableWords(address, count);
+    const std::vector<uintptr_t> words = readableWords(address, count);
     for (std::size_t i = 0; i < words.size(); ++i) {
-        const uintptr_t wordAddress = address + i * sizeof(uint64_t);
+        const uintptr_t wordAddress = address + i * sizeof(uintptr_t);
         if (column == 0) {
             text += hexWord(wordAddress) + ": ";
         }

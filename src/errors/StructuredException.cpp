@@ -24,8 +24,8 @@ std::string moduleText(uintptr_t address) {
 // While the fault's own signal is being handled the unwinder can step through the signal frame,
 // which needs no frame pointers; otherwise the saved frame-pointer chain is all there is.
 std::string faultCallStack(const RegisterContext& context) {
-    std::optional<std::string> unwound = callStackTextOfInterrupted(context.rip);
-    return unwound ? std::move(*unwound) : callStackText(context.rbp);
+    std::optional<std::string> unwound = callStackTextOfInterrupted(context.ip);
+    return unwound ? std::move(*unwound) : callStackText(context.bp);
 }
 
 } // namespace
@@ -50,7 +50,7 @@ std::string StructuredException::faultDetails(const ExceptionPointers& pointers)
     try {
         details = faultCallStack(context);
         details += "\r\n" + registerText(context) + "\r\n";
-        details += stackWordsText(context.rsp, stackWordsShown);
+        details += stackWordsText(context.sp, stackWordsShown);
     } catch (...) {
     }
     return details;

@@ -41,7 +41,7 @@ std::vector<uintptr_t> chainFunctions() {
 
 // Whether a return address lies in the given function: after its start, with no other
 // function of the chain starting in between.
-bool liesIn(uint64_t returnAddress, uintptr_t function) {
+bool liesIn(uintptr_t returnAddress, uintptr_t function) {
     bool inside = returnAddress > function && returnAddress - function < 4096;
     for (const uintptr_t other : chainFunctions()) {
         inside = inside && !(other > function && other < returnAddress);
@@ -53,9 +53,9 @@ bool liesIn(uint64_t returnAddress, uintptr_t function) {
 // the eight words the report shows.
 void layFrame(GuardedPage& page, std::size_t offset, uintptr_t callerFrame, uintptr_t returnTo) {
     page.word(offset) = callerFrame;
-    page.word(offset + 8) = returnTo;
+    page.word(offset + wordBytes) = returnTo;
     for (std::size_t i = 0; i < 8; ++i) {
-        page.word(offset + 16 + i * 8) = offset * 0x100 + i;
+        page.word(offset + (2 + i) * wordBytes) = offset * 0x100 + i;
     }
 }
 
@@ -74,56 +74,59 @@ TEST(CallStackTextTest, ListsOneLinePerFrameOfAnIntactChain) {
 
     const std::string text = callStackText(base + 0x100);
 
-    EXPECT_EQ(returnAddresses(text), (std::vector<uint64_t>{codeAddress(1), codeAddress(2)}));
+    EXPECT_EQ(returnAddresses(text), (std::vector<uintptr_t>{codeAddress(1), codeAddress(2)}));
     const std::vector<std::string> lines = reportLines(text);
     ASSERT_EQ(lines.size(), 6u);
-    EXPECT_EQ(lines[0], hex16(base + 0x110) + ": " + hex16(0x10000) + " " + hex16(0x10001) + " " +
-                            hex16(0x10002) + " " + hex16(0x10003));
-    EXPECT_TRUE(std::regex_match(lines[2], std::regex("->" + hex16(codeAddress(1)) +
-                                                      "  [0-9A-F]{4}:[0-9A-F]{16} errors_tests")))
+    EXPECT_EQ(lines[0], hexWordText(base + 0x100 + 2 * wordBytes) + ": " + hexWordText(0x10000) +
+                            " " + hexWordText(0x10001) + " " + hexWordText(0x10002) + " " +
+                            hexWordText(0x10003));
+    EXPECT_TRUE(std::regex_match(
+        lines[2], std::regex("->" + hexWordText(codeAddress(1)) + "  [0-9A-F]{4}:[0-9A-F]{" +
+                             std::to_string(wordDigits) + "} errors_tests(\\.exe)?")))
         << lines[2];
 }
 
 TEST(CallStackTextTest, BogusFramePointersEndTheWalkWithoutFault) {
     GuardedPage page;
     const uintptr_t base = page.readable();
-    const std::size_t lastWord = page.unreadable() - base - 8;
+    const std::size_t lastWord = page.unreadable() - base - wordBytes;
     layFrame(page, 0x100, base + 0x100, codeAddress(1)); // points at itself
     layFrame(page, 0x200, base + 0x300, 0x1234);         // returns outside every module
     layFrame(page, 0x300, base + lastWord, codeAddress(3));
     page.word(lastWord) = page.unreadable() + 64; // its return address lies beyond the page
 
-    for (const uintptr_t frame : {uintptr_t{0}, uintptr_t{0x10}, base + 0x104, page.unreadable(),
+    for (const uintptr_t frame : {uintptr_t{0}, uintptr_t{0x10}, base + 0x102, page.unreadable(),
                                   ~uintptr_t{7}, base + 0x100, base + 0x200}) {
         EXPECT_EQ(callStackText(frame), "") << std::hex << frame;
     }
     EXPECT_EQ(returnAddresses(callStackText(base + 0x300)),
-              (std::vector<uint64_t>{codeAddress(3)}));
+              (std::vector<uintptr_t>{codeAddress(3)}));
 }
 
 TEST(CallStackTextTest, ArgumentWordsCutShortStillEndTheirLine) {
     GuardedPage page;
     const uintptr_t base = page.readable();
-    const std::size_t frame = page.unreadable() - base - 48; // room for four of the eight words
+    // Room for the frame's two words and four of the eight that follow.
+    const std::size_t frame = page.unreadable() - base - 6 * wordBytes;
     layFrame(page, 0x100, base + frame, codeAddress(1));
     page.word(frame) = page.unreadable() + 64;
-    page.word(frame + 8) = codeAddress(2);
+    page.word(frame + wordBytes) = codeAddress(2);
 
     const std::vector<std::string> lines = reportLines(callStackText(base + 0x100));
     ASSERT_EQ(lines.size(), 5u);
-    EXPECT_EQ(lines[3].size(), 16 + 2 + 4 * 17 - 1);
-    EXPECT_EQ(lines[4].substr(0, 18), "->" + hex16(codeAddress(2)));
+    EXPECT_EQ(lines[3].size(), wordDigits + 2 + 4 * (wordDigits + 1) - 1);
+    EXPECT_EQ(lines[4].substr(0, 2 + wordDigits), "->" + hexWordText(codeAddress(2)));
 }
 
 TEST(VerboseErrorCallStackTest, StartsAtTheReturnAddressIntoTheRaisingFunction) {
-    const std::vector<uint64_t> frames = returnAddresses(raiseOutermost(0).details());
+    const std::vector<uintptr_t> frames = returnAddresses(raiseOutermost(0).details());
     ASSERT_GE(frames.size(), 4u);
     for (std::size_t i = 0; i < 3; ++i) {
         EXPECT_TRUE(liesIn(frames[i], chainFunctions()[i])) << i;
     }
     EXPECT_TRUE(innermostStackWasConsistent);
 
-    const std::vector<uint64_t> skipped = returnAddresses(raiseOutermost(1).details());
+    const std::vector<uintptr_t> skipped = returnAddresses(raiseOutermost(1).details());
     ASSERT_GE(skipped.size(), 3u);
     EXPECT_TRUE(liesIn(skipped[0], chainFunctions()[1]));
     EXPECT_EQ(raiseOutermost(1000).details(), "");
@@ -131,8 +134,9 @@ TEST(VerboseErrorCallStackTest, StartsAtTheReturnAddressIntoTheRaisingFunction) 
 
 TEST(VerboseErrorCallStackTest, EveryFrameLineFollowsTwoLinesOfWords) {
     const std::vector<std::string> lines = reportLines(raiseOutermost(0).details());
-    const std::regex words("[0-9A-F]{16}: ([0-9A-F]{16} ){3}[0-9A-F]{16}");
-    const std::regex frame("->[0-9A-F]{16}  [0-9A-F]{4}:[0-9A-F]{16} .+");
+    const std::string word = "[0-9A-F]{" + std::to_string(wordDigits) + "}";
+    const std::regex words(word + ": (" + word + " ){3}" + word);
+    const std::regex frame("->" + word + "  [0-9A-F]{4}:" + word + " .+");
     ASSERT_GE(lines.size(), 3u);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         EXPECT_TRUE(std::regex_match(lines[i], i % 3 == 2 ? frame : words)) << lines[i];

@@ -21,10 +21,15 @@ TEST(DetailedReportTest, ReportFieldLayout) {
     const ErrorWithDetails error("Disk on fire", "->details\r\n");
     EXPECT_EQ(detailedReportText(error, "PR: Pluvo 2.2.17\r\nDX: 5.0"),
               "PR: Pluvo 2.2.17\r\nDX: 5.0\r\n\r\nDisk on fire\r\n\r\nOS: " + osVersionText() +
-                  " " + memoryText(error.memoryStatus()) + "\r\nMB: " + hex16(programModuleBase()) +
-                  "\r\n\r\n->details\r\n\r\n");
+                  " " + memoryText(error.memoryStatus()) +
+                  "\r\nMB: " + hexWordText(programModuleBase()) + "\r\n\r\n->details\r\n\r\n");
 
-    // The module base is where the program's ELF header was loaded.
-    const char elfMagic[] = {0x7F, 'E', 'L', 'F'};
-    EXPECT_EQ(std::memcmp(reinterpret_cast<const char*>(programModuleBase()), elfMagic, 4), 0);
+    // The module base is where the program's file header was loaded.
+#ifdef _WIN32
+    const char magic[] = {'M', 'Z'};
+#else
+    const char magic[] = {0x7F, 'E', 'L', 'F'};
+#endif
+    EXPECT_EQ(std::memcmp(reinterpret_cast<const char*>(programModuleBase()), magic, sizeof magic),
+              0);
 }

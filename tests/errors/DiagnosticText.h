@@ -8,10 +8,14 @@
 #include <string>
 #include <vector>
 
+// The machine's word, in which the report writes addresses and stack words.
+constexpr std::size_t wordBytes = sizeof(uintptr_t);
+constexpr std::size_t wordDigits = 2 * wordBytes;
+
 // Formatting written independently of the code under test, to build expected texts.
-inline std::string hex16(uint64_t value) {
-    char text[17];
-    std::snprintf(text, sizeof text, "%016" PRIX64, value);
+inline std::string hexWordText(uintptr_t value) {
+    char text[2 * sizeof(uintptr_t) + 1];
+    std::snprintf(text, sizeof text, "%0*" PRIXPTR, static_cast<int>(wordDigits), value);
     return text;
 }
 
@@ -28,11 +32,12 @@ inline std::vector<std::string> reportLines(const std::string& text) {
 }
 
 // The return addresses of the "->" lines, in order.
-inline std::vector<uint64_t> returnAddresses(const std::string& callStack) {
-    std::vector<uint64_t> addresses;
+inline std::vector<uintptr_t> returnAddresses(const std::string& callStack) {
+    std::vector<uintptr_t> addresses;
     for (const std::string& line : reportLines(callStack)) {
         if (line.rfind("->", 0) == 0) {
-            addresses.push_back(std::stoull(line.substr(2, 16), nullptr, 16));
+            addresses.push_back(
+                static_cast<uintptr_t>(std::stoull(line.substr(2, wordDigits), nullptr, 16)));
         }
     }
     return addresses;
@@ -49,9 +54,11 @@ inline bool wordsSitAboveTheirReturnAddress(const std::string& callStack,
         if (lines[i].rfind("->", 0) != 0) {
             continue;
         }
-        const uint64_t wordsAddress = std::stoull(lines[i - 2].substr(0, 16), nullptr, 16);
-        const uint64_t returnAddress = std::stoull(lines[i].substr(2, 16), nullptr, 16);
-        if (frames++ >= firstFrame && readWord(wordsAddress - 8) != returnAddress) {
+        const auto wordsAddress =
+            static_cast<uintptr_t>(std::stoull(lines[i - 2].substr(0, wordDigits), nullptr, 16));
+        const auto returnAddress =
+            static_cast<uintptr_t>(std::stoull(lines[i].substr(2, wordDigits), nullptr, 16));
+        if (frames++ >= firstFrame && readWord(wordsAddress - wordBytes) != returnAddress) {
             return false;
         }
     }

@@ -50,9 +50,9 @@ public:
         return start_ + size_;
     }
 
-    // The 64-bit word at a byte offset into the readable page.
-    uint64_t& word(std::size_t offset) {
-        return *reinterpret_cast<uint64_t*>(start_ + offset);
+    // The machine's word at a byte offset into the readable page.
+    uintptr_t& word(std::size_t offset) {
+        return *reinterpret_cast<uintptr_t*>(start_ + offset);
     }
 
 private:

@@ -45,11 +45,3 @@ bool readMemory(uintptr_t address, void* destination, std::size_t size) {
     const bool unavailable = copied < 0 && (errno == ENOSYS || errno == EPERM);
     return unavailable && size <= 4096 && readThroughPipe(address, destination, size);
 }
-
-std::optional<uint64_t> readWord(uintptr_t address) {
-    uint64_t word = 0;
-    if (!readMemory(address, &word, sizeof word)) {
-        return std::nullopt;
-    }
-    return word;
-}

@@ -10,16 +10,16 @@ RegisterContext registersOf(const ucontext_t& context) {
 #if defined(__x86_64__)
     const greg_t* general = context.uc_mcontext.gregs;
     const auto value = [general](int index) { return static_cast<uint64_t>(general[index]); };
-    registers.rax = value(REG_RAX);
-    registers.rbx = value(REG_RBX);
-    registers.rcx = value(REG_RCX);
-    registers.rdx = value(REG_RDX);
-    registers.rsi = value(REG_RSI);
-    registers.rdi = value(REG_RDI);
-    registers.rbp = value(REG_RBP);
-    registers.rsp = value(REG_RSP);
-    registers.rip = value(REG_RIP);
-    registers.eflags = value(REG_EFL);
+    registers.ax = value(REG_RAX);
+    registers.bx = value(REG_RBX);
+    registers.cx = value(REG_RCX);
+    registers.dx = value(REG_RDX);
+    registers.si = value(REG_RSI);
+    registers.di = value(REG_RDI);
+    registers.bp = value(REG_RBP);
+    registers.sp = value(REG_RSP);
+    registers.ip = value(REG_RIP);
+    registers.flags = value(REG_EFL);
     registers.cs = value(REG_CSGSFS) & 0xFFFF; // cs, gs and fs share one slot
     // The signal context keeps no data segment; in 64-bit mode it is the same flat selector for
     // every thread of the process, so the live one is the one the fault ran with.
@@ -52,9 +52,9 @@ ExceptionPointers exceptionPointersFromSignal(int signal, const siginfo_t* info,
     // For memory faults the signal's address is the data touched; the report wants the
     // instruction, which only the context knows.
     record.address =
-        pointers.contextRecord.rip != 0 ? pointers.contextRecord.rip : record.dataAddress;
+        pointers.contextRecord.ip != 0 ? pointers.contextRecord.ip : record.dataAddress;
     record.code = exceptionCodeForSignal(signal, record.signalCode, record.dataAddress,
-                                         pointers.contextRecord.rsp);
+                                         pointers.contextRecord.sp);
     return pointers;
 }
 

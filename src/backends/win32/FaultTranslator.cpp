@@ -39,18 +39,18 @@ bool isProcessorFault(DWORD code) {
 
 RegisterContext registersOf(const CONTEXT& context) {
     RegisterContext registers;
-    registers.rax = context.Eax;
-    registers.rbx = context.Ebx;
-    registers.rcx = context.Ecx;
-    registers.rdx = context.Edx;
-    registers.rsi = context.Esi;
-    registers.rdi = context.Edi;
-    registers.rbp = context.Ebp;
-    registers.rsp = context.Esp;
-    registers.rip = context.Eip;
+    registers.ax = context.Eax;
+    registers.bx = context.Ebx;
+    registers.cx = context.Ecx;
+    registers.dx = context.Edx;
+    registers.si = context.Esi;
+    registers.di = context.Edi;
+    registers.bp = context.Ebp;
+    registers.sp = context.Esp;
+    registers.ip = context.Eip;
     registers.cs = context.SegCs;
     registers.ds = context.SegDs;
-    registers.eflags = context.EFlags;
+    registers.flags = context.EFlags;
     return registers;
 }
 

@@ -41,7 +41,7 @@ TEST(SignalExceptionTest, PointersTakeTheInstructionAndRegistersFromTheContext) 
     EXPECT_EQ(pointers.exceptionRecord.code, ExceptionCode::accessViolation);
     EXPECT_EQ(pointers.exceptionRecord.address, 0x401234u);
     EXPECT_EQ(pointers.exceptionRecord.dataAddress, 0x20u);
-    EXPECT_EQ(pointers.contextRecord.rax, 0x77u);
+    EXPECT_EQ(pointers.contextRecord.ax, 0x77u);
     EXPECT_EQ(pointers.contextRecord.cs, 0x33u);
     EXPECT_EQ(Posix::exceptionPointersFromSignal(SIGSEGV, &info, nullptr).exceptionRecord.address,
               0x20u);

@@ -28,8 +28,8 @@ ExceptionPointers faultAt(uintptr_t address) {
 std::string modulePart(uintptr_t address) {
     const std::optional<ModuleLocation> location = moduleLocation(address);
     EXPECT_TRUE(location.has_value());
-    return location ? " (" + hex16(location->section).substr(12) + ":" + hex16(location->offset) +
-                          " " + location->fileName + ")"
+    return location ? " (" + hexWordText(location->section).substr(12) + ":" +
+                          hexWordText(location->offset) + " " + location->fileName + ")"
                     : "";
 }
 
@@ -41,7 +41,7 @@ TEST(StructuredExceptionTest, FaultTextOfAKnownCode) {
 
     const StructuredException inside(ExceptionCode::intDivideByZero, faultAt(programAddress()));
     EXPECT_EQ(std::string(inside.what()), "Exception INT_DIVIDE_BY_ZERO (0xC0000094) at address " +
-                                              hex16(programAddress()) +
+                                              hexWordText(programAddress()) +
                                               modulePart(programAddress()) + ".");
     EXPECT_EQ(inside.exceptionCode(), ExceptionCode::intDivideByZero);
 }
@@ -75,14 +75,14 @@ TEST(StructuredExceptionTest, DetailsHoldCallStackRegistersAndStackWords) {
         stack[i] = 0x5000 + i;
     }
     ExceptionPointers pointers = faultAt(0x10);
-    pointers.contextRecord.rip = 0x10;
-    pointers.contextRecord.rbp = 0x18; // no chain to follow
-    pointers.contextRecord.rsp = reinterpret_cast<uintptr_t>(stack.data());
+    pointers.contextRecord.ip = 0x10;
+    pointers.contextRecord.bp = 0x18; // no chain to follow
+    pointers.contextRecord.sp = reinterpret_cast<uintptr_t>(stack.data());
 
     std::string words;
     for (std::size_t i = 0; i < 16; ++i) {
-        words += (i % 4 == 0 ? hex16(pointers.contextRecord.rsp + i * 8) + ": " : "") +
-                 hex16(stack[i]) + (i % 4 == 3 ? "\r\n" : " ");
+        words += (i % 4 == 0 ? hexWordText(pointers.contextRecord.sp + i * 8) + ": " : "") +
+                 hexWordText(stack[i]) + (i % 4 == 3 ? "\r\n" : " ");
     }
     EXPECT_EQ(StructuredException(ExceptionCode::accessViolation, pointers).details(),
               "\r\n" + registerText(pointers.contextRecord) + "\r\n" + words);
@@ -136,16 +136,16 @@ TEST(StructuredExceptionTest, ARealFaultIsDescribedFromItsSignal) {
 
     ASSERT_TRUE(capturedFault.has_value());
     const ExceptionPointers& pointers = capturedFault->pointers;
-    const uintptr_t instruction = pointers.contextRecord.rip;
+    const uintptr_t instruction = pointers.contextRecord.ip;
     EXPECT_EQ(pointers.exceptionRecord.address, instruction);
     EXPECT_EQ(pointers.exceptionRecord.dataAddress, page.unreadable());
     EXPECT_EQ(capturedFault->message, "Exception ACCESS_VIOLATION (0xC0000005) at address " +
-                                          hex16(instruction) + modulePart(instruction) + ".");
-    EXPECT_NE(capturedFault->details.find("RIP: " + hex16(instruction)), std::string::npos);
+                                          hexWordText(instruction) + modulePart(instruction) + ".");
+    EXPECT_NE(capturedFault->details.find("RIP: " + hexWordText(instruction)), std::string::npos);
 
     // Unwound through the signal frame, frame pointers or not: the first caller listed is the
     // function that called the faulting one.
-    const std::vector<uint64_t> callers = returnAddresses(capturedFault->details);
+    const std::vector<uintptr_t> callers = returnAddresses(capturedFault->details);
     ASSERT_FALSE(callers.empty()) << capturedFault->details;
     const auto caller = reinterpret_cast<uintptr_t>(&readThroughCaller);
     EXPECT_TRUE(callers[0] > caller && callers[0] < caller + 4096);
