@@ -7,14 +7,14 @@
 
 namespace Installer {
 
-Uninstaller::Uninstaller(IUninstallerUi& ui, std::string title, RightsCheck hasAdministratorRights)
-    : ui_(ui), title_(std::move(title)),
-      hasAdministratorRights_(std::move(hasAdministratorRights)) {}
+Uninstaller::Uninstaller(IUninstallerUi& ui, std::string title, RightsCheck hasAdministratorRights,
+                         MachineStoreLookup machineStoreHolding)
+    : ui_(ui), title_(std::move(title)), hasAdministratorRights_(std::move(hasAdministratorRights)),
+      machineStoreHolding_(std::move(machineStoreHolding)) {}
 
 bool Uninstaller::uninstall(const std::string& uninstallKeyName, bool requireAdministrator) {
     const std::string caption = text(Text::addRemovePrograms);
-    const KeyValueStore machine =
-        KeyValueStore::machineStoreHolding(ProductEntry::key(uninstallKeyName));
+    const KeyValueStore machine = machineStoreHolding_(ProductEntry::key(uninstallKeyName));
     const ProductEntry entry = ProductEntry::read(machine, uninstallKeyName);
     if (entry.displayName.empty()) {
         ui_.showMessage(text(Text::alreadyRemoved), caption, IUninstallerUi::Icon::Warning);

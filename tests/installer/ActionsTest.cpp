@@ -60,7 +60,7 @@ TEST_F(ActionsTest, KeyActionRemovesAKeyWithItsValuesButNotOneWithSubkeys) {
     // The hive itself is never a key to remove.
     RemoveRegistryKeyAction(RegistryRoots::localMachine, "").execute(progress);
     RemoveRegistryKeyAction(RegistryRoots::localMachine, "..").execute(progress);
-    EXPECT_TRUE(fs::exists(machineHive()));
+    EXPECT_TRUE(machineStore().keyExists(""));
     EXPECT_THAT(progress.texts.front(), "Removing application data from the system registry");
 
     userStore().createKey("Software\\Other");
@@ -98,8 +98,12 @@ TEST_F(ActionsTest, UnregistrationCommandsAreArgumentVectors) {
 }
 
 TEST_F(ActionsTest, UnregistrationRunsTheServerAndWaitsForIt) {
+#ifdef _WIN32
+    const std::string server = makeFile("server.cmd", "@echo %*> \"%~f0.args\"\r\n");
+#else
     const std::string server = makeFile("server.sh", "#!/bin/sh\necho \"$@\" > \"$0.args\"\n");
     fs::permissions(server, fs::perms::owner_all);
+#endif
     UnregisterServerAction(server, true).execute(progress);
     std::ifstream arguments(server + ".args");
     std::string line;
@@ -117,8 +121,11 @@ TEST_F(ActionsTest, UnregistrationThatCannotStartIsAnError) {
         EXPECT_EQ(std::string(error.what()), "Could not unregister file: \"" + missing + "\"");
     }
     EXPECT_FALSE(fs::exists("hacked"));
+#ifndef _WIN32
+    // A library is unregistered by the system's registration program, which Windows always has.
     EXPECT_THROW(UnregisterServerAction("/no/such/library.so", false).execute(progress),
                  BasicError);
+#endif
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "app/TemporaryFolder.h"
 #include "installer/IProgressIndicator.h"
 #include "installer/RegistryRoots.h"
+#include "installer/Uninstaller.h"
 
 #include <filesystem>
 #include <fstream>
@@ -40,6 +41,16 @@ public:
     }
     KeyValueStore machineStore() const {
         return KeyValueStore(machineHive());
+    }
+    // Where the uninstaller finds a product's entry: the system's own search, which on Linux
+    // looks in the folders the fixture names; on Windows the fixture's key stands in for the
+    // machine's hive.
+    Installer::Uninstaller::MachineStoreLookup machineStoreLookup() const {
+#ifdef _WIN32
+        return [hive = machineHive()](const std::string&) { return KeyValueStore(hive); };
+#else
+        return KeyValueStore::machineStoreHolding;
+#endif
     }
 
     std::string makeFile(const std::string& relative, const std::string& content = "x") const {

@@ -87,7 +87,9 @@ protected:
     }
 
     bool uninstall(bool administrator = true) {
-        return Uninstaller(ui, "Pluvo Screen Saver 2.2.17", [=] { return administrator; })
+        return Uninstaller(
+                   ui, "Pluvo Screen Saver 2.2.17", [=] { return administrator; },
+                   machineStoreLookup())
             .uninstall(keyName, true);
     }
 
@@ -119,7 +121,7 @@ TEST_F(UninstallerTest, AnEntryWithoutADisplayNameWarnsAndTouchesNothing) {
     EXPECT_TRUE(fs::exists(script));
 
     ui.shown.clear();
-    fs::remove_all(machineHive() / "Software");
+    machineStore().deleteKey("Software");
     EXPECT_FALSE(uninstall());
     EXPECT_EQ(ui.shown.size(), 1u) << "no entry at all reads as an empty name";
 }
