@@ -8,17 +8,6 @@ namespace {
 
 // 4 x 2, run-length encoded with a grey palette, as the lightning texture is stored: bottom
 // row 0x10 0x10 0x80 0x80, top row 0xFF four times.
-Bytes greyRle8Bitmap() {
-    const Bytes runs = {2, 0x10, 2, 0x80, 0, 0, 4, 0xFF, 0, 0, 0, 1};
-    Bytes bytes = bitmapHeaders(4, 2, 8, 1, 256, static_cast<uint32_t>(runs.size()));
-    for (int i = 0; i < 256; ++i) {
-        const auto v = static_cast<unsigned char>(i);
-        bytes.insert(bytes.end(), {v, v, v, 0});
-    }
-    bytes.insert(bytes.end(), runs.begin(), runs.end());
-    return bytes;
-}
-
 std::vector<uint8_t> rowOf(const Graphics::Bitmap& bitmap, int y) {
     return {bitmap.row(y), bitmap.row(y) + bitmap.pitch()};
 }

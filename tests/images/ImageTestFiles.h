@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/TemporaryFolder.h"
+
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -21,13 +23,7 @@ struct Rgb {
 // A folder of its own under the temporary folder, removed with everything in it.
 class ImageTestFolder {
 public:
-    ImageTestFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "pluvo-images-XXXXXX");
-        if (mkdtemp(pattern.data()) == nullptr) {
-            std::abort();
-        }
-        root_ = pattern;
-    }
+    ImageTestFolder() : root_(freshTemporaryFolder()) {}
     ~ImageTestFolder() { std::filesystem::remove_all(root_); }
     ImageTestFolder(const ImageTestFolder&) = delete;
     ImageTestFolder& operator=(const ImageTestFolder&) = delete;
@@ -130,5 +126,18 @@ inline Bytes bitmap24(int width, int height, const std::vector<Rgb>& topDown) {
         }
         bytes.resize(bytes.size() + static_cast<std::size_t>(pitch - width * 3), 0xEE);
     }
+    return bytes;
+}
+
+// A 4 x 2 run-length encoded 8-bit bitmap with a grey palette: a row of two 0x10 and two 0x80
+// pixels under a row of four 0xFF.
+inline Bytes greyRle8Bitmap() {
+    const Bytes runs = {2, 0x10, 2, 0x80, 0, 0, 4, 0xFF, 0, 0, 0, 1};
+    Bytes bytes = bitmapHeaders(4, 2, 8, 1, 256, static_cast<uint32_t>(runs.size()));
+    for (int i = 0; i < 256; ++i) {
+        const auto v = static_cast<unsigned char>(i);
+        bytes.insert(bytes.end(), {v, v, v, 0});
+    }
+    bytes.insert(bytes.end(), runs.begin(), runs.end());
     return bytes;
 }

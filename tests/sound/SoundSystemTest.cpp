@@ -1,5 +1,6 @@
 #include "sound/SoundSystem.h"
 
+#include "app/TemporaryFolder.h"
 #include "sound/BufferCaps.h"
 #include "sound/OggVorbisFile.h"
 #include "sound/ResourceStream.h"
@@ -51,7 +52,7 @@ Steps stepsOf(const Sound::Pcm& pcm, int32_t channel) {
 
 class SoundSystemTest : public ::testing::Test {
 protected:
-    void SetUp() override { setenv("SDL_AUDIODRIVER", "dummy", 1); }
+    void SetUp() override { setVariable("SDL_AUDIODRIVER", "dummy"); }
 };
 
 TEST_F(SoundSystemTest, TheRainLoopIsStereoAndLoopsWithoutAClick) {
@@ -152,7 +153,7 @@ TEST_F(SoundSystemTest, WithoutAnAudioOutputSoundIsNotAvailableAndCannotBeSwitch
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_EXIT(
         {
-            setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+            setVariable("SDL_AUDIODRIVER", "no-such-driver");
             Sound::SoundSystem& sound = Sound::SoundSystem::create();
             const bool offAtStart = !sound.isEnabled() && !Sound::SoundSystem::available();
             sound.setEnabled(true);

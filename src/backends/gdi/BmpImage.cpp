@@ -1,13 +1,16 @@
 #include "images/BmpImage.h"
 
 #include "backends/win32/WideText.h"
+#include "images/BmpLayout.h"
+#include "images/FileBytes.h"
 
 #include <cstring>
-#include <fstream>
 #include <windows.h>
 
 // Pictures are read by the system's own loader, as a DIB section, and converted to 24 bits by
 // GDI, so that every depth and compression Windows knows reads as it does in other programs.
+// The loader follows the headers wherever they point, so they are checked against the file
+// first: a damaged file must give an error, not a read past its end.
 namespace BMP {
 
 namespace {
@@ -55,16 +58,21 @@ Graphics::Bitmap pixelsOf(HBITMAP handle) {
     return pixels;
 }
 
-bool canOpen(const std::filesystem::path& file) {
-    return std::ifstream(file, std::ios::binary).is_open();
+void refuseDamagedLayout(std::span<const unsigned char> file) {
+    const std::string fault = partOutsideFileFault(file);
+    if (!fault.empty()) {
+        refuse(fault);
+    }
 }
 
 } // namespace
 
 std::unique_ptr<Image> Image::fromFile(const std::filesystem::path& file) {
-    if (!canOpen(file)) {
+    const std::optional<std::vector<unsigned char>> bytes = Graphics::fileBytes(file);
+    if (!bytes) {
         throw FileNotFoundError();
     }
+    refuseDamagedLayout(*bytes);
     const BitmapHandle bitmap(LoadImageW(nullptr, file.wstring().c_str(), IMAGE_BITMAP, 0, 0,
                                          LR_LOADFROMFILE | LR_CREATEDIBSECTION));
     if (bitmap.get() == nullptr) {
@@ -83,29 +91,15 @@ std::unique_ptr<Image> Image::fromResource(std::string_view name) {
 }
 
 // A file in memory has no loader of its own: its header and pixels go to the system as they
-// stand, after checks that they lie inside the data, so that a damaged header reads no further.
+// stand.
 std::unique_ptr<Image> Image::fromMemory(std::span<const unsigned char> data) {
+    refuseDamagedLayout(data);
     BITMAPFILEHEADER file{};
-    BITMAPINFOHEADER header{};
-    if (data.size() < sizeof file + sizeof header || data[0] != 'B' || data[1] != 'M') {
-        refuse("the data is no Windows bitmap");
-    }
     std::memcpy(&file, data.data(), sizeof file);
-    std::memcpy(&header, data.data() + sizeof file, sizeof header);
-    if (header.biSize < sizeof header || file.bfOffBits >= data.size() ||
-        sizeof file + header.biSize > data.size()) {
-        refuse("the file ends inside its header");
-    }
-    const double area = static_cast<double>(header.biWidth) * std::abs(header.biHeight);
-    if (header.biWidth <= 0 || header.biHeight == 0 ||
-        area * 4 > static_cast<double>(Graphics::Bitmap::largestByteCount())) {
-        refuse("a picture of " + std::to_string(header.biWidth) + " x " +
-               std::to_string(header.biHeight) + " pixels cannot be read");
-    }
+    const auto* info = reinterpret_cast<const BITMAPINFO*>(data.data() + sizeof file);
     const HDC screen = GetDC(nullptr);
-    const BitmapHandle bitmap(CreateDIBitmap(
-        screen, &header, CBM_INIT, data.data() + file.bfOffBits,
-        reinterpret_cast<const BITMAPINFO*>(data.data() + sizeof file), DIB_RGB_COLORS));
+    const BitmapHandle bitmap(CreateDIBitmap(screen, &info->bmiHeader, CBM_INIT,
+                                             data.data() + file.bfOffBits, info, DIB_RGB_COLORS));
     ReleaseDC(nullptr, screen);
     if (bitmap.get() == nullptr) {
         refuse("the system could not read the picture");

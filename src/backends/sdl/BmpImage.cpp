@@ -1,12 +1,10 @@
 #include "images/BmpImage.h"
 
+#include "images/BmpLayout.h"
 #include "resources/EmbeddedResources.h"
 
 #include <SDL.h>
-#include <algorithm>
-#include <cstdlib>
 #include <cstring>
-#include <iterator>
 #include <string>
 
 namespace BMP {
@@ -34,86 +32,17 @@ Graphics::Bitmap copyPixels(SDL_Surface& bgr) {
     return pixels;
 }
 
-int64_t littleEndian(const uint8_t* bytes, int count) {
-    uint64_t value = 0;
-    for (int i = count - 1; i >= 0; --i) {
-        value = value << 8 | bytes[i];
-    }
-    // Sign-extended: heights are negative for pictures stored top-down.
-    const int shift = 64 - 8 * count;
-    return static_cast<int64_t>(value << shift) >> shift;
-}
-
-[[noreturn]] void refuse(SDL_RWops* source, const std::string& reason) {
-    SDL_RWclose(source);
-    throw Graphics::Error("BMP image error: " + reason);
-}
-
-std::string sizeText(int64_t width, int64_t height) {
-    return std::to_string(width) + " x " + std::to_string(std::abs(height)) + " pixels";
-}
-
-bool isPictureDepth(int64_t bitsPerPixel) {
-    constexpr int64_t depths[] = {1, 2, 4, 8, 15, 16, 24, 32};
-    return std::find(std::begin(depths), std::end(depths), bitsPerPixel) != std::end(depths);
-}
-
-// Stored without compression, row by row, each row padded to 4 bytes.
-bool storedUncompressed(bool coreHeader, int64_t compression) {
-    constexpr int64_t rgb = 0;
-    constexpr int64_t bitFields = 3;
-    constexpr int64_t alphaBitFields = 6;
-    return coreHeader || compression == rgb || compression == bitFields ||
-           compression == alphaBitFields;
-}
-
-// The reader allocates what the header asks for before it reads a single pixel, so a damaged
-// header naming a picture of terabytes is refused first, as our own pictures are, and so is one
-// whose uncompressed pixels cannot be in the file: a few damaged bytes must not cost a gigabyte.
+// The reader allocates what the header asks for before it reads a single pixel.
 void refuseImpossiblePictures(SDL_RWops* source) {
-    uint8_t header[34] = {};
-    const Sint64 start = SDL_RWtell(source);
-    const std::size_t read = SDL_RWread(source, header, 1, sizeof header);
-    SDL_RWseek(source, start, RW_SEEK_SET);
-    if (read < 18 || header[0] != 'B' || header[1] != 'M') {
-        return;
-    }
-    // The reader takes what lies past the end of a cut header for zeros.
-    const int64_t headerBytes = static_cast<uint32_t>(littleEndian(header + 14, 4));
-    const bool coreHeader = headerBytes == 12;
-    const Sint64 fileBytes = SDL_RWsize(source) - start;
-    if (fileBytes >= 0 && 14 + headerBytes > fileBytes) {
-        refuse(source, "the file ends inside its header");
-    }
-    if (read < sizeof header && !(coreHeader && read >= 26)) {
-        return;
-    }
-    // The older, shorter header stores its sizes without a sign, and the reader takes them so.
-    const auto withoutSign = [](int64_t value) { return value & 0xFFFF; };
-    const int64_t width =
-        coreHeader ? withoutSign(littleEndian(header + 18, 2)) : littleEndian(header + 18, 4);
-    const int64_t height =
-        coreHeader ? withoutSign(littleEndian(header + 20, 2)) : littleEndian(header + 22, 4);
-    const auto pixels = static_cast<double>(width) * static_cast<double>(std::abs(height));
-    if (pixels * 4 > static_cast<double>(Graphics::Bitmap::largestByteCount())) {
-        refuse(source, "a picture of " + sizeText(width, height) + " is too large");
-    }
-    // The reader would size its rows from any depth a header names.
-    const int64_t bitsPerPixel = withoutSign(littleEndian(header + (coreHeader ? 24 : 28), 2));
-    if (!isPictureDepth(bitsPerPixel)) {
-        refuse(source, std::to_string(bitsPerPixel) + " bits per pixel is no depth of a picture");
-    }
-    const int64_t compression = coreHeader ? 0 : littleEndian(header + 30, 4);
-    if (width <= 0 || height == 0 || !storedUncompressed(coreHeader, compression)) {
-        return;
-    }
-    // Short of the last row's padding, at least: what the reader needs can only be more.
-    const auto pixelOffset = static_cast<uint32_t>(littleEndian(header + 10, 4));
-    const int64_t rowBytes = (width * bitsPerPixel + 31) / 32 * 4;
-    const int64_t lastRowBytes = (width * bitsPerPixel + 7) / 8;
-    const int64_t needed = pixelOffset + rowBytes * (std::abs(height) - 1) + lastRowBytes;
-    if (fileBytes >= 0 && needed > fileBytes) {
-        refuse(source, "the file ends before the " + sizeText(width, height) + " its header names");
+    unsigned char start[34] = {};
+    const Sint64 position = SDL_RWtell(source);
+    const std::size_t read = SDL_RWread(source, start, 1, sizeof start);
+    SDL_RWseek(source, position, RW_SEEK_SET);
+    const Sint64 fileBytes = SDL_RWsize(source) - position;
+    const std::string fault = impossiblePictureFault(std::span(start, read), fileBytes);
+    if (!fault.empty()) {
+        SDL_RWclose(source);
+        throw Graphics::Error("BMP image error: " + fault);
     }
 }
 
