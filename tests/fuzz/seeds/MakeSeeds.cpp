@@ -2,7 +2,7 @@
 // every version the program has stored, the options' object stream, small pictures of every
 // kind the loaders read, and a few scaling requests.
 //   fuzz-seeds CORPUS_DIR
-#include "../../images/ImageTestFiles.h"
+#include "images/ImageTestFiles.h"
 #include "installer/DefaultUninstallerScript.h"
 #include "installer/RegistryRoots.h"
 #include "installer/RemoveFileAction.h"
