@@ -2,14 +2,16 @@
 
 #include "errors/BasicError.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
 
-// A lock that processes of the same user find by its name, such as "PLUVO_SCREEN_SAVER_RUNNING".
-// It is a lock file in $XDG_RUNTIME_DIR (or the temporary folder) held with flock, so the system
-// releases it when its holder ends, however it ends. A holder's descriptor is not inherited by
-// programs it starts: a started program that waits for its parent would otherwise wait for itself.
+// A lock that processes of the same user find by its name, such as "PLUVO_SCREEN_SAVER_RUNNING",
+// and that the system releases when its holder ends, however it ends. On POSIX it is a lock file
+// in $XDG_RUNTIME_DIR (or the temporary folder) held with flock; a holder's descriptor is not
+// inherited by programs it starts: a started program that waits for its parent would otherwise
+// wait for itself. On Windows it is a named mutex object.
 class NamedMutex {
 public:
     // A lock file that could not be opened or locked; the text names the lock and the reason.
@@ -27,8 +29,8 @@ public:
     // Blocks until nobody holds the lock; returns at once when it was never created.
     static void waitUntilReleased(const std::string& name);
 
-    // Where the lock file of a name lives; the name is escaped so that any text is a safe file
-    // name.
+    // Where the lock file of a name lives on POSIX; the name is escaped so that any text is a safe
+    // file name.
     static std::filesystem::path lockFilePath(const std::string& name);
 
     NamedMutex(NamedMutex&& other) noexcept;
@@ -40,8 +42,9 @@ public:
     const std::string& name() const { return name_; }
 
 private:
-    NamedMutex(std::string name, int descriptor);
+    NamedMutex(std::string name, intptr_t handle);
 
     std::string name_;
-    int descriptor_ = -1;
+    // The lock file's descriptor, or the mutex object's handle; -1 when the lock was given away.
+    intptr_t handle_ = -1;
 };

@@ -128,19 +128,19 @@ void NamedMutex::waitUntilReleased(const std::string& name) {
     }
 }
 
-NamedMutex::NamedMutex(std::string name, int descriptor)
-    : name_(std::move(name)), descriptor_(descriptor) {}
+NamedMutex::NamedMutex(std::string name, intptr_t handle)
+    : name_(std::move(name)), handle_(handle) {}
 
 NamedMutex::NamedMutex(NamedMutex&& other) noexcept
-    : name_(std::move(other.name_)), descriptor_(std::exchange(other.descriptor_, -1)) {}
+    : name_(std::move(other.name_)), handle_(std::exchange(other.handle_, -1)) {}
 
 NamedMutex& NamedMutex::operator=(NamedMutex&& other) noexcept {
     if (this != &other) {
-        if (descriptor_ >= 0) {
-            ::close(descriptor_);
+        if (handle_ >= 0) {
+            ::close(static_cast<int>(handle_));
         }
         name_ = std::move(other.name_);
-        descriptor_ = std::exchange(other.descriptor_, -1);
+        handle_ = std::exchange(other.handle_, -1);
     }
     return *this;
 }
@@ -148,7 +148,7 @@ NamedMutex& NamedMutex::operator=(NamedMutex&& other) noexcept {
 // The file stays: removing a lock file while another process is about to lock it would let two
 // holders exist at once.
 NamedMutex::~NamedMutex() {
-    if (descriptor_ >= 0) {
-        ::close(descriptor_);
+    if (handle_ >= 0) {
+        ::close(static_cast<int>(handle_));
     }
 }
