@@ -1,17 +1,11 @@
 #include "app/ScreenSaverLauncher.h"
 
+#include "app/ProgramFiles.h"
 #include "platform/NamedMutex.h"
 
-#include <cerrno>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <optional>
-#include <spawn.h>
-#include <unistd.h>
-#include <vector>
-
-extern char** environ;
 
 namespace {
 
@@ -20,23 +14,6 @@ std::optional<std::string> saverDaemonWindow() {
         return std::string(value);
     }
     return std::nullopt;
-}
-
-// A new, empty file of ours in the temporary folder, so that no other program can slip its own
-// file in under the name before the copy is made.
-std::string createTemporaryFile() {
-    const std::filesystem::path pattern =
-        std::filesystem::temp_directory_path() /
-        (std::string(ScreenSaverLauncher::temporaryCopyPrefix) + "XXXXXX");
-    std::string name = pattern.string();
-    const int descriptor = ::mkstemp(name.data());
-    if (descriptor < 0) {
-        const int code = errno;
-        throw BasicError("Cannot create a temporary file in " + pattern.parent_path().string() +
-                         ": " + std::strerror(code) + " (" + std::to_string(code) + ")");
-    }
-    ::close(descriptor);
-    return name;
 }
 
 } // namespace
@@ -68,8 +45,7 @@ void ScreenSaverLauncher::run() {
 }
 
 std::string ScreenSaverLauncher::programPath() const {
-    std::error_code error;
-    return std::filesystem::read_symlink("/proc/self/exe", error).string();
+    return ownProgramPath();
 }
 
 void ScreenSaverLauncher::copyProgram(const std::string& destination) {
@@ -81,13 +57,7 @@ void ScreenSaverLauncher::copyProgram(const std::string& destination) {
 }
 
 void ScreenSaverLauncher::startProgram(const std::string& program, const std::string& arguments) {
-    // One argument holding the whole text: the started program joins its arguments back into
-    // the command-line text it parses, so quotes and blanks arrive as they were written.
-    std::string programArgument = program;
-    std::string argumentText = arguments;
-    std::vector<char*> argv{programArgument.data(), argumentText.data(), nullptr};
-    pid_t child = 0;
-    ::posix_spawn(&child, program.c_str(), nullptr, nullptr, argv.data(), environ);
+    startDetached(program, arguments);
 }
 
 namespace {
@@ -102,7 +72,7 @@ void holdForProcessLifetime(const std::string& name) {
 } // namespace
 
 void ScreenSaverLauncher::handOverUninstall() {
-    const std::string copy = createTemporaryFile();
+    const std::string copy = createTemporaryFile(temporaryCopyPrefix);
     copyProgram(copy);
     holdForProcessLifetime(handOverMutexName);
     startProgram(copy, "/kill \"" + programPath() + "\"");
@@ -126,7 +96,8 @@ public:
     explicit TemporaryCopyRemoval(std::string path) : path_(std::move(path)) {}
     ~TemporaryCopyRemoval() {
         if (ScreenSaverLauncher::isTemporaryCopy(path_)) {
-            ::unlink(path_.c_str());
+            std::error_code ignored;
+            std::filesystem::remove(path_, ignored);
         }
     }
     TemporaryCopyRemoval(const TemporaryCopyRemoval&) = delete;
