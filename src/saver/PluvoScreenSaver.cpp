@@ -1,7 +1,6 @@
 #include "saver/PluvoScreenSaver.h"
 
 #include "backends/sdl/SdlSaverDisplay.h"
-#include "display/DX5Error.h"
 #include "options/Configuration.h"
 #include "platform/NamedMutex.h"
 #include "platform/StartupTrace.h"
@@ -26,7 +25,7 @@ PluvoScreenSaver::PluvoScreenSaver(bool hidden, const SaverPlacement& placement)
                         placement.hostWindow),
       options_(*Configuration::options()),
       display_(*this, options_.displayModeSelectionModel(), placement.style == Style::Windowed),
-      hostWindow_(placement.hostWindow) {
+      hostWindow_(placement.hostWindow), run_(options_) {
     frameLoop().setPacing(Scene::FramePacing::forSaver(options_.controlOptions().maxCpuLoad()));
     StartupTrace::note("window shown");
 }
@@ -58,21 +57,15 @@ void PluvoScreenSaver::initialize() {
 
 void PluvoScreenSaver::startScene(std::optional<Graphics::Bitmap> desktop,
                                   const std::string& wallpaper) {
-    surfaces_ = display_.createSurfaces();
-    scene_ = std::make_unique<Scene::RainScene>(
-        *surfaces_, options_, std::move(desktop), wallpaper,
+    run_.start(
+        display_.createSurfaces(), std::move(desktop), wallpaper,
         [this](const AreaRect& area, const IDropSystem& drops, const ILightningOptions& options) {
             return makeLightningController(area, drops, options);
         });
 }
 
 void PluvoScreenSaver::finish() {
-    for (Scene::IFrameObserver* observer : observers_) {
-        observer->saverEnded(presentedFrames_);
-    }
-    if (surfaces_) {
-        surfaces_->showBackground();
-    }
+    run_.finish();
 }
 
 std::unique_ptr<LightningController>
@@ -83,16 +76,14 @@ PluvoScreenSaver::makeLightningController(const AreaRect& area, const IDropSyste
 
 // Only a daemon's window changes size under us; the next frame takes the new size.
 void PluvoScreenSaver::onResized(int32_t width, int32_t height) {
-    if (style() == Style::Hosted && surfaces_ &&
-        (width != surfaces_->width() || height != surfaces_->height())) {
+    if (style() == Style::Hosted && run_.started() &&
+        (width != run_.width() || height != run_.height())) {
         sizeChanged_ = true;
     }
 }
 
 void PluvoScreenSaver::onExposed() {
-    if (surfaces_) {
-        surfaces_->refreshScreen();
-    }
+    run_.refreshScreen();
 }
 
 void PluvoScreenSaver::onTimer() {
@@ -104,43 +95,15 @@ void PluvoScreenSaver::onTimer() {
         sizeChanged_ = false;
         followWindowSize();
     }
-    renderFrame();
-}
-
-bool PluvoScreenSaver::picturesHeld() const {
-    for (const Scene::IFrameObserver* observer : observers_) {
-        if (observer->holdsPicture()) {
-            return true;
-        }
-    }
-    return false;
-}
-
-// A display error that the scene could not recover from ends the saver quietly.
-void PluvoScreenSaver::renderFrame() {
-    if (picturesHeld()) {
-        return;
-    }
-    try {
-        scene_->frame();
-    } catch (const DX5::Error&) {
+    if (!run_.renderFrame()) {
         requestQuit();
-        return;
-    }
-    if (scene_->presented()) {
-        ++presentedFrames_;
-    }
-    for (Scene::IFrameObserver* observer : observers_) {
-        observer->frameDone(presentedFrames_, surfaces_->backBuffer());
     }
 }
 
 // A daemon's preview pane that the user resized: the scene is made again at the window's new
 // size, over the desktop under the window now, or the same wallpaper, and shown whole at once.
 void PluvoScreenSaver::followWindowSize() {
-    const std::string wallpaper = scene_->wallpaperShown();
-    // The scene holds the surfaces, so it goes first.
-    scene_.reset();
-    surfaces_.reset();
+    const std::string wallpaper = run_.wallpaperShown();
+    run_.stop();
     startScene(X11::HostWindow::desktopUnder(hostWindow_), wallpaper);
 }

@@ -4,12 +4,10 @@
 #include "saver/SaverDisplaySetup.h"
 #include "saver/SaverPlacement.h"
 #include "scene/IFrameObserver.h"
-#include "scene/RainScene.h"
-#include "scene/SceneSurfaces.h"
+#include "scene/SaverRun.h"
 
 #include <memory>
 #include <optional>
-#include <vector>
 
 class ScreenSaverOptionsStorage;
 
@@ -23,7 +21,7 @@ public:
     ~PluvoScreenSaver() override;
 
     // Sees every frame from now on; not owned.
-    void addObserver(Scene::IFrameObserver& observer) { observers_.push_back(&observer); }
+    void addObserver(Scene::IFrameObserver& observer) { run_.addObserver(observer); }
 
     // 1 when another full-screen saver is running already (nothing else happens), 0 after a run.
     // In a daemon's window it always runs: the daemon starts one saver for each monitor.
@@ -41,12 +39,10 @@ protected:
     makeLightningController(const AreaRect& area, const IDropSystem& drops,
                             const ILightningOptions& options);
     // The picture each frame is composed on; once a frame has ended it holds the rain alone.
-    const Pixels::PixelSurface& backBuffer() const { return surfaces_->backBuffer(); }
+    const Pixels::PixelSurface& backBuffer() const { return run_.backBuffer(); }
 
 private:
     void startScene(std::optional<Graphics::Bitmap> desktop, const std::string& wallpaper);
-    void renderFrame();
-    bool picturesHeld() const;
     void followWindowSize();
 
     ScreenSaverOptionsStorage& options_;
@@ -54,8 +50,5 @@ private:
     unsigned long hostWindow_;
     // The daemon's window has a new size, which the next frame takes.
     bool sizeChanged_ = false;
-    std::unique_ptr<Scene::SceneSurfaces> surfaces_;
-    std::unique_ptr<Scene::RainScene> scene_;
-    std::vector<Scene::IFrameObserver*> observers_;
-    uint32_t presentedFrames_ = 0;
+    Scene::SaverRun run_;
 };
