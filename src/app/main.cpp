@@ -7,7 +7,7 @@
 #include "backends/x11/VanishedWindowMessages.h"
 #include "options/Configuration.h"
 #include "platform/StartupTrace.h"
-#include "saver/FrameChecks.h"
+#include "checks/FrameChecks.h"
 #include "saver/PluvoScreenSaver.h"
 
 #include <cstdlib>

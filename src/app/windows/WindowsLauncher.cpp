@@ -1,5 +1,6 @@
 #include "app/windows/WindowsLauncher.h"
 
+#include "checks/FrameChecks.h"
 #include "errors/BasicError.h"
 #include "saver/windows/PluvoScreenSaver.h"
 
@@ -12,7 +13,9 @@ namespace {
 } // namespace
 
 void WindowsLauncher::runSaver() {
+    FrameChecks checks;
     PluvoScreenSaver saver(false);
+    saver.addObserver(checks);
     saver.run();
 }
 

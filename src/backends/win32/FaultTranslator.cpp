@@ -2,12 +2,17 @@
 
 #include "errors/StructuredException.h"
 
+#include <exception>
 #include <windows.h>
 
 // A processor fault reaches a vectored handler, which cannot throw through the system's frames.
 // It keeps the fault's record and resumes the thread in a function that throws it, as if the
 // faulting instruction had called that function: the unwinder then leaves from the faulting
-// instruction, as it does from a signal handler on POSIX.
+// instruction, as it does from a signal handler on POSIX. Only faults in the program's own code
+// are taken: the system and its libraries raise and handle access violations of their own (a
+// probe of a pointer, a guard page growing a stack). Any fault nobody handles reaches the
+// unhandled-exception filter, which ends the program as an abnormal termination: the display is
+// given back and the report shown.
 namespace {
 
 thread_local ExceptionPointers pendingFault;
@@ -72,11 +77,18 @@ ExceptionPointers pointersOf(const EXCEPTION_POINTERS& info) {
     throw StructuredException(pendingFault.exceptionRecord.code, pendingFault);
 }
 
+bool liesInProgram(const void* address) {
+    MEMORY_BASIC_INFORMATION region{};
+    return VirtualQuery(address, &region, sizeof region) != 0 &&
+           region.AllocationBase == GetModuleHandleW(nullptr);
+}
+
 LONG CALLBACK translateFault(EXCEPTION_POINTERS* info) {
     // A fault while one is being thrown, or one on a stack with no room left for the throw,
-    // ends the process as the system would have ended it.
+    // is left to the unhandled-exception filter.
     const DWORD code = info->ExceptionRecord->ExceptionCode;
-    if (!isProcessorFault(code) || translating || code == EXCEPTION_STACK_OVERFLOW) {
+    if (!isProcessorFault(code) || translating || code == EXCEPTION_STACK_OVERFLOW ||
+        !liesInProgram(info->ExceptionRecord->ExceptionAddress)) {
         return EXCEPTION_CONTINUE_SEARCH;
     }
     translating = true;
@@ -88,17 +100,24 @@ LONG CALLBACK translateFault(EXCEPTION_POINTERS* info) {
     return EXCEPTION_CONTINUE_EXECUTION;
 }
 
+LONG WINAPI endAbnormally(EXCEPTION_POINTERS*) {
+    std::terminate();
+}
+
 } // namespace
 
 struct FaultTranslator::Installation {
     void* handler = nullptr;
+    LPTOP_LEVEL_EXCEPTION_FILTER previousFilter = nullptr;
 };
 
 FaultTranslator::FaultTranslator() : installation_(std::make_unique<Installation>()) {
     installation_->handler = AddVectoredExceptionHandler(1, translateFault);
+    installation_->previousFilter = SetUnhandledExceptionFilter(endAbnormally);
 }
 
 FaultTranslator::~FaultTranslator() {
+    SetUnhandledExceptionFilter(installation_->previousFilter);
     if (installation_->handler != nullptr) {
         RemoveVectoredExceptionHandler(installation_->handler);
     }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "saver/FrameFaultCheck.h"
-#include "saver/ScreenCheck.h"
+#include "checks/FrameFaultCheck.h"
+#include "checks/ScreenCheck.h"
 #include "scene/IFrameObserver.h"
 
 // What the program watches in the frames when the environment asks for it: the screen check,

@@ -12,6 +12,7 @@ public:
 
     bool isDue(uint32_t presentedFrames) const;
     // Writes into a page that allows no access; returns only where faults are not translated.
+    // The system's back end makes the page.
     void fault() const;
 
 private:

@@ -1,4 +1,4 @@
-#include "saver/FrameChecks.h"
+#include "checks/FrameChecks.h"
 
 #include "platform/StartupTrace.h"
 

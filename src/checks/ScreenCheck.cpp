@@ -1,4 +1,4 @@
-#include "saver/ScreenCheck.h"
+#include "checks/ScreenCheck.h"
 
 #include <bit>
 #include <cstdlib>
