@@ -4,8 +4,9 @@
 #  2. the benchmarks, built in build/ and each run once, briefly;
 #  3. a debug build under AddressSanitizer and UndefinedBehaviorSanitizer in build-asan/, and
 #     its unit tests (the replay of the fuzz corpus among them);
-#  4. the Windows build, cross-compiled with MinGW into build-win32/, its tests under Wine, and
-#     the default settings stored in the registry (scripts/check-windows.sh);
+#  4. the Windows build, cross-compiled with MinGW into build-win32/, its tests under Wine, the
+#     default settings stored in the registry, and pluvo.scr run full screen under Wine
+#     (scripts/check-windows.sh);
 #  5. the checks that change the machine (label system): the Debian package installed here, run
 #     and removed; build-asan installed into a disposable prefix and removed by its own
 #     uninstaller; the real XScreenSaver daemon, run as a user made for it; the real

@@ -1,26 +1,38 @@
 #!/usr/bin/env bash
 # The Windows build under Wine: cross-builds build-win32 (scripts/build-windows.sh), runs its
-# tests under Wine, and stores the default settings with pluvo-config.exe into a Wine prefix of
-# its own, whose registry must then hold exactly the bytes the Linux build writes.
+# tests under Wine on a virtual X server, stores the default settings with pluvo-config.exe into
+# a Wine prefix of its own, whose registry must then hold exactly the bytes the Linux build
+# writes, and runs pluvo.scr itself (scripts/check-windows-under-wine.sh).
 # Usage: scripts/check-windows.sh [LINUX_BUILD_DIR], build/ unless given (for its pluvo-config).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 linux_build=${1:-build}
 
+source scripts/virtual-display.sh
+
 scripts/build-windows.sh build-win32
 
-status=0
-ctest --test-dir build-win32 --output-on-failure -j"$(nproc)" || status=$?
-WINEPREFIX=$PWD/build-win32/wineprefix wineserver -k 2>/dev/null || true
-[ "$status" -eq 0 ] || { echo "FAIL: the Windows tests under Wine"; exit 1; }
-
 work=$(mktemp -d)
-export WINEPREFIX=$work/prefix
+xvfb=
 cleanup() {
-    wineserver -k 2>/dev/null || true
+    WINEPREFIX=$work/prefix wineserver -k 2>/dev/null || true
+    WINEPREFIX=$PWD/build-win32/wineprefix wineserver -k 2>/dev/null || true
+    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
+
+# The display's tests make windows and change modes, which Wine does on an X server.
+start_virtual_display 1280x720
+status=0
+ctest --test-dir build-win32 --output-on-failure -j"$(nproc)" || status=$?
+WINEPREFIX=$PWD/build-win32/wineprefix wineserver -k 2>/dev/null || true
+kill "$xvfb" 2>/dev/null || true
+xvfb=
+unset DISPLAY
+[ "$status" -eq 0 ] || { echo "FAIL: the Windows tests under Wine"; exit 1; }
+
+export WINEPREFIX=$work/prefix
 PLUVO_WINEPREFIX=$WINEPREFIX scripts/wine-run.sh build-win32/tools/pluvo-config.exe reset >/dev/null
 stored=$(WINEDEBUG=-all wine reg query 'HKCU\Software\Quorvel\Pluvo Screen Saver' \
     /v Configuration | tr -d '\r' | awk '$1 == "Configuration" { print tolower($3) }')
@@ -34,3 +46,6 @@ if [ "$stored" != "$expected" ]; then
 fi
 echo "The Windows tests passed under Wine, and pluvo-config.exe stored the Linux build's" \
     "$((${#expected} / 2)) bytes in the registry."
+wineserver -k 2>/dev/null || true
+unset WINEPREFIX
+scripts/check-windows-under-wine.sh build-win32

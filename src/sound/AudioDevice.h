@@ -1,32 +1,32 @@
 #pragma once
 
-#include "sound/Mixer.h"
+#include "sound/ISoundBuffer.h"
+#include "sound/Pcm.h"
 
 #include <cstdint>
 #include <memory>
 
 namespace Sound {
 
-// The default audio output, opened in stereo floating point, fed by a mixer from the audio
-// thread. The platform's back end opens it.
+// The default audio output, and the maker of the buffers that play through it. The platform's
+// back end opens it and decides how a buffer plays.
 class AudioDevice {
 public:
     // nullptr when there is no audio output (no sound server, or a driver that names nothing).
     static std::unique_ptr<AudioDevice> open();
-    ~AudioDevice();
+    virtual ~AudioDevice() = default;
 
+    // Called as each sound system is made, when the program's window may have changed: the
+    // output is shared with the other programs that play sound, for that window.
+    virtual void shareWithOtherPrograms() = 0;
+    // A buffer holding the whole recording, stopped at its start. flags: the DSBCAPS_ values the
+    // buffer is made with.
+    virtual std::unique_ptr<ISoundBuffer> createBuffer(Pcm pcm, uint32_t flags) = 0;
+
+protected:
+    AudioDevice() = default;
     AudioDevice(const AudioDevice&) = delete;
     AudioDevice& operator=(const AudioDevice&) = delete;
-
-    // Lives on as long as a buffer uses it, also after the device has closed.
-    const std::shared_ptr<Mixer>& mixer() const { return mixer_; }
-
-private:
-    AudioDevice() = default;
-    static void fill(void* device, uint8_t* stream, int bytes);
-
-    uint32_t id_ = 0;
-    std::shared_ptr<Mixer> mixer_;
 };
 
 } // namespace Sound

@@ -6,7 +6,6 @@
 #include "sound/OggVorbisFile.h"
 #include "sound/ResourceStream.h"
 #include "sound/SilentSoundBuffer.h"
-#include "sound/SoundBuffer.h"
 
 #include <iostream>
 
@@ -53,7 +52,11 @@ std::shared_ptr<AudioDevice> SoundSystem::device() {
     return device;
 }
 
-SoundSystem::SoundSystem() : enabled_(available()) {}
+SoundSystem::SoundSystem() : enabled_(available()) {
+    if (enabled_) {
+        device()->shareWithOtherPrograms();
+    }
+}
 
 SoundSystem::~SoundSystem() = default;
 
@@ -82,7 +85,7 @@ std::unique_ptr<ISoundBuffer> SoundSystem::createBuffer(ResourceStream& stream, 
     }
     try {
         OggVorbisFile file(stream);
-        return std::make_unique<SoundBuffer>(device()->mixer(), file.decodeToPcm8(), flags);
+        return device()->createBuffer(file.decodeToPcm8(), flags);
     } catch (const DamagedRecordingError& error) {
         reportSilent(name, std::string("the recording is damaged: ") + error.what());
         return std::make_unique<SilentSoundBuffer>();

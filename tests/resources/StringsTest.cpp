@@ -45,10 +45,16 @@ TEST(StringsTest, MissingStringNamesTheRequestedId) {
 }
 
 TEST(StringsTest, UnitTextsSitAboveTheirUnitsBase) {
+#ifdef _WIN32
+    EXPECT_EQ(loadUnitString(StringUnit::DirectX, 20)
+                  .rfind("This program requires DirectX 5 or later installed.\n", 0),
+              0u);
+#else
     EXPECT_EQ(
         loadUnitString(StringUnit::DirectX, 20)
             .rfind("Pluvo Screensaver needs a graphical display and could not open one (%s).\n", 0),
         0u);
+#endif
     EXPECT_EQ(loadUnitString(StringUnit::Installer, 22), "Removing program folders");
     EXPECT_EQ(loadUnitString(StringUnit::Vantic, 11), loadString(7011));
 

@@ -150,6 +150,14 @@ TEST_F(SoundSystemTest, ANewInstanceReplacesTheEarlierOne) {
 
 // Run in a fresh process: the audio output, once open, stays open for the process.
 TEST_F(SoundSystemTest, WithoutAnAudioOutputSoundIsNotAvailableAndCannotBeSwitchedOn) {
+#ifdef _WIN32
+    // Wine chooses its audio driver as a process starts, from an environment the process cannot
+    // change for the fresh one: where this process has an output, so will that one. The case is
+    // also tested by backends_directx_without-audio_tests, which runs without Wine's drivers.
+    if (Sound::SoundSystem::available()) {
+        GTEST_SKIP() << "the fresh process would have the same audio output";
+    }
+#endif
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_EXIT(
         {

@@ -23,9 +23,9 @@ void WindowsLauncher::runSettings(int32_t) {
     refuseMissingMode("The settings dialog");
 }
 
-void WindowsLauncher::runPreview(int32_t) {
-    refuseMissingMode("The preview");
-}
+// The screen-saver settings start a preview each time they show our entry; until it is built it
+// leaves their preview area empty rather than putting up a message each time.
+void WindowsLauncher::runPreview(int32_t) {}
 
 void WindowsLauncher::runUninstaller() {
     refuseMissingMode("The uninstaller");

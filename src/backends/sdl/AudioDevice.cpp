@@ -1,61 +1,11 @@
 #include "sound/AudioDevice.h"
 
-#include <SDL.h>
-#include <alsa/asoundlib.h>
+#include "backends/sdl/SdlAudioDevice.h"
 
 namespace Sound {
 
-namespace {
-
-constexpr int preferredRate = 44100;
-constexpr Uint16 periodFrames = 1024;
-
-void ignoreAlsaMessage(const char*, int, const char*, int, const char*, ...) {}
-
-// Without a sound card, ALSA prints a screen of messages to standard error while SDL looks for
-// a device. Having no sound is a normal state here: the buffers stay silent and the Sound page
-// says so. SDL loads the same ALSA library, so the handler set here serves it too.
-void quietenAlsa() {
-    static const bool quiet = snd_lib_error_set_handler(ignoreAlsaMessage) == 0;
-    static_cast<void>(quiet);
-}
-
-} // namespace
-
 std::unique_ptr<AudioDevice> AudioDevice::open() {
-    quietenAlsa();
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-        return nullptr;
-    }
-    std::unique_ptr<AudioDevice> device(new AudioDevice());
-    SDL_AudioSpec wanted{};
-    wanted.freq = preferredRate;
-    wanted.format = AUDIO_F32SYS;
-    wanted.channels = 2;
-    wanted.samples = periodFrames;
-    wanted.callback = fill;
-    wanted.userdata = device.get();
-    SDL_AudioSpec obtained{};
-    device->id_ =
-        SDL_OpenAudioDevice(nullptr, 0, &wanted, &obtained, SDL_AUDIO_ALLOW_FREQUENCY_CHANGE);
-    if (device->id_ == 0) {
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        return nullptr;
-    }
-    // A device opens paused, so the mixer is in place before the first call for samples.
-    device->mixer_ = std::make_shared<Mixer>(obtained.freq);
-    SDL_PauseAudioDevice(device->id_, 0);
-    return device;
-}
-
-AudioDevice::~AudioDevice() {
-    SDL_CloseAudioDevice(id_);
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
-}
-
-void AudioDevice::fill(void* device, uint8_t* stream, int bytes) {
-    const auto frames = static_cast<uint32_t>(bytes) / (2 * sizeof(float));
-    static_cast<AudioDevice*>(device)->mixer_->mix(reinterpret_cast<float*>(stream), frames);
+    return Sdl::SdlAudioDevice::open();
 }
 
 } // namespace Sound
