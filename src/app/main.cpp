@@ -5,9 +5,9 @@
 #include "backends/sdl/GraphicsLayerVersion.h"
 #include "backends/x11/HostWindow.h"
 #include "backends/x11/VanishedWindowMessages.h"
+#include "checks/FrameChecks.h"
 #include "options/Configuration.h"
 #include "platform/StartupTrace.h"
-#include "checks/FrameChecks.h"
 #include "saver/PluvoScreenSaver.h"
 
 #include <cstdlib>
