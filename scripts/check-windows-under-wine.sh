@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # pluvo.scr under Wine on a virtual X server of 1280x720 with a picture on the desktop: the saver
 # runs full screen over the desktop, the screen shows exactly the picture it presented after 60
-# frames, the rain moves, a key ends it with status 0 and gives the desktop back, and a fault
-# inside a frame gives the detailed report with the registers on standard error and status 1.
+# frames, the rain moves, a key ends it with status 0 and gives the desktop back, a fault inside a
+# frame gives the detailed report with the registers on standard error and status 1, and the
+# preview runs in another program's window until that window goes. Wine draws no child window of
+# another process's window, so what the preview draws is checked by its tests in one process.
 # Usage: scripts/check-windows-under-wine.sh [WINDOWS_BUILD_DIR], build-win32/ unless given.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -109,5 +111,23 @@ if [ "$status" -ne 1 ] || ! grep -q "^Exception ACCESS_VIOLATION (0xC0000005) at
     cat "$work/fault.log"
     exit 1
 fi
+scripts/wine-run.sh "$build/tools/preview-host/preview-host.exe" 100 100 152 112 6 \
+    >"$work/host.log" 2>&1 &
+host=$!
+for _ in $(seq 100); do
+    [ -s "$work/host.log" ] && break
+    sleep 0.1
+done
+window=$(head -n 1 "$work/host.log" | tr -d '\r')
+status=0
+timeout 30 scripts/wine-run.sh "$build/pluvo.scr" /p "$window" >"$work/preview.log" 2>&1 ||
+    status=$?
+wait "$host" || true
+if [ "$status" -ne 0 ] || [ -s "$work/preview.log" ]; then
+    echo "FAIL: the preview in window $window ended with status $status:"
+    cat "$work/preview.log"
+    exit 1
+fi
 echo "pluvo.scr ran under Wine: its picture reached the screen byte for byte, the rain moved," \
-    "a key ended it with the desktop back, and a fault gave the report."
+    "a key ended it with the desktop back, a fault gave the report, and the preview ran until" \
+    "its window went."

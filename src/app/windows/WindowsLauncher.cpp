@@ -2,9 +2,16 @@
 
 #include "checks/FrameChecks.h"
 #include "errors/BasicError.h"
+#include "platform/NamedMutex.h"
 #include "saver/windows/PluvoScreenSaver.h"
+#include "saver/windows/PreviewWindowImpl.h"
+
+#include <memory>
+#include <optional>
 
 namespace {
+
+constexpr const char* previewMutexName = "PLUVO_SCREEN_SAVER_PREVIEW_RUNNING";
 
 [[noreturn]] void refuseMissingMode(const std::string& what) {
     throw BasicError(what + " is not available in this Windows build yet.");
@@ -23,9 +30,14 @@ void WindowsLauncher::runSettings(int32_t) {
     refuseMissingMode("The settings dialog");
 }
 
-// The screen-saver settings start a preview each time they show our entry; until it is built it
-// leaves their preview area empty rather than putting up a message each time.
-void WindowsLauncher::runPreview(int32_t) {}
+// Only other programs look at the mutex, so a second preview runs all the same.
+void WindowsLauncher::runPreview(int32_t parentWindow) {
+    static std::optional<NamedMutex> running;
+    running = NamedMutex::tryAcquire(previewMutexName);
+    bool done = false;
+    const std::unique_ptr<PreviewWindowImpl> preview = createPreviewWindow(parentWindow, done);
+    preview->runMessageLoop();
+}
 
 void WindowsLauncher::runUninstaller() {
     refuseMissingMode("The uninstaller");

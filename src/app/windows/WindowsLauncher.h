@@ -3,7 +3,7 @@
 #include "app/ScreenSaverLauncher.h"
 
 // The run modes on Windows. The settings and the uninstaller are not built here yet: they say so
-// and end with a failure. The preview is not built either, and shows nothing.
+// and end with a failure.
 class WindowsLauncher : public ScreenSaverLauncher {
 public:
     using ScreenSaverLauncher::ScreenSaverLauncher;

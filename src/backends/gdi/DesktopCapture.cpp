@@ -34,8 +34,10 @@ BITMAPINFO topDownBgrInfo(int32_t width, int32_t height) {
 } // namespace
 
 std::optional<Graphics::Bitmap> captureDesktop() {
-    const int32_t width = GetSystemMetrics(SM_CXSCREEN);
-    const int32_t height = GetSystemMetrics(SM_CYSCREEN);
+    return captureScreenCorner(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+}
+
+std::optional<Graphics::Bitmap> captureScreenCorner(int32_t width, int32_t height) {
     if (width <= 0 || height <= 0) {
         return std::nullopt;
     }

@@ -10,4 +10,7 @@ namespace Gdi {
 // the saver changes the display mode; nothing when the system gives no picture of it.
 std::optional<Graphics::Bitmap> captureDesktop();
 
+// The screen's top-left corner at the given size, unscaled: a preview's background.
+std::optional<Graphics::Bitmap> captureScreenCorner(int32_t width, int32_t height);
+
 } // namespace Gdi
