@@ -31,7 +31,7 @@ endfunction()
 
 function(pluvo_windows_resource_script output)
     set(resources ${PROJECT_SOURCE_DIR}/resources)
-    set(script "#pragma code_page(65001)\n#include <winver.h>\n\n")
+    set(script "#pragma code_page(65001)\n#include <winver.h>\n#include <windows.h>\n\n")
     set(depends "")
     list(LENGTH ARGN count)
     set(index 0)
@@ -83,11 +83,15 @@ BEGIN
     END
 END
 ")
+    file(READ ${resources}/windows/dialogs.rc dialogs)
+    string(APPEND script "\n${dialogs}")
+    list(APPEND depends ${resources}/windows/dialogs.rc)
     # Written as it is, and touched only when it changed, so that a new configure does not
     # recompile the resources.
     file(WRITE ${output}.new "${script}")
     configure_file(${output}.new ${output} COPYONLY)
     set_source_files_properties(${output} PROPERTIES OBJECT_DEPENDS "${depends}")
     set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
-                 ${resources}/strings/stringtable.txt ${resources}/strings/stringtable-windows.txt)
+                 ${resources}/strings/stringtable.txt ${resources}/strings/stringtable-windows.txt
+                 ${resources}/windows/dialogs.rc)
 endfunction()

@@ -4,6 +4,16 @@
 
 namespace Scene {
 
+SaverRun::~SaverRun() {
+    if (surfaces_ && !finished_) {
+        try {
+            surfaces_->showBackground();
+        } catch (...) {
+            // The error that ends the run is the one to report.
+        }
+    }
+}
+
 void SaverRun::start(std::unique_ptr<SceneSurfaces> surfaces,
                      std::optional<Graphics::Bitmap> desktop, const std::string& wallpaper,
                      const Storm::ControllerFactory& makeController) {
@@ -46,6 +56,7 @@ bool SaverRun::renderFrame() {
 }
 
 void SaverRun::finish() {
+    finished_ = true;
     for (IFrameObserver* observer : observers_) {
         observer->saverEnded(presentedFrames_);
     }

@@ -21,6 +21,11 @@ namespace Scene {
 class SaverRun {
 public:
     explicit SaverRun(ScreenSaverOptionsStorage& options) : options_(options) {}
+    // A run that an error ends leaves the clean background on the screen too, as far as the
+    // display still lets it.
+    ~SaverRun();
+    SaverRun(const SaverRun&) = delete;
+    SaverRun& operator=(const SaverRun&) = delete;
 
     // Sees every frame from now on; not owned.
     void addObserver(IFrameObserver& observer) { observers_.push_back(&observer); }
@@ -54,6 +59,7 @@ private:
     std::unique_ptr<RainScene> scene_;
     std::vector<IFrameObserver*> observers_;
     uint32_t presentedFrames_ = 0;
+    bool finished_ = false;
 };
 
 } // namespace Scene

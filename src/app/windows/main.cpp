@@ -1,6 +1,6 @@
 #include "app/ProgramEntry.h"
 #include "app/StreamReporter.h"
-#include "app/windows/MessageBoxReporter.h"
+#include "app/windows/SystemDialogReporter.h"
 #include "app/windows/WindowsLauncher.h"
 #include "backends/directx/DirectXVersion.h"
 #include "backends/win32/WideText.h"
@@ -41,7 +41,7 @@ std::unique_ptr<Reporter> makeReporter() {
     if (choice != nullptr && std::string(choice) == "stderr") {
         return std::make_unique<StreamReporter>(std::cerr);
     }
-    return std::make_unique<MessageBoxReporter>();
+    return std::make_unique<SystemDialogReporter>();
 }
 
 GraphicsVersion probeDirectX() {
