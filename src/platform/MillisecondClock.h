@@ -28,12 +28,16 @@ inline bool hasTimePassed(uint32_t now, uint32_t due) {
 // there rather than from boot means a wrap takes 49.7 days of one run, not of uptime.
 class SteadyMillisecondClock : public IMillisecondClock {
 public:
-    SteadyMillisecondClock();
-    uint32_t now() const override;
+    uint32_t now() const override {
+        using namespace std::chrono;
+        return static_cast<uint32_t>(
+            duration_cast<milliseconds>(steady_clock::now() - start_).count());
+    }
 
 private:
-    std::chrono::steady_clock::time_point start_;
+    std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
 };
 
-// The clock every component uses unless it is handed another one; it starts on first use.
+// The clock every component uses unless it is handed another one; the system's back end gives
+// it: the steady clock from its first use on POSIX, the multimedia timer's count on Windows.
 IMillisecondClock& systemClock();

@@ -1,0 +1,6 @@
+#include "platform/MillisecondClock.h"
+
+IMillisecondClock& systemClock() {
+    static SteadyMillisecondClock clock;
+    return clock;
+}
