@@ -1,5 +1,6 @@
 #include "images/BmpImage.h"
 
+#include "backends/gdi/DibInfo.h"
 #include "backends/win32/WideText.h"
 #include "images/BmpLayout.h"
 #include "images/FileBytes.h"
@@ -41,16 +42,10 @@ Graphics::Bitmap pixelsOf(HBITMAP handle) {
         refuse("the system could not describe the picture");
     }
     Graphics::Bitmap pixels(description.bmWidth, description.bmHeight);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = description.bmWidth;
-    info.bmiHeader.biHeight = -description.bmHeight;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    info.bmiHeader.biCompression = BI_RGB;
+    Gdi::DibInfo info(Pixels::PixelFormat::rgb888(), description.bmWidth, description.bmHeight);
     const HDC screen = GetDC(nullptr);
     const int rows = GetDIBits(screen, handle, 0, static_cast<UINT>(description.bmHeight),
-                               pixels.row(0), &info, DIB_RGB_COLORS);
+                               pixels.row(0), info.info(), DIB_RGB_COLORS);
     ReleaseDC(nullptr, screen);
     if (rows != description.bmHeight) {
         refuse("the system could not convert the picture");

@@ -1,5 +1,7 @@
 #include "backends/gdi/DesktopCapture.h"
 
+#include "backends/gdi/DibInfo.h"
+
 #include <windows.h>
 
 namespace Gdi {
@@ -18,18 +20,6 @@ private:
     HWND window_;
     HDC context_;
 };
-
-// 24 bits from the top down: the rows of a Graphics::Bitmap, padding included.
-BITMAPINFO topDownBgrInfo(int32_t width, int32_t height) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    info.bmiHeader.biCompression = BI_RGB;
-    return info;
-}
 
 } // namespace
 
@@ -50,8 +40,9 @@ std::optional<Graphics::Bitmap> captureScreenCorner(int32_t width, int32_t heigh
     std::optional<Graphics::Bitmap> picture;
     if (copied) {
         picture.emplace(width, height);
-        BITMAPINFO info = topDownBgrInfo(width, height);
-        if (GetDIBits(memory, copy, 0, static_cast<UINT>(height), picture->pixels(), &info,
+        // 24 bits from the top down: the rows of a Graphics::Bitmap, padding included.
+        DibInfo info(Pixels::PixelFormat::rgb888(), width, height);
+        if (GetDIBits(memory, copy, 0, static_cast<UINT>(height), picture->pixels(), info.info(),
                       DIB_RGB_COLORS) != height) {
             picture.reset();
         }

@@ -15,6 +15,8 @@ struct DibInfo {
 
     DibInfo(const Pixels::PixelFormat& format, int32_t width, int32_t height);
     const BITMAPINFO* info() const { return reinterpret_cast<const BITMAPINFO*>(this); }
+    // For GetDIBits, which may fill in the header's image size.
+    BITMAPINFO* info() { return reinterpret_cast<BITMAPINFO*>(this); }
     // Bytes per row as GDI lays them out: padded to a multiple of 4.
     int32_t pitch() const;
 };

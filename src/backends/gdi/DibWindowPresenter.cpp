@@ -4,14 +4,8 @@ namespace Gdi {
 
 DibWindowPresenter::DibWindowPresenter(HWND window, int32_t width, int32_t height)
     : window_(window), width_(width), height_(height),
-      memory_(width, height, Pixels::PixelFormat::rgb888()) {
-    header_.bmiHeader.biSize = sizeof header_.bmiHeader;
-    header_.bmiHeader.biWidth = width;
-    header_.bmiHeader.biHeight = -height;
-    header_.bmiHeader.biPlanes = 1;
-    header_.bmiHeader.biBitCount = 24;
-    header_.bmiHeader.biCompression = BI_RGB;
-}
+      memory_(width, height, Pixels::PixelFormat::rgb888()),
+      header_(Pixels::PixelFormat::rgb888(), width, height) {}
 
 void DibWindowPresenter::show(std::span<const Pixels::PixelRect> areas) {
     if (areas.empty()) {
@@ -24,7 +18,7 @@ void DibWindowPresenter::show(std::span<const Pixels::PixelRect> areas) {
 
 void DibWindowPresenter::paint(HDC context) {
     StretchDIBits(context, 0, 0, width_, height_, 0, 0, width_, height_, memory_.view().pixels,
-                  &header_, DIB_RGB_COLORS, SRCCOPY);
+                  header_.info(), DIB_RGB_COLORS, SRCCOPY);
 }
 
 } // namespace Gdi

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "backends/gdi/DibInfo.h"
 #include "display/IScreenPresenter.h"
 #include "display/MemoryFrontBuffer.h"
 
@@ -28,7 +29,7 @@ private:
     int32_t width_;
     int32_t height_;
     Pixels::MemoryFrontBuffer memory_;
-    BITMAPINFO header_{};
+    DibInfo header_;
 };
 
 } // namespace Gdi

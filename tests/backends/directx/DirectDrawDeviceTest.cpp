@@ -1,6 +1,7 @@
 #include "backends/directx/DirectDrawDevice.h"
 
 #include "backends/directx/DirectDrawDisplayDevice.h"
+#include "backends/user32/TestWindow.h"
 #include "display/DX5Error.h"
 
 #include <algorithm>
@@ -11,25 +12,6 @@
 // DirectDraw on the display Wine gives: these need an X server (the Windows check runs them on a
 // virtual one) and skip without.
 namespace {
-
-class FullScreenWindow {
-public:
-    FullScreenWindow()
-        : window_(CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0,
-                                  GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
-                                  nullptr, nullptr, nullptr, nullptr)) {}
-    ~FullScreenWindow() {
-        if (window_ != nullptr) {
-            DestroyWindow(window_);
-        }
-    }
-    FullScreenWindow(const FullScreenWindow&) = delete;
-    FullScreenWindow& operator=(const FullScreenWindow&) = delete;
-    HWND get() const { return window_; }
-
-private:
-    HWND window_;
-};
 
 class DirectDrawDeviceTest : public ::testing::Test {
 protected:
@@ -44,7 +26,8 @@ protected:
         CoUninitialize();
     }
 
-    FullScreenWindow window_;
+    TestWindow window_{WS_POPUP | WS_VISIBLE, 0, 0, GetSystemMetrics(SM_CXSCREEN),
+                       GetSystemMetrics(SM_CYSCREEN)};
 };
 
 std::vector<IDisplayDevice::Mode> modesOfScreenSize() {

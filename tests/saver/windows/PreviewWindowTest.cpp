@@ -1,3 +1,4 @@
+#include "backends/user32/TestWindow.h"
 #include "options/Configuration.h"
 #include "options/ScreenSaverOptionsStorage.h"
 #include "saver/windows/PreviewWindowImpl.h"
@@ -13,24 +14,6 @@ namespace {
 
 constexpr int hostWidth = 160;
 constexpr int hostHeight = 120;
-
-class HostWindow {
-public:
-    HostWindow()
-        : window_(CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 40,
-                                  40, hostWidth, hostHeight, nullptr, nullptr, nullptr, nullptr)) {}
-    ~HostWindow() {
-        if (window_ != nullptr && IsWindow(window_)) {
-            DestroyWindow(window_);
-        }
-    }
-    HostWindow(const HostWindow&) = delete;
-    HostWindow& operator=(const HostWindow&) = delete;
-    HWND get() const { return window_; }
-
-private:
-    HWND window_;
-};
 
 // What the window shows, read back from its device context.
 std::vector<uint8_t> pixelsOf(HWND window, int width, int height) {
@@ -67,7 +50,7 @@ protected:
         Configuration::options()->setDensity(50);
     }
 
-    HostWindow host_;
+    TestWindow host_{WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 40, 40, hostWidth, hostHeight};
 };
 
 HWND previewOf(HWND host) {
