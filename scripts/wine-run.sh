@@ -16,14 +16,18 @@ fi
 export WINEPREFIX=$PLUVO_WINEPREFIX WINEDEBUG=${WINEDEBUG:--all} WINEARCH=win32
 # Without these, making a prefix installs .NET and a browser engine and shows their windows.
 export WINEDLLOVERRIDES="mscoree,mshtml=${WINEDLLOVERRIDES:+;$WINEDLLOVERRIDES}"
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
+# The prefix is ready once the server that made it has ended; its registry files appear before
+# that, and a program that connected to that server in between lost its connection.
+ready=$WINEPREFIX/.pluvo-prefix-ready
+if [ ! -f "$ready" ]; then
     # A lock, as ctest starts several programs at once and a prefix is made only once.
     mkdir -p "$(dirname "$WINEPREFIX")"
     exec 9>"$WINEPREFIX.lock"
     flock 9
-    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    if [ ! -f "$ready" ]; then
         env -u DISPLAY wineboot --init >/dev/null 2>&1
         wineserver -w
+        touch "$ready"
     fi
     flock -u 9
 fi
