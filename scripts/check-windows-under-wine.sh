@@ -28,6 +28,12 @@ echo 'pcm.!default { type null }' >"$HOME/.asoundrc"
 
 start_virtual_display 1280x720
 scripts/wine-run.sh "$build/tools/pluvo-config.exe" ensure >/dev/null
+# One server for the whole check, which ends with it: Wine's server ends a few seconds after its
+# last program, and a program starting just then would lose its connection. Wine's services,
+# started by the first program after it, keep that program's output open as long as they live.
+wineserver -w
+wineserver -p
+scripts/wine-run.sh "$build/tools/pluvo-config.exe" show >/dev/null 2>&1 </dev/null || true
 hsetroot -fill docs/rain-storm-1280x720.png >/dev/null
 xwd -root -silent | convert xwd:- -depth 8 rgb:"$work/desktop.rgb"
 # Keys reach the window only while the pointer is over it, and moving the pointer later would
@@ -68,7 +74,11 @@ if cmp -s "$work/screen.rgb" "$work/desktop.rgb"; then
 fi
 kill "$saver" 2>/dev/null || true
 wait "$saver" 2>/dev/null || true
+# The Windows program outlives the Linux process that started it; ending the server ends it.
 wineserver -k 2>/dev/null || true
+wineserver -w
+wineserver -p
+scripts/wine-run.sh "$build/tools/pluvo-config.exe" show >/dev/null 2>&1 </dev/null || true
 
 scripts/wine-run.sh "$build/pluvo.scr" /s >"$work/saver.log" 2>&1 &
 saver=$!
