@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the tools need, when any is missing.
 set -euo pipefail
+source "$(dirname "$0")/apt-packages.sh"
 
 packages=(
     cmake g++ make pkg-config clang-format libsdl2-dev
@@ -14,19 +15,4 @@ packages=(
 read -r -a extra <<<"${PLUVO_EXTRA_PACKAGES:-}"
 packages+=("${extra[@]}")
 
-missing=()
-for package in "${packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
-        missing+=("$package")
-    fi
-done
-
-if ((${#missing[@]})); then
-    echo "Installing: ${missing[*]}"
-    sudo_cmd=()
-    if [ "$(id -u)" -ne 0 ]; then
-        sudo_cmd=(sudo)
-    fi
-    "${sudo_cmd[@]}" apt-get update
-    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y "${missing[@]}"
-fi
+install_missing "${packages[@]}"

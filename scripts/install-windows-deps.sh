@@ -1,26 +1,13 @@
 #!/usr/bin/env bash
 # Installs what the Windows cross build and its tests under Wine need, when any of it is missing.
 set -euo pipefail
+source "$(dirname "$0")/apt-packages.sh"
 
 packages=(
     g++-mingw-w64-i686-posix mingw-w64-tools nasm
     wine wine32
     dpkg-dev cmake make pkg-config
 )
-
-sudo_cmd=()
-if [ "$(id -u)" -ne 0 ]; then
-    sudo_cmd=(sudo)
-fi
-
-# Only the first apt-get update of a run is worth its time; later steps reuse its lists.
-updated=0
-apt_update() {
-    if ((!updated)); then
-        "${sudo_cmd[@]}" apt-get update
-        updated=1
-    fi
-}
 
 # wine32 is an i386 package, so without the architecture it cannot even be found.
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
@@ -29,18 +16,7 @@ if ! dpkg --print-foreign-architectures | grep -qx i386; then
     apt_update
 fi
 
-missing=()
-for package in "${packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
-        missing+=("$package")
-    fi
-done
-
-if ((${#missing[@]})); then
-    echo "Installing: ${missing[*]}"
-    apt_update
-    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y "${missing[@]}"
-fi
+install_missing "${packages[@]}"
 
 # The Windows libraries are built from Debian's own sources, so apt must know where they are.
 has_source_entries() {
