@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <utility>
 
 // A lock that processes of the same user find by its name, such as "PLUVO_SCREEN_SAVER_RUNNING",
 // and that the system releases when its holder ends, however it ends. On POSIX it is a lock file
@@ -33,16 +34,33 @@ public:
     // file name.
     static std::filesystem::path lockFilePath(const std::string& name);
 
-    NamedMutex(NamedMutex&& other) noexcept;
-    NamedMutex& operator=(NamedMutex&& other) noexcept;
+    NamedMutex(NamedMutex&& other) noexcept
+        : name_(std::move(other.name_)), handle_(std::exchange(other.handle_, -1)) {}
+    NamedMutex& operator=(NamedMutex&& other) noexcept {
+        if (this != &other) {
+            giveUp();
+            name_ = std::move(other.name_);
+            handle_ = std::exchange(other.handle_, -1);
+        }
+        return *this;
+    }
     NamedMutex(const NamedMutex&) = delete;
     NamedMutex& operator=(const NamedMutex&) = delete;
-    ~NamedMutex();
+    ~NamedMutex() { giveUp(); }
 
     const std::string& name() const { return name_; }
 
 private:
-    NamedMutex(std::string name, intptr_t handle);
+    NamedMutex(std::string name, intptr_t handle) : name_(std::move(name)), handle_(handle) {}
+
+    void giveUp() noexcept {
+        if (handle_ != -1) {
+            release(std::exchange(handle_, -1));
+        }
+    }
+    // Lets the system's lock go: the back end closes the descriptor, or releases and closes the
+    // mutex object.
+    static void release(intptr_t handle) noexcept;
 
     std::string name_;
     // The lock file's descriptor, or the mutex object's handle; -1 when the lock was given away.

@@ -2,13 +2,11 @@
 
 #include "backends/sdl/SdlSaverDisplay.h"
 #include "options/Configuration.h"
-#include "platform/NamedMutex.h"
 #include "platform/StartupTrace.h"
 #include "resources/Strings.h"
 
 namespace {
 
-constexpr const char* runningMutexName = "PLUVO_SCREEN_SAVER_RUNNING";
 constexpr uint32_t productNameText = 1;
 constexpr uint32_t firstFrameDelay = 40;
 
@@ -33,12 +31,8 @@ PluvoScreenSaver::PluvoScreenSaver(bool hidden, const SaverPlacement& placement)
 PluvoScreenSaver::~PluvoScreenSaver() = default;
 
 int PluvoScreenSaver::run() {
-    static std::optional<NamedMutex> running;
-    if (style() != Style::Hosted) {
-        running = NamedMutex::tryAcquire(runningMutexName);
-        if (!running) {
-            return 1;
-        }
+    if (style() != Style::Hosted && !Scene::SaverRun::takeSaverLock()) {
+        return 1;
     }
     initialize();
     setFrameTimer(firstFrameDelay);

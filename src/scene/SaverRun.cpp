@@ -1,8 +1,15 @@
 #include "scene/SaverRun.h"
 
 #include "display/DX5Error.h"
+#include "platform/NamedMutex.h"
 
 namespace Scene {
+
+bool SaverRun::takeSaverLock() {
+    static std::optional<NamedMutex> running;
+    running = NamedMutex::tryAcquire("PLUVO_SCREEN_SAVER_RUNNING");
+    return running.has_value();
+}
 
 SaverRun::~SaverRun() {
     if (surfaces_ && !finished_) {

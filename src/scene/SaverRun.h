@@ -27,6 +27,10 @@ public:
     SaverRun(const SaverRun&) = delete;
     SaverRun& operator=(const SaverRun&) = delete;
 
+    // Takes the lock that keeps a second full-screen saver from running, held until the process
+    // ends; false when another saver holds it.
+    static bool takeSaverLock();
+
     // Sees every frame from now on; not owned.
     void addObserver(IFrameObserver& observer) { observers_.push_back(&observer); }
 

@@ -128,27 +128,8 @@ void NamedMutex::waitUntilReleased(const std::string& name) {
     }
 }
 
-NamedMutex::NamedMutex(std::string name, intptr_t handle)
-    : name_(std::move(name)), handle_(handle) {}
-
-NamedMutex::NamedMutex(NamedMutex&& other) noexcept
-    : name_(std::move(other.name_)), handle_(std::exchange(other.handle_, -1)) {}
-
-NamedMutex& NamedMutex::operator=(NamedMutex&& other) noexcept {
-    if (this != &other) {
-        if (handle_ >= 0) {
-            ::close(static_cast<int>(handle_));
-        }
-        name_ = std::move(other.name_);
-        handle_ = std::exchange(other.handle_, -1);
-    }
-    return *this;
-}
-
 // The file stays: removing a lock file while another process is about to lock it would let two
 // holders exist at once.
-NamedMutex::~NamedMutex() {
-    if (handle_ >= 0) {
-        ::close(static_cast<int>(handle_));
-    }
+void NamedMutex::release(intptr_t handle) noexcept {
+    ::close(static_cast<int>(handle));
 }

@@ -70,26 +70,7 @@ void NamedMutex::waitUntilReleased(const std::string& name) {
     }
 }
 
-NamedMutex::NamedMutex(std::string name, intptr_t handle)
-    : name_(std::move(name)), handle_(handle) {}
-
-NamedMutex::NamedMutex(NamedMutex&& other) noexcept
-    : name_(std::move(other.name_)), handle_(std::exchange(other.handle_, -1)) {}
-
-NamedMutex& NamedMutex::operator=(NamedMutex&& other) noexcept {
-    if (this != &other) {
-        if (handle_ != -1) {
-            CloseHandle(handleOf(handle_));
-        }
-        name_ = std::move(other.name_);
-        handle_ = std::exchange(other.handle_, -1);
-    }
-    return *this;
-}
-
-NamedMutex::~NamedMutex() {
-    if (handle_ != -1) {
-        ReleaseMutex(handleOf(handle_));
-        CloseHandle(handleOf(handle_));
-    }
+void NamedMutex::release(intptr_t handle) noexcept {
+    ReleaseMutex(handleOf(handle));
+    CloseHandle(handleOf(handle));
 }

@@ -3,7 +3,6 @@
 #include "backends/directx/DirectDrawDevice.h"
 #include "backends/gdi/DesktopCapture.h"
 #include "options/Configuration.h"
-#include "platform/NamedMutex.h"
 #include "platform/StartupTrace.h"
 #include "resources/Strings.h"
 #include "scene/DisplayPlan.h"
@@ -12,7 +11,6 @@
 
 namespace {
 
-constexpr const char* runningMutexName = "PLUVO_SCREEN_SAVER_RUNNING";
 constexpr uint32_t productNameText = 1;
 constexpr uint32_t firstFrameDelay = 40;
 
@@ -29,9 +27,7 @@ PluvoScreenSaver::PluvoScreenSaver(bool hidden)
 PluvoScreenSaver::~PluvoScreenSaver() = default;
 
 int PluvoScreenSaver::run() {
-    static std::optional<NamedMutex> running;
-    running = NamedMutex::tryAcquire(runningMutexName);
-    if (!running) {
+    if (!Scene::SaverRun::takeSaverLock()) {
         return 1;
     }
     initialize();
