@@ -109,6 +109,6 @@ void BM_CreateFlash(benchmark::State& state) {
         scene.view->createFlash();
     }
 }
-BENCHMARK(BM_CreateFlash)->Arg(16)->Arg(32)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CreateFlash)->Arg(16)->Arg(24)->Arg(32)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -1,15 +1,12 @@
 #include "lightning/SimpleFlash.h"
 
+#include "lightning/BrightPixelMarker.h"
 #include "lightning/PixelChannels.h"
 
 #include <algorithm>
 #include <cstring>
 
 namespace {
-
-uint32_t lumaOf(const PixelChannels::Rgb& rgb) {
-    return (rgb.red * 299 + rgb.green * 587 + rgb.blue * 114) / 1000;
-}
 
 PixelChannels::Rgb rgbOf(uint32_t colour) {
     return {colour & 0xFFu, (colour >> 8) & 0xFFu, (colour >> 16) & 0xFFu};
@@ -91,19 +88,8 @@ bool SimpleFlash::saveTarget(SurfaceBackup& backup) {
 }
 
 void SimpleFlash::markBrightPixels(const ILightningOptions& options) {
-    const PixelChannels channels(target_.format());
-    const uint32_t threshold = options.flashThreshold();
-    litPixel_ = channels.encode(rgbOf(options.flashColour()), 0);
+    litPixel_ = PixelChannels(target_.format()).encode(rgbOf(options.flashColour()), 0);
     const LockedSurface locked(target_);
-    const PixelBufferDesc& desc = locked.pixels();
-    const int32_t step = channels.bytesPerPixel();
-    for (int32_t y = 0; y < desc.height; ++y) {
-        const uint8_t* pixel = desc.pixels + static_cast<std::ptrdiff_t>(y) * desc.pitch;
-        uint64_t* row = lit_.data() + static_cast<std::ptrdiff_t>(y) * wordsPerRow_;
-        for (int32_t x = 0; x < desc.width; ++x, pixel += step) {
-            if (threshold < lumaOf(channels.decode(channels.read(pixel)))) {
-                row[x / 64] |= uint64_t{1} << (x % 64);
-            }
-        }
-    }
+    ::markBrightPixels(locked.pixels(), target_.format(), options.flashThreshold(), lit_.data(),
+                       wordsPerRow_);
 }
