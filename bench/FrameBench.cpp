@@ -126,18 +126,20 @@ void BM_WholeFrameWithBolt(benchmark::State& state) {
     const std::unique_ptr<ILightning> bolt = controller.createLightning();
     bolt->setBoltVisible(true);
     view.setLightning(bolt.get());
-    Pixels::PixelRect restored;
+    std::vector<Pixels::PixelRect> restored;
     for (auto _ : state) {
         frame->step();
         frame->collectDamage();
         frame->draw();
-        for (const Pixels::PixelRect& area : {restored, view.draw()}) {
-            if (!area.isEmpty()) {
-                frame->damage.add(area);
-            }
+        for (const Pixels::PixelRect& area : restored) {
+            frame->damage.add(area);
+        }
+        for (const Pixels::PixelRect& area : view.draw()) {
+            frame->damage.add(area);
         }
         frame->primary->flip(frame->damage.rects());
-        restored = view.restore();
+        const std::span<const Pixels::PixelRect> putBack = view.restore();
+        restored.assign(putBack.begin(), putBack.end());
     }
 }
 

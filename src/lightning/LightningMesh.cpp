@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <span>
 
 namespace {
 
@@ -46,6 +47,25 @@ int32_t roundToPixel(float coordinate) {
     constexpr float limit = 1073741824.0f;
     const float rounded = coordinate + 0.5f;
     return static_cast<int32_t>(rounded > -limit ? (rounded < limit ? rounded : limit) : -limit);
+}
+
+AreaRect boxAround(std::span<const TexturedVertex> vertices) {
+    if (vertices.empty()) {
+        return {};
+    }
+    int32_t minX = std::numeric_limits<int32_t>::max();
+    int32_t maxX = std::numeric_limits<int32_t>::min();
+    int32_t minY = std::numeric_limits<int32_t>::max();
+    int32_t maxY = std::numeric_limits<int32_t>::min();
+    for (const TexturedVertex& vertex : vertices) {
+        const int32_t x = roundToPixel(vertex.x);
+        const int32_t y = roundToPixel(vertex.y);
+        minX = std::min(minX, x);
+        maxX = std::max(maxX, x);
+        minY = std::min(minY, y);
+        maxY = std::max(maxY, y);
+    }
+    return {minX, maxY + 1, maxX + 1, minY};
 }
 
 } // namespace
@@ -126,20 +146,46 @@ void LightningMesh::addGroup(const Group& points, float nearU, float farU) {
 }
 
 AreaRect LightningMesh::boundingBox() const {
-    if (vertices_.empty()) {
+    return boxAround(vertices_);
+}
+
+AreaRect LightningMesh::groupBox(std::size_t group) const {
+    return boxAround(std::span(vertices_).subspan(group * verticesPerGroup, verticesPerGroup));
+}
+
+std::span<const uint32_t> LightningMesh::groupTriangles(std::size_t group) const {
+    return std::span(indices_).subspan(group * indicesPerGroup, indicesPerGroup);
+}
+
+// Each group's triangles lie within its vertices' box, so the bands grow by the groups' boxes.
+std::vector<AreaRect> LightningMesh::bandsWithin(const AreaRect& area) const {
+    const AreaRect box = intersect(boundingBox(), area);
+    if (box.isEmpty()) {
         return {};
     }
-    int32_t minX = std::numeric_limits<int32_t>::max();
-    int32_t maxX = std::numeric_limits<int32_t>::min();
-    int32_t minY = std::numeric_limits<int32_t>::max();
-    int32_t maxY = std::numeric_limits<int32_t>::min();
-    for (const TexturedVertex& vertex : vertices_) {
-        const int32_t x = roundToPixel(vertex.x);
-        const int32_t y = roundToPixel(vertex.y);
-        minX = std::min(minX, x);
-        maxX = std::max(maxX, x);
-        minY = std::min(minY, y);
-        maxY = std::max(maxY, y);
+    const int32_t count = (box.maxY - box.minY + bandRows - 1) / bandRows;
+    std::vector<AreaRect> widths(static_cast<std::size_t>(count));
+    const auto bandOf = [&](int32_t y) {
+        return std::clamp((y - box.minY) / bandRows, 0, count - 1);
+    };
+    for (std::size_t index = 0; index < groupCount(); ++index) {
+        const AreaRect group = intersect(groupBox(index), box);
+        if (group.isEmpty()) {
+            continue;
+        }
+        for (int32_t k = bandOf(group.minY); k <= bandOf(group.maxY - 1); ++k) {
+            auto& width = widths[static_cast<std::size_t>(k)];
+            width = unite(width, group);
+        }
     }
-    return {minX, maxY + 1, maxX + 1, minY};
+    std::vector<AreaRect> bands;
+    for (int32_t k = 0; k < count; ++k) {
+        const int32_t top = box.minY + k * bandRows;
+        const AreaRect rows{box.minX, std::min(top + bandRows, box.maxY), box.maxX, top};
+        const AreaRect band = intersect(widths[static_cast<std::size_t>(k)], rows);
+        if (!band.isEmpty()) {
+            bands.push_back(band);
+        }
+    }
+    return bands;
 }

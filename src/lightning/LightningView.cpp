@@ -1,6 +1,7 @@
 #include "lightning/LightningView.h"
 
 #include "display/SurfaceLock.h"
+#include "lightning/BoltLight.h"
 #include "lightning/FlashAdapter.h"
 #include "lightning/LightningTexture.h"
 #include "lightning/SimpleFlash.h"
@@ -27,19 +28,24 @@ LightningView::LightningView(Pixels::PixelSurface& target, const ILightningOptio
 LightningView::~LightningView() = default;
 
 void LightningView::setLightning(ILightning* bolt) {
+    light_.reset();
     mesh_.reset();
+    boltBands_.clear();
     bolt_ = bolt;
     if (bolt_ != nullptr) {
         mesh_ = std::make_unique<LightningMesh>(*bolt_);
+        boltBands_ = mesh_->bandsWithin(wholeTarget());
+        if (BoltLight::canLight(target_.format())) {
+            light_ = std::make_unique<BoltLight>(*mesh_, boltBands_, target_.format(), texture_);
+        }
     }
 }
 
-Pixels::PixelRect LightningView::draw() {
+std::span<const Pixels::PixelRect> LightningView::draw() {
     if (bolt_ == nullptr) {
         return {};
     }
     dirty_ = false;
-    AreaRect painted;
     bool wholeTargetSaved = false;
     if (bolt_->isFlashOn()) {
         wholeTargetSaved = flash_->saveTarget(backup_);
@@ -48,28 +54,40 @@ Pixels::PixelRect LightningView::draw() {
         }
         flash_->apply();
         dirty_ = flash_->replacesTarget();
-        if (dirty_) {
-            painted = wholeTarget();
-        }
     }
     if (options_.boltsEnabled() && bolt_->isBoltVisible()) {
         // While the flash is lit its backup of the whole target already covers the bolt.
         if (!wholeTargetSaved) {
-            backup_.save(mesh_->boundingBox());
+            backup_.save(boltBands_);
         }
-        painted = unite(painted, drawBolt());
+        drawBolt();
         dirty_ = true;
     }
-    return areaOf(painted);
+    if (!dirty_) {
+        return {};
+    }
+    if (wholeTargetSaved) {
+        const AreaRect whole = wholeTarget();
+        return changed(std::span(&whole, 1));
+    }
+    return changed(boltBands_);
 }
 
-Pixels::PixelRect LightningView::restore() {
+std::span<const Pixels::PixelRect> LightningView::restore() {
     if (!dirty_) {
         return {};
     }
     backup_.restore();
     dirty_ = false;
-    return areaOf(backup_.area());
+    return changed(backup_.areas());
+}
+
+std::span<const Pixels::PixelRect> LightningView::changed(std::span<const AreaRect> areas) {
+    changed_.clear();
+    for (const AreaRect& area : areas) {
+        changed_.push_back(areaOf(area));
+    }
+    return changed_;
 }
 
 void LightningView::createFlash() {
@@ -82,9 +100,12 @@ void LightningView::createFlash() {
     flash_ = std::move(flash);
 }
 
-AreaRect LightningView::drawBolt() {
+void LightningView::drawBolt() {
     const Pixels::SurfaceLock lock(target_);
+    if (light_) {
+        light_->addTo(lock.view());
+        return;
+    }
     TriangleRasterizer rasterizer(lock.view());
     rasterizer.drawTriangles(mesh_->vertices(), mesh_->indices(), texture_);
-    return intersect(mesh_->boundingBox(), wholeTarget());
 }

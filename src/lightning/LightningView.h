@@ -2,6 +2,7 @@
 
 #include "display/PixelSurface.h"
 #include "lightning/AlphaTexture.h"
+#include "lightning/BoltLight.h"
 #include "lightning/IFlash.h"
 #include "lightning/ILightningView.h"
 #include "lightning/LightningMesh.h"
@@ -9,6 +10,8 @@
 #include "options/ILightningOptions.h"
 
 #include <memory>
+#include <span>
+#include <vector>
 
 // Paints the flash image and the bolt over the back buffer and puts back what they covered.
 // The bolt is its mesh of textured triangles, added to the rain as light in its colour.
@@ -23,8 +26,8 @@ public:
 
     void setLightning(ILightning* bolt) override;
     ILightning* lightning() const override { return bolt_; }
-    Pixels::PixelRect draw() override;
-    Pixels::PixelRect restore() override;
+    std::span<const Pixels::PixelRect> draw() override;
+    std::span<const Pixels::PixelRect> restore() override;
     void createFlash() override;
 
     // Null until the first bolt.
@@ -32,8 +35,9 @@ public:
 
 private:
     AreaRect wholeTarget() const { return {0, target_.height(), target_.width(), 0}; }
-    // Returns the part of the target the bolt may have changed.
-    AreaRect drawBolt();
+    void drawBolt();
+    // Keeps the areas as the frame's changed rectangles.
+    std::span<const Pixels::PixelRect> changed(std::span<const AreaRect> areas);
 
     Pixels::PixelSurface& target_;
     const ILightningOptions& options_;
@@ -42,5 +46,10 @@ private:
     ILightning* bolt_ = nullptr;
     SurfaceBackup backup_;
     std::unique_ptr<LightningMesh> mesh_;
+    // Where on the target the bolt may paint.
+    std::vector<AreaRect> boltBands_;
+    // The bolt's light, worked out once, where the target's format allows it.
+    std::unique_ptr<BoltLight> light_;
+    std::vector<Pixels::PixelRect> changed_;
     std::unique_ptr<IFlash> flash_;
 };

@@ -3,8 +3,10 @@
 #include "display/DX5Error.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstring>
+#include <emmintrin.h>
 #include <stdexcept>
 #include <string>
 
@@ -45,37 +47,71 @@ SnappedPoint snap(const TexturedVertex& vertex) {
             std::llround(static_cast<double>(vertex.y) * subpixels)};
 }
 
-// Where pixels of a row are inside one edge: E(x) = rowValue - step x >= 0.
-struct Edge {
-    int64_t dx;
-    int64_t dy;
-    int64_t fromX;
-    int64_t fromY;
-    // -1 on edges that do not own the points lying on them.
-    int64_t bias;
-
-    Edge(SnappedPoint from, SnappedPoint to)
-        : dx(to.x - from.x), dy(to.y - from.y), fromX(from.x), fromY(from.y),
-          bias(isTopOrLeft() ? 0 : -1) {}
-
-    // With y down and clockwise triangles, the inside lies right of the edge's direction: a
-    // left edge runs upward, a top edge runs right.
-    bool isTopOrLeft() const { return dy < 0 || (dy == 0 && dx > 0); }
-
-    // Narrows [first, last] to the pixels of row y inside this edge.
-    void clipRow(int64_t y, int64_t& first, int64_t& last) const {
-        const int64_t rowValue = dx * (y * subpixels - fromY) + dy * fromX + bias;
+// Where pixels of a row are inside one edge: E(x) = rowValue - step x >= 0, where rowValue
+// grows by the same amount from one row to the next. The bound it sets on a row,
+// floor(rowValue / |step|), is carried from row to row as a quotient and a remainder, so that a
+// row costs additions rather than divisions.
+class EdgeWalk {
+public:
+    EdgeWalk(SnappedPoint from, SnappedPoint to, int64_t firstRow) {
+        const int64_t dx = to.x - from.x;
+        const int64_t dy = to.y - from.y;
+        // With y down and clockwise triangles, the inside lies right of the edge's direction: a
+        // left edge runs upward, a top edge runs right. Other edges do not own the points lying
+        // on them.
+        const bool topOrLeft = dy < 0 || (dy == 0 && dx > 0);
+        rowValue_ = dx * (firstRow * subpixels - from.y) + dy * from.x + (topOrLeft ? 0 : -1);
+        rowStep_ = dx * subpixels;
         const int64_t step = dy * subpixels;
-        if (step == 0) {
-            if (rowValue < 0) {
-                last = first - 1;
-            }
-        } else if (step > 0) {
-            last = std::min(last, floorDiv(rowValue, step));
-        } else {
-            first = std::max(first, ceilDiv(-rowValue, -step));
+        bound_ = step > 0 ? Bound::Last : (step < 0 ? Bound::First : Bound::Whole);
+        divisor_ = step < 0 ? -step : step;
+        if (bound_ != Bound::Whole) {
+            quotient_ = floorDiv(rowValue_, divisor_);
+            remainder_ = rowValue_ - quotient_ * divisor_;
+            quotientStep_ = floorDiv(rowStep_, divisor_);
+            remainderStep_ = rowStep_ - quotientStep_ * divisor_;
         }
     }
+
+    // Narrows [first, last] to the pixels of the current row inside this edge.
+    void clipRow(int64_t& first, int64_t& last) const {
+        switch (bound_) {
+        case Bound::Last:
+            last = std::min(last, quotient_);
+            break;
+        case Bound::First:
+            first = std::max(first, -quotient_);
+            break;
+        case Bound::Whole:
+            if (rowValue_ < 0) {
+                last = first - 1;
+            }
+            break;
+        }
+    }
+
+    void nextRow() {
+        rowValue_ += rowStep_;
+        quotient_ += quotientStep_;
+        remainder_ += remainderStep_;
+        if (remainder_ >= divisor_) {
+            remainder_ -= divisor_;
+            ++quotient_;
+        }
+    }
+
+private:
+    // Which end of the row the edge bounds; a horizontal edge takes all of a row or none.
+    enum class Bound { Last, First, Whole };
+
+    Bound bound_;
+    int64_t rowValue_;
+    int64_t rowStep_;
+    int64_t divisor_ = 1;
+    int64_t quotient_ = 0;
+    int64_t remainder_ = 0;
+    int64_t quotientStep_ = 0;
+    int64_t remainderStep_ = 0;
 };
 
 // A texture coordinate in texels as a linear function of the pixel position.
@@ -105,20 +141,37 @@ TexelPlane planeThrough(const std::array<SnappedPoint, 3>& p, const std::array<d
             py(0)};
 }
 
+// Three bytes are put together in a register, never through a word in memory, whose load would
+// wait for the stores of its parts.
 template <int BytesPerPixel> uint32_t readPixel(const uint8_t* at) {
-    uint32_t pixel = 0;
-    std::memcpy(&pixel, at, BytesPerPixel);
-    return pixel;
+    if constexpr (BytesPerPixel == 3) {
+        return at[0] | at[1] << 8 | static_cast<uint32_t>(at[2]) << 16;
+    } else {
+        uint32_t pixel = 0;
+        std::memcpy(&pixel, at, BytesPerPixel);
+        return pixel;
+    }
 }
 
 template <int BytesPerPixel> void writePixel(uint8_t* at, uint32_t pixel) {
     std::memcpy(at, &pixel, BytesPerPixel);
 }
 
+bool isWholeByte(uint32_t mask) {
+    return mask == 0xFFu || mask == 0xFF00u || mask == 0xFF0000u;
+}
+
+// The span's texel coordinates fit 32 bits, where two are converted at once.
+bool fitsThirtyTwoBits(double start, double perX, int64_t steps) {
+    constexpr double limit = 2147483647.0;
+    const double end = start + perX * static_cast<double>(steps);
+    return std::fabs(start) < limit && std::fabs(end) < limit;
+}
+
 } // namespace
 
 struct TriangleRasterizer::Setup {
-    std::array<Edge, 3> edges;
+    std::array<EdgeWalk, 3> edges;
     int64_t firstRow;
     int64_t lastRow;
     int64_t firstColumn;
@@ -127,8 +180,10 @@ struct TriangleRasterizer::Setup {
     TexelPlane v;
 };
 
-TriangleRasterizer::TriangleRasterizer(const Pixels::PixelView& target)
-    : target_(target), channels_(target.format) {
+TriangleRasterizer::TriangleRasterizer(const Pixels::PixelView& target, int32_t originX,
+                                       int32_t originY)
+    : target_(target), originX_(originX), originY_(originY), channels_(target.format),
+      wholeBytes_(addsWholeBytes(target.format)) {
     if (!canDrawInto(target.format)) {
         refuse(target.format);
     }
@@ -137,6 +192,11 @@ TriangleRasterizer::TriangleRasterizer(const Pixels::PixelView& target)
 bool TriangleRasterizer::canDrawInto(const Pixels::PixelFormat& format) {
     const int32_t bits = format.bitsPerPixel;
     return bits == 16 || bits == 24 || bits == 32;
+}
+
+bool TriangleRasterizer::addsWholeBytes(const Pixels::PixelFormat& format) {
+    return format.bitsPerPixel >= 24 && isWholeByte(format.redMask) &&
+           isWholeByte(format.greenMask) && isWholeByte(format.blueMask);
 }
 
 void TriangleRasterizer::refuse(const Pixels::PixelFormat& format) {
@@ -174,23 +234,34 @@ void TriangleRasterizer::drawTriangle(const TexturedVertex& a, const TexturedVer
     const double pixelArea = static_cast<double>(area) / (subpixels * subpixels);
     const double w = texture.width();
     const double h = texture.height();
-    const Setup setup{{Edge(p[0], p[1]), Edge(p[1], p[2]), Edge(p[2], p[0])},
-                      std::max<int64_t>(ceilDiv(minY, subpixels), 0),
-                      std::min<int64_t>(floorDiv(maxY, subpixels), target_.height - 1),
-                      std::max<int64_t>(ceilDiv(minX, subpixels), 0),
-                      std::min<int64_t>(floorDiv(maxX, subpixels), target_.width - 1),
-                      planeThrough(p, {a.u * w, b.u * w, c.u * w}, pixelArea),
-                      planeThrough(p, {a.v * h, b.v * h, c.v * h}, pixelArea)};
+    const int64_t firstRow = std::max<int64_t>(ceilDiv(minY, subpixels), originY_);
+    Setup setup{
+        {EdgeWalk(p[0], p[1], firstRow), EdgeWalk(p[1], p[2], firstRow),
+         EdgeWalk(p[2], p[0], firstRow)},
+        firstRow,
+        std::min<int64_t>(floorDiv(maxY, subpixels), int64_t{originY_} + target_.height - 1),
+        std::max<int64_t>(ceilDiv(minX, subpixels), originX_),
+        std::min<int64_t>(floorDiv(maxX, subpixels), int64_t{originX_} + target_.width - 1),
+        planeThrough(p, {a.u * w, b.u * w, c.u * w}, pixelArea),
+        planeThrough(p, {a.v * h, b.v * h, c.v * h}, pixelArea)};
     useColour(a.colour);
     switch (channels_.bytesPerPixel()) {
     case 2:
         fillSpans<2>(setup, texture);
         break;
     case 3:
-        fillSpans<3>(setup, texture);
+        if (wholeBytes_) {
+            fillSpans<3, true>(setup, texture);
+        } else {
+            fillSpans<3>(setup, texture);
+        }
         break;
     default:
-        fillSpans<4>(setup, texture);
+        if (wholeBytes_) {
+            fillSpans<4, true>(setup, texture);
+        } else {
+            fillSpans<4>(setup, texture);
+        }
         break;
     }
 }
@@ -206,43 +277,106 @@ void TriangleRasterizer::useColour(uint32_t colour) {
             addedLight_[alpha][channel] =
                 static_cast<uint8_t>((levels[channel] * alpha + 127) / 255);
         }
+        const auto place = [](uint32_t mask, uint8_t level) {
+            return mask == 0 ? 0u : uint32_t{level} << std::countr_zero(mask);
+        };
+        const Pixels::PixelFormat& format = target_.format;
+        addedBytes_[alpha] = place(format.redMask, addedLight_[alpha][0]) |
+                             place(format.greenMask, addedLight_[alpha][1]) |
+                             place(format.blueMask, addedLight_[alpha][2]);
     }
     colour_ = colour;
     colourSet_ = true;
 }
 
-template <int BytesPerPixel>
-void TriangleRasterizer::fillSpans(const Setup& setup, const AlphaTexture& texture) {
-    for (int64_t y = setup.firstRow; y <= setup.lastRow; ++y) {
+template <int BytesPerPixel, bool WholeBytes>
+void TriangleRasterizer::fillSpans(Setup& setup, const AlphaTexture& texture) {
+    // Copies the stores into the pixels cannot change, so that their fields stay in registers.
+    const Texels texels(texture);
+    const PixelChannels channels = channels_;
+    for (int64_t y = setup.firstRow; y <= setup.lastRow; ++y, nextRow(setup)) {
         int64_t first = setup.firstColumn;
         int64_t last = setup.lastColumn;
-        for (const Edge& edge : setup.edges) {
-            edge.clipRow(y, first, last);
+        for (const EdgeWalk& edge : setup.edges) {
+            edge.clipRow(first, last);
         }
         if (first > last) {
             continue;
         }
         const auto row = static_cast<double>(y);
-        // Each pixel's coordinates from the span's start, not by repeated addition, so that
-        // long spans gather no rounding error.
-        const double uStart = setup.u.at(static_cast<double>(first), row) + texelOffset;
-        const double vStart = setup.v.at(static_cast<double>(first), row) + texelOffset;
-        uint8_t* pixel = target_.pixels + y * target_.pitch + first * BytesPerPixel;
-        double step = 0.0;
-        for (int64_t x = first; x <= last; ++x, step += 1.0, pixel += BytesPerPixel) {
-            const auto u = static_cast<int64_t>(uStart + setup.u.perX * step);
-            const auto v = static_cast<int64_t>(vStart + setup.v.perX * step);
-            const uint8_t alpha = texture.at(u, v);
-            if (alpha == 0) {
-                continue;
-            }
-            const std::array<uint8_t, 3>& light = addedLight_[alpha];
-            const uint32_t old = readPixel<BytesPerPixel>(pixel);
-            PixelChannels::Rgb rgb = channels_.decode(old);
-            rgb.red = std::min<uint32_t>(rgb.red + light[0], 255);
-            rgb.green = std::min<uint32_t>(rgb.green + light[1], 255);
-            rgb.blue = std::min<uint32_t>(rgb.blue + light[2], 255);
-            writePixel<BytesPerPixel>(pixel, channels_.encode(rgb, old));
+        const Span span{target_.pixels + (y - originY_) * target_.pitch +
+                            (first - originX_) * BytesPerPixel,
+                        last - first,
+                        setup.u.at(static_cast<double>(first), row) + texelOffset,
+                        setup.v.at(static_cast<double>(first), row) + texelOffset,
+                        setup.u.perX,
+                        setup.v.perX};
+        if (fitsThirtyTwoBits(span.uStart, span.uPerX, span.steps) &&
+            fitsThirtyTwoBits(span.vStart, span.vPerX, span.steps)) {
+            fillSpanInPairs<BytesPerPixel, WholeBytes>(span, texels, channels);
+        } else {
+            fillSpan<BytesPerPixel, WholeBytes>(span, texels, channels);
         }
+    }
+}
+
+[[gnu::always_inline]] inline void TriangleRasterizer::nextRow(Setup& setup) {
+    for (EdgeWalk& edge : setup.edges) {
+        edge.nextRow();
+    }
+}
+
+// Each pixel's coordinates from the span's start, not by repeated addition, so that long spans
+// gather no rounding error.
+template <int BytesPerPixel, bool WholeBytes>
+void TriangleRasterizer::fillSpan(const Span& span, const Texels& texels,
+                                  const PixelChannels& channels) {
+    uint8_t* pixel = span.pixels;
+    double step = 0.0;
+    for (int64_t x = 0; x <= span.steps; ++x, step += 1.0, pixel += BytesPerPixel) {
+        const auto u = static_cast<int64_t>(span.uStart + span.uPerX * step);
+        const auto v = static_cast<int64_t>(span.vStart + span.vPerX * step);
+        addLight<BytesPerPixel, WholeBytes>(pixel, texels.at(u, v), channels);
+    }
+}
+
+// The same sums, u and v side by side in one register and converted together.
+template <int BytesPerPixel, bool WholeBytes>
+void TriangleRasterizer::fillSpanInPairs(const Span& span, const Texels& texels,
+                                         const PixelChannels& channels) {
+    const __m128d start = _mm_set_pd(span.vStart, span.uStart);
+    const __m128d perX = _mm_set_pd(span.vPerX, span.uPerX);
+    uint8_t* pixel = span.pixels;
+    double step = 0.0;
+    for (int64_t x = 0; x <= span.steps; ++x, step += 1.0, pixel += BytesPerPixel) {
+        const __m128i texel =
+            _mm_cvttpd_epi32(_mm_add_pd(start, _mm_mul_pd(perX, _mm_set1_pd(step))));
+        const int32_t u = _mm_cvtsi128_si32(texel);
+        const int32_t v = _mm_cvtsi128_si32(_mm_srli_si128(texel, 4));
+        addLight<BytesPerPixel, WholeBytes>(pixel, texels.at(u, v), channels);
+    }
+}
+
+template <int BytesPerPixel, bool WholeBytes>
+[[gnu::always_inline]] inline void
+TriangleRasterizer::addLight(uint8_t* pixel, uint8_t alpha, const PixelChannels& channels) const {
+    if (alpha == 0) {
+        return;
+    }
+    const uint32_t old = readPixel<BytesPerPixel>(pixel);
+    if constexpr (WholeBytes) {
+        // Each channel is a byte of its own: a saturating add of the bytes is the clamped sum,
+        // and the bytes of no channel get nothing added.
+        const __m128i sum =
+            _mm_adds_epu8(_mm_cvtsi32_si128(static_cast<int32_t>(old)),
+                          _mm_cvtsi32_si128(static_cast<int32_t>(addedBytes_[alpha])));
+        writePixel<BytesPerPixel>(pixel, static_cast<uint32_t>(_mm_cvtsi128_si32(sum)));
+    } else {
+        const std::array<uint8_t, 3>& light = addedLight_[alpha];
+        PixelChannels::Rgb rgb = channels.decode(old);
+        rgb.red = std::min<uint32_t>(rgb.red + light[0], 255);
+        rgb.green = std::min<uint32_t>(rgb.green + light[1], 255);
+        rgb.blue = std::min<uint32_t>(rgb.blue + light[2], 255);
+        writePixel<BytesPerPixel>(pixel, channels.encode(rgb, old));
     }
 }

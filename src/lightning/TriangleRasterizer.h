@@ -29,11 +29,16 @@ public:
     // Likewise for texture coordinates, in whole textures.
     static constexpr double textureCoordinateLimit = 1 << 14;
 
-    // Throws DX5::Error for a target it cannot draw into (see canDrawInto).
-    explicit TriangleRasterizer(const Pixels::PixelView& target);
+    // Throws DX5::Error for a target it cannot draw into (see canDrawInto). The target holds
+    // the part of the plane from (originX, originY) on: a triangle's point (x, y) lands on its
+    // pixel (x - originX, y - originY).
+    explicit TriangleRasterizer(const Pixels::PixelView& target, int32_t originX = 0,
+                                int32_t originY = 0);
 
     // 16, 24 and 32 bits per pixel; palettes are not drawn into.
     static bool canDrawInto(const Pixels::PixelFormat& format);
+    // Whether light is added to every channel as a byte of its own, with a saturating add.
+    static bool addsWholeBytes(const Pixels::PixelFormat& format);
     // The error for a format it cannot draw into.
     [[noreturn]] static void refuse(const Pixels::PixelFormat& format);
 
@@ -45,13 +50,52 @@ public:
 
 private:
     struct Setup;
+    // One row's run of covered pixels: its first pixel, the count after it, and the texel
+    // coordinates at the first and their change per pixel.
+    struct Span {
+        uint8_t* pixels;
+        int64_t steps;
+        double uStart;
+        double vStart;
+        double uPerX;
+        double vPerX;
+    };
+
+    // The texture's alpha values where the rasteriser's stores cannot reach them.
+    struct Texels {
+        explicit Texels(const AlphaTexture& texture)
+            : alpha(texture.data()), width(texture.width()), widthMask(texture.width() - 1),
+              heightMask(texture.height() - 1) {}
+        uint8_t at(int64_t u, int64_t v) const {
+            return alpha[(v & heightMask) * width + (u & widthMask)];
+        }
+
+        const uint8_t* alpha;
+        int64_t width;
+        int64_t widthMask;
+        int64_t heightMask;
+    };
+
     void useColour(uint32_t colour);
-    template <int BytesPerPixel> void fillSpans(const Setup& setup, const AlphaTexture& texture);
+    template <int BytesPerPixel, bool WholeBytes = false>
+    void fillSpans(Setup& setup, const AlphaTexture& texture);
+    static void nextRow(Setup& setup);
+    template <int BytesPerPixel, bool WholeBytes>
+    void fillSpan(const Span& span, const Texels& texels, const PixelChannels& channels);
+    template <int BytesPerPixel, bool WholeBytes>
+    void fillSpanInPairs(const Span& span, const Texels& texels, const PixelChannels& channels);
+    template <int BytesPerPixel, bool WholeBytes>
+    void addLight(uint8_t* pixel, uint8_t alpha, const PixelChannels& channels) const;
 
     Pixels::PixelView target_;
+    int32_t originX_;
+    int32_t originY_;
     PixelChannels channels_;
     // Light added per channel for each alpha, for the colour in use.
     std::array<std::array<uint8_t, 3>, 256> addedLight_{};
+    // The same light placed in the target's channel bytes, where every channel is a whole byte.
+    std::array<uint32_t, 256> addedBytes_{};
+    bool wholeBytes_;
     uint32_t colour_ = 0;
     bool colourSet_ = false;
 };

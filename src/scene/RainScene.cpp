@@ -123,7 +123,7 @@ void RainScene::composeAndPresent() {
     collectDropDamage();
     drawDrops();
     addDamage(restoredByStorm_);
-    restoredByStorm_ = {};
+    restoredByStorm_.clear();
     if (storm_) {
         addDamage(storm_->draw());
     }
@@ -135,7 +135,8 @@ void RainScene::composeAndPresent() {
     // Also when the frame could not be shown: a bolt left in the back buffer would be taken for
     // rain by the next frame's backup and never leave the screen.
     if (storm_) {
-        restoredByStorm_ = storm_->restore();
+        const std::span<const Pixels::PixelRect> restored = storm_->restore();
+        restoredByStorm_.assign(restored.begin(), restored.end());
     }
 }
 
@@ -152,9 +153,11 @@ void RainScene::drawDrops() {
     drawer_->draw(target.pixels(), background.pixels());
 }
 
-void RainScene::addDamage(const Pixels::PixelRect& area) {
-    if (!area.isEmpty()) {
-        damage_.add(area);
+void RainScene::addDamage(std::span<const Pixels::PixelRect> areas) {
+    for (const Pixels::PixelRect& area : areas) {
+        if (!area.isEmpty()) {
+            damage_.add(area);
+        }
     }
 }
 

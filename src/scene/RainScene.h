@@ -13,7 +13,9 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
+#include <vector>
 
 class IDropSystemOptions;
 class ScreenSaverOptionsStorage;
@@ -57,7 +59,7 @@ private:
     void showWallpaper(const std::string& file);
     void collectDropDamage();
     void drawDrops();
-    void addDamage(const Pixels::PixelRect& area);
+    void addDamage(std::span<const Pixels::PixelRect> areas);
     void resetBackground();
     void composeAndPresent();
 
@@ -74,7 +76,8 @@ private:
     Pixels::FrameDamage damage_;
     // What the storm put back after the last present: the screen still shows the bolt or flash
     // there until the next present sends it.
-    Pixels::PixelRect restoredByStorm_;
+    // Kept from one frame to the next, reusing its room.
+    std::vector<Pixels::PixelRect> restoredByStorm_;
     bool presented_ = false;
 };
 

@@ -24,7 +24,7 @@ bool Storm::active() const {
     return options_.boltsEnabled() || options_.flashesEnabled();
 }
 
-Pixels::PixelRect Storm::draw() {
+std::span<const Pixels::PixelRect> Storm::draw() {
     if (!active()) {
         return {};
     }
@@ -32,8 +32,8 @@ Pixels::PixelRect Storm::draw() {
     return view_->draw();
 }
 
-Pixels::PixelRect Storm::restore() {
-    return active() ? view_->restore() : Pixels::PixelRect{};
+std::span<const Pixels::PixelRect> Storm::restore() {
+    return active() ? view_->restore() : std::span<const Pixels::PixelRect>{};
 }
 
 } // namespace Scene

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <memory>
+#include <span>
 
 class IDropSystem;
 class ScreenSaverOptionsStorage;
@@ -31,10 +32,10 @@ public:
           const ScreenSaverOptionsStorage& options, const ControllerFactory& makeController);
 
     // Draws this frame's bolt or flash over the rain; what it covers must reach the screen.
-    Pixels::PixelRect draw();
+    std::span<const Pixels::PixelRect> draw();
     // Puts the rain back where the bolt or flash was; the screen still shows it there until the
     // next present.
-    Pixels::PixelRect restore();
+    std::span<const Pixels::PixelRect> restore();
     // A new background needs a new flash image.
     void backgroundChanged() { view_->createFlash(); }
 

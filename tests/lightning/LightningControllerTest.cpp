@@ -44,8 +44,8 @@ public:
 struct RecordingView : ILightningView {
     void setLightning(ILightning* bolt) override { bolts.push_back(bolt); }
     ILightning* lightning() const override { return bolts.empty() ? nullptr : bolts.back(); }
-    Pixels::PixelRect draw() override { return {}; }
-    Pixels::PixelRect restore() override { return {}; }
+    std::span<const Pixels::PixelRect> draw() override { return {}; }
+    std::span<const Pixels::PixelRect> restore() override { return {}; }
     void createFlash() override {}
 
     std::vector<ILightning*> bolts;
