@@ -55,9 +55,18 @@ void FrameDamage::add(const PixelRect& area) {
     rects_.push_back(inside);
 }
 
+// Most rectangles of a frame lie far apart: the union alone shows that no overlap could make
+// merging them pay, and the overlap is worked out only for the few that lie close. Both
+// rectangles are never empty here.
 bool FrameDamage::worthMerging(const PixelRect& a, const PixelRect& b) const {
-    const int64_t covered = areaOf(a) + areaOf(b) - areaOf(intersectionOf(a, b));
-    return areaOf(unionOf(a, b)) - covered <= mergeSlack_;
+    const int64_t unionWidth = std::max(a.right, b.right) - std::min(a.left, b.left);
+    const int64_t unionHeight = std::max(a.bottom, b.bottom) - std::min(a.top, b.top);
+    const int64_t added = unionWidth * unionHeight - int64_t{a.width()} * a.height() -
+                          int64_t{b.width()} * b.height();
+    if (added > mergeSlack_) {
+        return false;
+    }
+    return added + areaOf(intersectionOf(a, b)) <= mergeSlack_;
 }
 
 // The grown rectangle may now be worth merging with others; they are folded into it, so the

@@ -127,9 +127,10 @@ int32_t highlightIndex(const MapPixel& m) {
         m.normalY < -normalLimit || m.normalY > normalLimit) {
         return computeHighlightIndex(m.normalX, m.normalY, m.normalZ);
     }
+    // Neighbouring pixels of a drop differ most in x and y, so those vary fastest.
     const std::size_t slot = static_cast<std::size_t>(
-        ((m.normalX + normalLimit) * normalSpan + m.normalY + normalLimit) * normalLimit +
-        m.normalZ - 1);
+        ((m.normalZ - 1) * normalSpan + m.normalY + normalLimit) * normalSpan + m.normalX +
+        normalLimit);
     uint8_t& cached = highlightIndexCache[slot];
     if (cached == 0) {
         cached = static_cast<uint8_t>(computeHighlightIndex(m.normalX, m.normalY, m.normalZ) + 1);
