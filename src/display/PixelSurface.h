@@ -4,6 +4,7 @@
 #include "display/PixelFormat.h"
 #include "display/PixelView.h"
 #include "display/SurfaceLossEpoch.h"
+#include "platform/ScreenMemory.h"
 
 #include <cstdint>
 #include <memory>
@@ -98,7 +99,7 @@ private:
     PixelFormat format_;
     int32_t pitch_;
     // Empty while the surface lies on pixels kept elsewhere.
-    std::vector<uint8_t> ownPixels_;
+    std::vector<uint8_t, Platform::ScreenAllocator<uint8_t>> ownPixels_;
     uint8_t* pixels_;
     std::shared_ptr<const SurfaceLossEpoch> lossEpoch_;
     uint64_t goodAtLossCount_ = 0;

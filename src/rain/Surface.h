@@ -2,6 +2,7 @@
 
 #include "display/PixelBufferDesc.h"
 #include "display/PixelRect.h"
+#include "platform/ScreenMemory.h"
 #include "rain/DirtyRect.h"
 #include "rain/MapPixel.h"
 
@@ -51,5 +52,5 @@ protected:
 private:
     int32_t width_;
     int32_t height_;
-    std::vector<MapPixel> pixels_;
+    std::vector<MapPixel, Platform::ScreenAllocator<MapPixel>> pixels_;
 };
