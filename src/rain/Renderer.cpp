@@ -1,18 +1,15 @@
 #include "rain/Renderer.h"
 
-#include "resources/EmbeddedResources.h"
+#include "rain/HighlightTable.h"
+#include "rain/WrappingArithmetic.h"
 
 #include <array>
 #include <bit>
-#include <cmath>
 #include <cstring>
-#include <stdexcept>
 
 namespace {
 
 constexpr int32_t lensDepth = 8;
-constexpr uint32_t highlightGain16 = 40;
-constexpr uint32_t highlightGain24And32 = 220;
 
 struct Channel {
     uint32_t shift = 0;
@@ -29,55 +26,16 @@ struct Channel {
     uint32_t place(uint32_t value) const { return value << shift; }
 };
 
-constexpr int32_t normalLimit = 64;
-constexpr int32_t normalSpan = 2 * normalLimit + 1;
-
 struct RendererState {
     Channel red;
     Channel green;
     Channel blue;
-    std::array<uint32_t, 129> highlight{};
-    // The highlight for each gain, by table index, so that a pixel costs one lookup.
-    std::array<uint32_t, 129> highlight16{};
-    std::array<uint32_t, 129> highlight24And32{};
     uint32_t randomState = 0;
 };
 
 RendererState state;
 
-// Highlight table index (plus one; 0 means not yet known) for every normal the templates and
-// their blends can produce: x and y in -64..64, z in 1..64. The angle maths behind an entry is
-// done the first time a normal is seen, and never again.
-std::array<uint8_t, normalSpan * normalSpan * normalLimit> highlightIndexCache{};
-
-void loadHighlightTable() {
-    const auto table = Resources::lookUp("RCDATA", "COSNTABLE");
-    if (!table || table->size() != state.highlight.size() * 4) {
-        throw std::runtime_error("The highlight table COSNTABLE is missing or damaged.");
-    }
-    for (std::size_t i = 0; i < state.highlight.size(); ++i) {
-        const unsigned char* bytes = table->data() + i * 4;
-        state.highlight[i] =
-            bytes[0] | bytes[1] << 8 | bytes[2] << 16 | static_cast<uint32_t>(bytes[3]) << 24;
-        state.highlight16[i] = (state.highlight[i] * highlightGain16) >> 16;
-        state.highlight24And32[i] = (state.highlight[i] * highlightGain24And32) >> 16;
-    }
-}
-
-// Products and sums that may leave the 32-bit range (only for normals no template produces)
-// wrap as two's complement instead of being undefined.
-int32_t wrapMul(int32_t a, int32_t b) {
-    return static_cast<int32_t>(static_cast<uint32_t>(a) * static_cast<uint32_t>(b));
-}
-int32_t wrapAdd(int32_t a, int32_t b) {
-    return static_cast<int32_t>(static_cast<uint32_t>(a) + static_cast<uint32_t>(b));
-}
-int32_t wrapSub(int32_t a, int32_t b) {
-    return static_cast<int32_t>(static_cast<uint32_t>(a) - static_cast<uint32_t>(b));
-}
-int32_t absolute(int32_t value) {
-    return value < 0 ? static_cast<int32_t>(0u - static_cast<uint32_t>(value)) : value;
-}
+HighlightTable highlights;
 
 int32_t wrapInto(int32_t coordinate, int32_t size) {
     if (coordinate < 0) {
@@ -120,27 +78,8 @@ template <int Bytes> void storePixel(uint8_t* address, uint32_t value) {
     }
 }
 
-int32_t computeHighlightIndex(int32_t nx, int32_t ny, int32_t nz);
-
-int32_t highlightIndex(const MapPixel& m) {
-    if (m.normalZ < 1 || m.normalX < -normalLimit || m.normalX > normalLimit ||
-        m.normalY < -normalLimit || m.normalY > normalLimit) {
-        return computeHighlightIndex(m.normalX, m.normalY, m.normalZ);
-    }
-    // Neighbouring pixels of a drop differ most in x and y, so those vary fastest.
-    const std::size_t slot = static_cast<std::size_t>(
-        ((m.normalZ - 1) * normalSpan + m.normalY + normalLimit) * normalSpan + m.normalX +
-        normalLimit);
-    uint8_t& cached = highlightIndexCache[slot];
-    if (cached == 0) {
-        cached = static_cast<uint8_t>(computeHighlightIndex(m.normalX, m.normalY, m.normalZ) + 1);
-    }
-    return cached - 1;
-}
-
 template <int Bytes> uint32_t addHighlight(uint32_t colour, const MapPixel& m) {
-    const auto& amounts = Bytes == 2 ? state.highlight16 : state.highlight24And32;
-    const uint32_t amount = amounts[static_cast<std::size_t>(highlightIndex(m))];
+    const uint32_t amount = highlights.amountFor<Bytes>(m);
     if (amount == 0) {
         return colour;
     }
@@ -151,14 +90,29 @@ template <int Bytes> uint32_t addHighlight(uint32_t colour, const MapPixel& m) {
     return brighten(state.red) | brighten(state.green) | brighten(state.blue);
 }
 
-// The rectangles are small and scattered over pictures far larger than the caches, so the
-// next row of each buffer is asked for while this one is worked on.
-void prefetchNextRow(const MapPixel* map, const PixelBufferDesc& background, uint8_t* destination,
-                     int32_t offset, int32_t y) {
-    __builtin_prefetch(map);
-    __builtin_prefetch(background.pixels + static_cast<std::ptrdiff_t>(y) * background.pitch +
-                       offset);
-    __builtin_prefetch(destination + offset, 1);
+// A lens reads the background at an offset that jumps far at a drop's rim, so most reads miss
+// the caches. The pass first works out where every wet pixel of a run reads from and asks for
+// those places, and only then reads them, so that the misses overlap instead of queuing.
+struct LensRead {
+    uint32_t source;
+    uint32_t target;
+    MapPixel water;
+};
+
+constexpr std::size_t lensRunLength = 256;
+std::array<LensRead, lensRunLength> lensRun;
+
+template <int Bytes>
+void finishLensRun(std::size_t count, const PixelBufferDesc& destination,
+                   const PixelBufferDesc& background) {
+    for (std::size_t i = 0; i < count; ++i) {
+        const LensRead& read = lensRun[i];
+        uint32_t colour = loadPixel<Bytes>(background.pixels + read.source);
+        if (Bytes > 1 && read.water.height != 1) {
+            colour = addHighlight<Bytes>(colour, read.water);
+        }
+        storePixel<Bytes>(destination.pixels + read.target, colour);
+    }
 }
 
 // Lens pass: every wet pixel shows the background at an offset set by the water's height and
@@ -167,13 +121,10 @@ template <int Bytes>
 void refract(int32_t x0, int32_t y0, int32_t x1, int32_t y1, const MapPixel* mapPixel,
              int32_t mapWidth, int32_t mapHeight, const PixelBufferDesc& destination,
              const PixelBufferDesc& background) {
+    std::size_t count = 0;
     for (int32_t y = y0; y <= y1; ++y) {
         const MapPixel* m = mapPixel + static_cast<std::ptrdiff_t>(y - y0) * mapWidth;
-        uint8_t* target = destination.pixels + static_cast<std::ptrdiff_t>(y) * destination.pitch;
-        if (y < y1) {
-            prefetchNextRow(m + mapWidth, background, target + destination.pitch, x0 * Bytes,
-                            y + 1);
-        }
+        const auto rowStart = static_cast<uint32_t>(y * destination.pitch);
         for (int32_t x = x0; x <= x1; ++x, ++m) {
             const int32_t height = m->height;
             if (height == 0) {
@@ -187,15 +138,16 @@ void refract(int32_t x0, int32_t y0, int32_t x1, int32_t y1, const MapPixel* map
                 sx += static_cast<int32_t>(nextRandom(3)) - 1;
             }
             sx = wrapInto(sx, mapWidth);
-            uint32_t colour = loadPixel<Bytes>(background.pixels +
-                                               static_cast<std::ptrdiff_t>(sy) * background.pitch +
-                                               static_cast<std::ptrdiff_t>(sx) * Bytes);
-            if (Bytes > 1 && height != 1) {
-                colour = addHighlight<Bytes>(colour, *m);
+            const auto source = static_cast<uint32_t>(sy * background.pitch + sx * Bytes);
+            __builtin_prefetch(background.pixels + source);
+            lensRun[count++] = {source, rowStart + static_cast<uint32_t>(x * Bytes), *m};
+            if (count == lensRun.size()) {
+                finishLensRun<Bytes>(count, destination, background);
+                count = 0;
             }
-            storePixel<Bytes>(target + static_cast<std::ptrdiff_t>(x) * Bytes, colour);
         }
     }
+    finishLensRun<Bytes>(count, destination, background);
 }
 
 // Per-channel sums for any channel layout. The channels are copied so that stores through the
@@ -318,7 +270,7 @@ void setRendererPixelFormat(uint32_t redMask, uint32_t greenMask, uint32_t blueM
     state.red = Channel::fromMask(redMask);
     state.green = Channel::fromMask(greenMask);
     state.blue = Channel::fromMask(blueMask);
-    loadHighlightTable();
+    highlights.load();
 }
 
 uint32_t nextRandom(uint32_t n) {
@@ -333,40 +285,8 @@ void setNextRandomState(uint32_t value) {
 }
 
 uint32_t highlightAmount(int32_t nx, int32_t ny, int32_t nz, uint32_t gain) {
-    return (state.highlight[static_cast<std::size_t>(computeHighlightIndex(nx, ny, nz))] * gain) >>
-           16;
+    return highlights.amount(nx, ny, nz, gain);
 }
-
-namespace {
-
-// Where the normal (nx, ny, nz) falls in the highlight table: 64 + the cosine between the
-// surface and the fixed light, scaled to 64.
-int32_t computeHighlightIndex(int32_t nx, int32_t ny, int32_t nz) {
-    // The normal's directions in the x-z and y-z planes, scaled to 64.
-    const auto hx = static_cast<int32_t>(std::nearbyint(std::sqrt(nx * nx + nz * nz)));
-    const auto hy = static_cast<int32_t>(std::nearbyint(std::sqrt(ny * ny + nz * nz)));
-    const int32_t c1 = hx != 0 ? nx * 64 / hx : 0x7FFFFFFF;
-    const int32_t s1 = hx != 0 ? nz * 64 / hx : 0x7FFFFFFF;
-    const int32_t c2 = hy != 0 ? ny * 64 / hy : 0x7FFFFFFF;
-    const int32_t s2 = hy != 0 ? nz * 64 / hy : 0x7FFFFFFF;
-    // Rotate into the frame of the fixed light, (57, 29) in x-z and (45, -45) in y-z.
-    const int32_t b1 = wrapSub(wrapMul(s1, 57), wrapMul(c1, 29)) >> 6;
-    const int32_t a1 = absolute(wrapAdd(wrapMul(c1, 57), wrapMul(s1, 29))) >> 6;
-    const int32_t b2 = wrapAdd(wrapMul(c2, 45), wrapMul(s2, 45)) >> 6;
-    const int32_t a2 = absolute(wrapSub(wrapMul(s2, 45), wrapMul(c2, 45))) >> 6;
-    const int32_t x = wrapAdd(wrapAdd(wrapMul(c1, a1), wrapMul(s1, b1)) >> 6, wrapMul(s2, b2) >> 6);
-    const int32_t y = c2;
-    const int32_t z = wrapAdd(wrapSub(wrapMul(s1, a1), wrapMul(c1, b1)) >> 6, wrapMul(s2, a2) >> 6);
-    const double norm = std::sqrt(static_cast<double>(
-        static_cast<int64_t>(x) * x + static_cast<int64_t>(y) * y + static_cast<int64_t>(z) * z));
-    if (norm == 0) {
-        return 64;
-    }
-    const auto k = static_cast<int32_t>(std::nearbyint(z * 64.0 / norm));
-    return (k < -64 ? -64 : (k > 64 ? 64 : k)) + 64;
-}
-
-} // namespace
 
 void renderWetPixels(int32_t x0, int32_t y0, int32_t x1, int32_t y1, const MapPixel* mapPixel,
                      int32_t mapWidth, int32_t mapHeight, const PixelBufferDesc& destination,
