@@ -19,8 +19,6 @@ public:
 
     int32_t width() const { return width_; }
     int32_t height() const { return height_; }
-    // Row after row from the top.
-    const uint8_t* data() const { return alpha_.data(); }
     // Any x and y; they wrap around the texture.
     uint8_t at(int64_t x, int64_t y) const {
         return alpha_[static_cast<std::size_t>((y & (height_ - 1)) * width_ + (x & (width_ - 1)))];

@@ -291,9 +291,6 @@ void TriangleRasterizer::useColour(uint32_t colour) {
 
 template <int BytesPerPixel, bool WholeBytes>
 void TriangleRasterizer::fillSpans(Setup& setup, const AlphaTexture& texture) {
-    // Copies the stores into the pixels cannot change, so that their fields stay in registers.
-    const Texels texels(texture);
-    const PixelChannels channels = channels_;
     for (int64_t y = setup.firstRow; y <= setup.lastRow; ++y, nextRow(setup)) {
         int64_t first = setup.firstColumn;
         int64_t last = setup.lastColumn;
@@ -313,9 +310,9 @@ void TriangleRasterizer::fillSpans(Setup& setup, const AlphaTexture& texture) {
                         setup.v.perX};
         if (fitsThirtyTwoBits(span.uStart, span.uPerX, span.steps) &&
             fitsThirtyTwoBits(span.vStart, span.vPerX, span.steps)) {
-            fillSpanInPairs<BytesPerPixel, WholeBytes>(span, texels, channels);
+            fillSpanInPairs<BytesPerPixel, WholeBytes>(span, texture);
         } else {
-            fillSpan<BytesPerPixel, WholeBytes>(span, texels, channels);
+            fillSpan<BytesPerPixel, WholeBytes>(span, texture);
         }
     }
 }
@@ -329,21 +326,19 @@ void TriangleRasterizer::fillSpans(Setup& setup, const AlphaTexture& texture) {
 // Each pixel's coordinates from the span's start, not by repeated addition, so that long spans
 // gather no rounding error.
 template <int BytesPerPixel, bool WholeBytes>
-void TriangleRasterizer::fillSpan(const Span& span, const Texels& texels,
-                                  const PixelChannels& channels) {
+void TriangleRasterizer::fillSpan(const Span& span, const AlphaTexture& texture) {
     uint8_t* pixel = span.pixels;
     double step = 0.0;
     for (int64_t x = 0; x <= span.steps; ++x, step += 1.0, pixel += BytesPerPixel) {
         const auto u = static_cast<int64_t>(span.uStart + span.uPerX * step);
         const auto v = static_cast<int64_t>(span.vStart + span.vPerX * step);
-        addLight<BytesPerPixel, WholeBytes>(pixel, texels.at(u, v), channels);
+        addLight<BytesPerPixel, WholeBytes>(pixel, texture.at(u, v));
     }
 }
 
 // The same sums, u and v side by side in one register and converted together.
 template <int BytesPerPixel, bool WholeBytes>
-void TriangleRasterizer::fillSpanInPairs(const Span& span, const Texels& texels,
-                                         const PixelChannels& channels) {
+void TriangleRasterizer::fillSpanInPairs(const Span& span, const AlphaTexture& texture) {
     const __m128d start = _mm_set_pd(span.vStart, span.uStart);
     const __m128d perX = _mm_set_pd(span.vPerX, span.uPerX);
     uint8_t* pixel = span.pixels;
@@ -353,13 +348,13 @@ void TriangleRasterizer::fillSpanInPairs(const Span& span, const Texels& texels,
             _mm_cvttpd_epi32(_mm_add_pd(start, _mm_mul_pd(perX, _mm_set1_pd(step))));
         const int32_t u = _mm_cvtsi128_si32(texel);
         const int32_t v = _mm_cvtsi128_si32(_mm_srli_si128(texel, 4));
-        addLight<BytesPerPixel, WholeBytes>(pixel, texels.at(u, v), channels);
+        addLight<BytesPerPixel, WholeBytes>(pixel, texture.at(u, v));
     }
 }
 
 template <int BytesPerPixel, bool WholeBytes>
-[[gnu::always_inline]] inline void
-TriangleRasterizer::addLight(uint8_t* pixel, uint8_t alpha, const PixelChannels& channels) const {
+[[gnu::always_inline]] inline void TriangleRasterizer::addLight(uint8_t* pixel,
+                                                                uint8_t alpha) const {
     if (alpha == 0) {
         return;
     }
@@ -373,10 +368,10 @@ TriangleRasterizer::addLight(uint8_t* pixel, uint8_t alpha, const PixelChannels&
         writePixel<BytesPerPixel>(pixel, static_cast<uint32_t>(_mm_cvtsi128_si32(sum)));
     } else {
         const std::array<uint8_t, 3>& light = addedLight_[alpha];
-        PixelChannels::Rgb rgb = channels.decode(old);
+        PixelChannels::Rgb rgb = channels_.decode(old);
         rgb.red = std::min<uint32_t>(rgb.red + light[0], 255);
         rgb.green = std::min<uint32_t>(rgb.green + light[1], 255);
         rgb.blue = std::min<uint32_t>(rgb.blue + light[2], 255);
-        writePixel<BytesPerPixel>(pixel, channels.encode(rgb, old));
+        writePixel<BytesPerPixel>(pixel, channels_.encode(rgb, old));
     }
 }

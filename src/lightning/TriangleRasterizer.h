@@ -61,31 +61,16 @@ private:
         double vPerX;
     };
 
-    // The texture's alpha values where the rasteriser's stores cannot reach them.
-    struct Texels {
-        explicit Texels(const AlphaTexture& texture)
-            : alpha(texture.data()), width(texture.width()), widthMask(texture.width() - 1),
-              heightMask(texture.height() - 1) {}
-        uint8_t at(int64_t u, int64_t v) const {
-            return alpha[(v & heightMask) * width + (u & widthMask)];
-        }
-
-        const uint8_t* alpha;
-        int64_t width;
-        int64_t widthMask;
-        int64_t heightMask;
-    };
-
     void useColour(uint32_t colour);
     template <int BytesPerPixel, bool WholeBytes = false>
     void fillSpans(Setup& setup, const AlphaTexture& texture);
     static void nextRow(Setup& setup);
     template <int BytesPerPixel, bool WholeBytes>
-    void fillSpan(const Span& span, const Texels& texels, const PixelChannels& channels);
+    void fillSpan(const Span& span, const AlphaTexture& texture);
     template <int BytesPerPixel, bool WholeBytes>
-    void fillSpanInPairs(const Span& span, const Texels& texels, const PixelChannels& channels);
+    void fillSpanInPairs(const Span& span, const AlphaTexture& texture);
     template <int BytesPerPixel, bool WholeBytes>
-    void addLight(uint8_t* pixel, uint8_t alpha, const PixelChannels& channels) const;
+    void addLight(uint8_t* pixel, uint8_t alpha) const;
 
     Pixels::PixelView target_;
     int32_t originX_;
