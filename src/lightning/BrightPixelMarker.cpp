@@ -1,5 +1,6 @@
 #include "lightning/BrightPixelMarker.h"
 
+#include "lightning/PixelBytes.h"
 #include "lightning/PixelChannels.h"
 
 #include <algorithm>
@@ -18,18 +19,6 @@ uint32_t leastBrightSum(uint32_t threshold) {
 
 bool isBrightRgb(const PixelChannels::Rgb& rgb, uint32_t leastSum) {
     return rgb.red * 299 + rgb.green * 587 + rgb.blue * 114 >= leastSum;
-}
-
-// Three bytes are put together in a register: copied into a word in memory they would be read
-// back before the stores of the parts could reach the load.
-template <int Bytes> uint32_t loadPixel(const uint8_t* at) {
-    if constexpr (Bytes == 3) {
-        return at[0] | at[1] << 8 | static_cast<uint32_t>(at[2]) << 16;
-    } else {
-        uint32_t value = 0;
-        std::memcpy(&value, at, Bytes);
-        return value;
-    }
 }
 
 // Any channel layout.
@@ -88,10 +77,10 @@ public:
         if constexpr (Bytes == 4) {
             pixels = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
         } else {
-            pixels = _mm_set_epi32(static_cast<int32_t>(loadPixel<Bytes>(at + 3 * Bytes)),
-                                   static_cast<int32_t>(loadPixel<Bytes>(at + 2 * Bytes)),
-                                   static_cast<int32_t>(loadPixel<Bytes>(at + Bytes)),
-                                   static_cast<int32_t>(loadPixel<Bytes>(at)));
+            pixels = _mm_set_epi32(static_cast<int32_t>(readPixel<Bytes>(at + 3 * Bytes)),
+                                   static_cast<int32_t>(readPixel<Bytes>(at + 2 * Bytes)),
+                                   static_cast<int32_t>(readPixel<Bytes>(at + Bytes)),
+                                   static_cast<int32_t>(readPixel<Bytes>(at)));
         }
         const __m128i lowBytes = _mm_set1_epi32(0x00FF00FF);
         const __m128i even = _mm_and_si128(pixels, lowBytes);
@@ -139,7 +128,7 @@ uint64_t markWord(const uint8_t* pixel, int32_t count, const Test& isBright) {
         }
     }
     for (; i < count; ++i) {
-        bits |= static_cast<uint64_t>(isBright(loadPixel<Bytes>(pixel + i * Bytes))) << i;
+        bits |= static_cast<uint64_t>(isBright(readPixel<Bytes>(pixel + i * Bytes))) << i;
     }
     return bits;
 }

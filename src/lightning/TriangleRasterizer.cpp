@@ -1,6 +1,7 @@
 #include "lightning/TriangleRasterizer.h"
 
 #include "display/DX5Error.h"
+#include "lightning/PixelBytes.h"
 
 #include <algorithm>
 #include <bit>
@@ -139,22 +140,6 @@ TexelPlane planeThrough(const std::array<SnappedPoint, 3>& p, const std::array<d
     const double dt2 = t[2] - t[0];
     return {t[0], (dt1 * dy2 - dy1 * dt2) / doubleArea, (dx1 * dt2 - dt1 * dx2) / doubleArea, px(0),
             py(0)};
-}
-
-// Three bytes are put together in a register, never through a word in memory, whose load would
-// wait for the stores of its parts.
-template <int BytesPerPixel> uint32_t readPixel(const uint8_t* at) {
-    if constexpr (BytesPerPixel == 3) {
-        return at[0] | at[1] << 8 | static_cast<uint32_t>(at[2]) << 16;
-    } else {
-        uint32_t pixel = 0;
-        std::memcpy(&pixel, at, BytesPerPixel);
-        return pixel;
-    }
-}
-
-template <int BytesPerPixel> void writePixel(uint8_t* at, uint32_t pixel) {
-    std::memcpy(at, &pixel, BytesPerPixel);
 }
 
 bool isWholeByte(uint32_t mask) {
