@@ -30,18 +30,23 @@ struct DecodingTest {
 };
 
 // Pixels of one or two bytes have few enough values to answer them all once.
+// Pixels of one or two bytes have few enough values to answer them all once, a bit each, so
+// that the answers stay in the nearest cache.
 struct AnsweredTest {
-    std::vector<uint8_t> bright;
+    std::vector<uint64_t> bright;
 
     AnsweredTest(const Pixels::PixelFormat& format, uint32_t leastSum)
-        : bright(std::size_t{1} << (8 * format.bytesPerPixel())) {
+        : bright(((std::size_t{1} << (8 * format.bytesPerPixel())) + 63) / 64) {
         const PixelChannels channels(format);
-        for (std::size_t pixel = 0; pixel < bright.size(); ++pixel) {
-            bright[pixel] = isBrightRgb(channels.decode(static_cast<uint32_t>(pixel)), leastSum);
+        const uint32_t values = 1u << (8 * format.bytesPerPixel());
+        for (uint32_t pixel = 0; pixel < values; ++pixel) {
+            if (isBrightRgb(channels.decode(pixel), leastSum)) {
+                bright[pixel / 64] |= uint64_t{1} << (pixel % 64);
+            }
         }
     }
 
-    bool operator()(uint32_t pixel) const { return bright[pixel] != 0; }
+    bool operator()(uint32_t pixel) const { return (bright[pixel / 64] >> (pixel % 64)) & 1u; }
 };
 
 // Channels that are whole bytes of the pixel: four pixels at a time, each byte weighed in 16-bit
