@@ -9,6 +9,7 @@ namespace {
 
 // The large pages of x86-64 Linux. Smaller blocks are not worth a mapping of their own.
 constexpr std::size_t largePage = std::size_t{2} << 20;
+constexpr std::size_t smallPage = 4096;
 
 std::size_t mappedSize(std::size_t bytes) {
     return (bytes + largePage - 1) / largePage * largePage;
@@ -16,7 +17,7 @@ std::size_t mappedSize(std::size_t bytes) {
 
 } // namespace
 
-// The kernel backs only aligned stretches of 2 MB with large pages, so a mapping one page
+// The kernel backs only aligned stretches of 2 MB with large pages, so a mapping one large page
 // longer is made, and what lies before and after the aligned part is given back.
 void* allocateScreenMemory(std::size_t bytes) {
     if (bytes < largePage) {
@@ -37,8 +38,14 @@ void* allocateScreenMemory(std::size_t bytes) {
     if (after > 0) {
         munmap(reinterpret_cast<void*>(aligned + size), after);
     }
-    // Only advice: where large pages are switched off the memory works the same.
-    madvise(reinterpret_cast<void*>(aligned), size, MADV_HUGEPAGE);
+    // The pages are made small first: a large page costs more to make than its small pages
+    // together where the memory has never been touched, which would delay the first picture.
+    // The advice then lets the kernel merge them into large pages in the background. Both are
+    // only advice: where either is not known the memory works the same.
+    madvise(reinterpret_cast<void*>(aligned), (bytes + smallPage - 1) / smallPage * smallPage,
+            MADV_POPULATE_WRITE);
+    // The part of the last large page past the end is left out, so that it is never filled.
+    madvise(reinterpret_cast<void*>(aligned), bytes / largePage * largePage, MADV_HUGEPAGE);
     return reinterpret_cast<void*>(aligned);
 }
 
