@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <array>
 #include <bit>
-#include <cstring>
 #include <emmintrin.h>
 #include <vector>
 
@@ -29,7 +28,6 @@ struct DecodingTest {
     bool operator()(uint32_t pixel) const { return isBrightRgb(channels.decode(pixel), leastSum); }
 };
 
-// Pixels of one or two bytes have few enough values to answer them all once.
 // Pixels of one or two bytes have few enough values to answer them all once, a bit each, so
 // that the answers stay in the nearest cache.
 struct AnsweredTest {

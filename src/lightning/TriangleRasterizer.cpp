@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
-#include <cstring>
 #include <emmintrin.h>
 #include <stdexcept>
 #include <string>
