@@ -1,5 +1,6 @@
 #include "backends/qt/settings/ControlPage.h"
 
+#include "backends/qt/settings/ControlIds.h"
 #include "backends/qt/settings/CpuLoadAndInterruptingOptionsControl.h"
 #include "backends/qt/settings/ResetPeriodSpinBox.h"
 #include "options/ScreensaverControlOptions.h"
@@ -10,16 +11,21 @@
 #include <QVBoxLayout>
 
 ControlPage::ControlPage(IPropertyPageHost& host, ScreensaverControlOptions& options)
-    : PropertyPageBase(host), options_(options), resetEnabled_(new QCheckBox(tr("定期重置屏幕"))),
+    : PropertyPageBase(host), model_(options), resetEnabled_(new QCheckBox(tr("定期重置屏幕"))),
       resetPeriod_(new ResetPeriodSpinBox), everyLabel_(new QLabel(tr("间隔(&I):"))),
       secondsLabel_(new QLabel(tr("秒"))),
       load_(new CpuLoadAndInterruptingOptionsControl(nullptr, options)) {
     resetEnabled_->setObjectName("resetEnabled");
-    resetEnabled_->setChecked(options.resetEnabled());
+    ControlIds::assign(*resetEnabled_, ControlPageModel::resetEnabledId);
+    resetEnabled_->setChecked(model_.initialState().resetEnabled);
     resetPeriod_->setObjectName("resetPeriod");
-    resetPeriod_->setRange(ScreensaverControlOptions::minResetPeriodBound,
-                           ScreensaverControlOptions::maxResetPeriodBound);
-    resetPeriod_->setValue(options.resetPeriod());
+    // One Qt control stands for the edit and its arrows.
+    ControlIds::assign(*resetPeriod_, ControlPageModel::resetPeriodSpinId);
+    const SpinSettings spin = model_.resetPeriodSpin();
+    resetPeriod_->setRange(spin.minimum, spin.maximum);
+    resetPeriod_->setValue(spin.position);
+    ControlIds::assign(*everyLabel_, ControlPageModel::periodLabelId);
+    ControlIds::assign(*secondsLabel_, ControlPageModel::secondsLabelId);
     everyLabel_->setBuddy(resetPeriod_);
     resetEnabled_->setWhatsThis(tr("选中后，每隔一段时间擦干玻璃上的雨滴，并换下一张背景图片。"));
     resetPeriod_->setWhatsThis(tr("两次重置之间的秒数。按住箭头不放，数字会越变越快。"));
@@ -44,13 +50,16 @@ bool ControlPage::validate() {
 }
 
 void ControlPage::apply() {
-    options_.setResetEnabled(resetEnabled_->isChecked());
-    options_.setResetPeriod(resetPeriod_->value());
+    model_.apply(state());
     load_->apply();
 }
 
+ControlPageState ControlPage::state() const {
+    return {resetEnabled_->isChecked(), resetPeriod_->value()};
+}
+
 void ControlPage::updateEnabling() {
-    const bool on = resetEnabled_->isChecked();
+    const bool on = ControlPageModel::periodEnabled(state());
     resetPeriod_->setEnabled(on);
     everyLabel_->setEnabled(on);
     secondsLabel_->setEnabled(on);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "backends/qt/settings/PropertyPageBase.h"
+#include "settings/ControlPageModel.h"
 
 class CpuLoadAndInterruptingOptionsControl;
 class ResetPeriodSpinBox;
@@ -19,9 +20,10 @@ public:
     bool validate() override;
 
 private:
+    ControlPageState state() const;
     void updateEnabling();
 
-    ScreensaverControlOptions& options_;
+    ControlPageModel model_;
     QCheckBox* resetEnabled_;
     ResetPeriodSpinBox* resetPeriod_;
     QLabel* everyLabel_;

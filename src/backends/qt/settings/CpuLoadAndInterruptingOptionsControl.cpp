@@ -1,7 +1,7 @@
 #include "backends/qt/settings/CpuLoadAndInterruptingOptionsControl.h"
 
+#include "backends/qt/settings/ControlIds.h"
 #include "backends/qt/settings/Trackbar.h"
-#include "options/IScreensaverControlOptions.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -11,24 +11,20 @@
 
 CpuLoadAndInterruptingOptionsControl::CpuLoadAndInterruptingOptionsControl(
     QWidget* parent, IScreensaverControlOptions& options)
-    : QWidget(parent), options_(options),
-      load_(makeTrackbar(Qt::Horizontal, {0, 100, 5, 20, 10, options.maxCpuLoad()}, "cpuLoad")),
+    : QWidget(parent), model_(options), load_(makeTrackbar(Qt::Horizontal, model_.loadSlider(),
+                                                           "cpuLoad", CpuLoadControlModel::loadId)),
       anyInput_(new QRadioButton(tr("移动鼠标或按任意键时退出(&M)"))),
       anyKey_(new QRadioButton(tr("按任意键时退出，忽略鼠标(&K)"))),
       escapeOnly_(new QRadioButton(tr("只在按 Esc 键时退出(&O)"))) {
     anyInput_->setObjectName("interruptOnAnyInput");
     anyKey_->setObjectName("interruptOnAnyKey");
     escapeOnly_->setObjectName("interruptOnEscape");
-    switch (options.interruptMode()) {
-    case IScreensaverControlOptions::interruptOnAnyInput:
-        anyInput_->setChecked(true);
-        break;
-    case IScreensaverControlOptions::interruptOnAnyKey:
-        anyKey_->setChecked(true);
-        break;
-    default:
-        escapeOnly_->setChecked(true);
-        break;
+    ControlIds::assign(*anyInput_, CpuLoadControlModel::anyInputId);
+    ControlIds::assign(*anyKey_, CpuLoadControlModel::anyKeyId);
+    ControlIds::assign(*escapeOnly_, CpuLoadControlModel::escapeOnlyId);
+    const int checked = model_.initialState().checkedRadio;
+    for (QRadioButton* radio : {anyInput_, anyKey_, escapeOnly_}) {
+        radio->setChecked(ControlIds::of(*radio) == checked);
     }
     load_->setWhatsThis(tr("屏幕保护程序最多占用多少处理器时间。调低可以让其他程序运行得更快，"
                            "雨会下得慢一些。"));
@@ -56,12 +52,14 @@ CpuLoadAndInterruptingOptionsControl::CpuLoadAndInterruptingOptionsControl(
 }
 
 void CpuLoadAndInterruptingOptionsControl::apply() {
-    options_.setMaxCpuLoad(load_->value());
-    int mode = IScreensaverControlOptions::interruptOnEscapeOnly;
-    if (anyInput_->isChecked()) {
-        mode = IScreensaverControlOptions::interruptOnAnyInput;
-    } else if (anyKey_->isChecked()) {
-        mode = IScreensaverControlOptions::interruptOnAnyKey;
+    model_.apply({load_->value(), checkedRadio()});
+}
+
+int CpuLoadAndInterruptingOptionsControl::checkedRadio() const {
+    for (const QRadioButton* radio : {anyInput_, anyKey_, escapeOnly_}) {
+        if (radio->isChecked()) {
+            return ControlIds::of(*radio);
+        }
     }
-    options_.setInterruptMode(mode);
+    return 0;
 }

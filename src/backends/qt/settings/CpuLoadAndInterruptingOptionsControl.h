@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/CpuLoadControlModel.h"
+
 #include <QWidget>
 
 class IScreensaverControlOptions;
@@ -13,11 +15,13 @@ class CpuLoadAndInterruptingOptionsControl : public QWidget {
 public:
     CpuLoadAndInterruptingOptionsControl(QWidget* parent, IScreensaverControlOptions& options);
 
-    bool validate() { return true; }
+    bool validate() const { return model_.validate(); }
     void apply();
 
 private:
-    IScreensaverControlOptions& options_;
+    int checkedRadio() const;
+
+    CpuLoadControlModel model_;
     QSlider* load_;
     QRadioButton* anyInput_;
     QRadioButton* anyKey_;

@@ -1,18 +1,11 @@
 #include "backends/qt/settings/DisplayModeSelectionControl.h"
 
-#include "backends/qt/settings/UiTexts.h"
-#include "options/IDisplayModeSelectionModel.h"
+#include "backends/qt/settings/ControlIds.h"
+#include "backends/qt/settings/ValidationMessage.h"
 
 #include <QComboBox>
-#include <QMessageBox>
 #include <QRadioButton>
 #include <QVBoxLayout>
-
-namespace {
-
-constexpr uint32_t noModeMessage = 7001;
-
-} // namespace
 
 DisplayModeSelectionControl::DisplayModeSelectionControl(QWidget* parent,
                                                          IDisplayModeSelectionModel& model)
@@ -21,18 +14,15 @@ DisplayModeSelectionControl::DisplayModeSelectionControl(QWidget* parent,
     current_->setObjectName("useCurrentMode");
     listed_->setObjectName("useListedMode");
     modes_->setObjectName("modes");
-    const IDisplayModeDescription* selected = model.selectedMode();
-    for (const IDisplayModeDescription* mode : model.availableModes()) {
-        modes_->addItem(QString::fromStdString(mode->text()),
-                        QVariant::fromValue(static_cast<const void*>(mode)));
-        if (mode == selected) {
-            modes_->setCurrentIndex(modes_->count() - 1);
-        }
+    ControlIds::assign(*current_, DisplayModeChoiceModel::currentModeId);
+    ControlIds::assign(*listed_, DisplayModeChoiceModel::listedModeId);
+    ControlIds::assign(*modes_, DisplayModeChoiceModel::modeListId);
+    for (const std::string& caption : model_.entries()) {
+        modes_->addItem(QString::fromStdString(caption));
     }
-    if (selected == nullptr) {
-        modes_->setCurrentIndex(-1);
-    }
-    (model.useCurrentMode() ? current_ : listed_)->setChecked(true);
+    const DisplayModeChoiceState initial = model_.initialState();
+    modes_->setCurrentIndex(initial.selectedEntry);
+    (initial.useCurrentMode ? current_ : listed_)->setChecked(true);
     current_->setWhatsThis(tr("保持桌面现在的分辨率和颜色数。"));
     listed_->setWhatsThis(tr("屏幕保护程序运行时切换到下面列表中选定的显示模式。"));
     modes_->setWhatsThis(tr("显示器提供的显示模式。"));
@@ -47,23 +37,23 @@ DisplayModeSelectionControl::DisplayModeSelectionControl(QWidget* parent,
     layout->addWidget(modes_);
 }
 
+DisplayModeChoiceState DisplayModeSelectionControl::state() const {
+    return {current_->isChecked(), modes_->currentIndex()};
+}
+
 bool DisplayModeSelectionControl::validate() {
-    if (current_->isChecked() || modes_->currentIndex() >= 0) {
-        return true;
+    if (const auto failure = model_.validate(state())) {
+        ControlIds::focus(*this, failure->focusControl);
+        showValidationFailure(window(), *failure);
+        return false;
     }
-    modes_->setFocus();
-    QMessageBox::critical(window(), UiTexts::applicationTitle(), UiTexts::string(noModeMessage));
-    return false;
+    return true;
 }
 
 void DisplayModeSelectionControl::apply() {
-    model_.setUseCurrentMode(current_->isChecked());
-    if (listed_->isChecked()) {
-        model_.selectMode(static_cast<const IDisplayModeDescription*>(
-            modes_->currentData().value<const void*>()));
-    }
+    model_.apply(state());
 }
 
 void DisplayModeSelectionControl::updateEnabling() {
-    modes_->setEnabled(listed_->isChecked());
+    modes_->setEnabled(DisplayModeChoiceModel::listEnabled(state()));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/DisplayModeChoiceModel.h"
+
 #include <QWidget>
 
 class IDisplayModeSelectionModel;
@@ -18,9 +20,10 @@ public:
     void apply();
 
 private:
+    DisplayModeChoiceState state() const;
     void updateEnabling();
 
-    IDisplayModeSelectionModel& model_;
+    DisplayModeChoiceModel model_;
     QRadioButton* current_;
     QRadioButton* listed_;
     QComboBox* modes_;

@@ -1,55 +1,37 @@
 #include "backends/qt/settings/DropsOptionsPage.h"
 
+#include "backends/qt/settings/ControlIds.h"
 #include "backends/qt/settings/Trackbar.h"
-#include "backends/qt/settings/UiTexts.h"
 #include "backends/qt/settings/WindDirectionControl.h"
 #include "options/ScreenSaverOptionsStorage.h"
-#include "resources/Strings.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QLabel>
 
-namespace {
-
-constexpr uint32_t radiusMessage = 9;
-
-} // namespace
-
 DropsOptionsPage::DropsOptionsPage(IPropertyPageHost& host, ScreenSaverOptionsStorage& options)
-    : PropertyPageBase(host), options_(options) {
-    const int densityRange = options.maxDensity() - options.minDensity();
-    density_ = makeTrackbar(Qt::Horizontal,
-                            {options.minDensity(), options.maxDensity(), 1,
-                             roundHalfUp(densityRange * 0.1), 5, options.density()},
-                            "density");
+    : PropertyPageBase(host), model_(options) {
+    const DropsPageState initial = model_.initialState();
+    density_ =
+        makeTrackbar(Qt::Horizontal, model_.densitySlider(), "density", DropsPageModel::densityId);
     rampUp_ = new QCheckBox(tr("密度渐强(&G)"));
     rampUp_->setObjectName("densityRampUp");
-    rampUp_->setChecked(options.densityRampUp());
-    const int radiusRange = options.maxRadiusBound();
-    const TrackbarSettings radius{
-        options.minRadiusBound(), options.maxRadiusBound(), 1, roundHalfUp(radiusRange * 0.1), 0,
-        options.minRadius()};
-    minRadius_ = makeTrackbar(Qt::Horizontal, radius, "minRadius");
-    TrackbarSettings largest = radius;
-    largest.position = options.minRadius() + options.radiusSpread();
-    maxRadius_ = makeTrackbar(Qt::Horizontal, largest, "maxRadius");
-    windForce_ = makeTrackbar(Qt::Horizontal,
-                              {options.minWindForce(), options.maxWindForce(), 1,
-                               roundHalfUp(options.maxWindForce() * 0.1),
-                               roundHalfUp(options.maxWindForce() * 0.1), options.windForce()},
-                              "windForce");
-    const int speeds = options.maxSpeed() - options.minSpeed();
-    speed_ = makeTrackbar(Qt::Vertical,
-                          {0, speeds - 1, 1, roundHalfUp(speeds * 0.1), roundHalfUp(speeds * 0.2),
-                           speedPosition(options.speed(), options.minSpeed(), options.maxSpeed())},
-                          "speed");
+    ControlIds::assign(*rampUp_, DropsPageModel::densityRampUpId);
+    rampUp_->setChecked(initial.densityRampUp);
+    minRadius_ = makeTrackbar(Qt::Horizontal, model_.smallestRadiusSlider(), "minRadius",
+                              DropsPageModel::smallestRadiusId);
+    maxRadius_ = makeTrackbar(Qt::Horizontal, model_.largestRadiusSlider(), "maxRadius",
+                              DropsPageModel::largestRadiusId);
+    windForce_ = makeTrackbar(Qt::Horizontal, model_.windForceSlider(), "windForce",
+                              DropsPageModel::windForceId);
+    speed_ = makeTrackbar(Qt::Vertical, model_.speedSlider(), "speed", DropsPageModel::speedId);
     // Position 0 is the top of the slider: the fastest rain.
     speed_->setInvertedAppearance(true);
     speed_->setInvertedControls(true);
     windAngle_ = new WindDirectionControl;
-    windAngle_->setLimits(lowestWindAngle, highestWindAngle);
-    windAngle_->setAngle(options.windAngle());
+    ControlIds::assign(*windAngle_, DropsPageModel::windDirectionId);
+    windAngle_->setLimits(DropsPageModel::lowestWindAngle, DropsPageModel::highestWindAngle);
+    windAngle_->setAngle(initial.windAngle);
 
     density_->setWhatsThis(tr("玻璃上同时落下的雨滴有多少。向右移动，雨下得更密。"));
     rampUp_->setWhatsThis(tr("选中后，雨从几滴开始，慢慢下到设定的密度。"));
@@ -78,7 +60,7 @@ DropsOptionsPage::DropsOptionsPage(IPropertyPageHost& host, ScreenSaverOptionsSt
     layout->addWidget(speed_, 1, 2, 5, 1, Qt::AlignHCenter);
     layout->setColumnStretch(1, 1);
     layout->setRowStretch(6, 1);
-    setFocusProxy(density_);
+    setFocusProxy(ControlIds::find(*this, DropsPageModel::firstFocus()));
 
     for (QSlider* slider : {density_, minRadius_, maxRadius_, windForce_, speed_}) {
         connect(slider, &QSlider::valueChanged, this, &DropsOptionsPage::changed);
@@ -87,33 +69,24 @@ DropsOptionsPage::DropsOptionsPage(IPropertyPageHost& host, ScreenSaverOptionsSt
     connect(windAngle_, &WindDirectionControl::angleChanged, this, &DropsOptionsPage::changed);
 }
 
-int DropsOptionsPage::speedPosition(int speed, int minSpeed, int maxSpeed) {
-    return (maxSpeed - minSpeed - 1) - (speed - minSpeed);
-}
-
-int DropsOptionsPage::speedAt(int position, int minSpeed, int maxSpeed) {
-    return maxSpeed - minSpeed - 1 - position + minSpeed;
+DropsPageState DropsOptionsPage::state() const {
+    return {density_->value(),   rampUp_->isChecked(), minRadius_->value(), maxRadius_->value(),
+            windForce_->value(), windAngle_->angle(),  speed_->value()};
 }
 
 bool DropsOptionsPage::validate() {
-    if (maxRadius_->value() < minRadius_->value()) {
-        showError(UiTexts::errorCaption(), UiTexts::string(radiusMessage));
-        minRadius_->setFocus();
+    if (const auto failure = model_.validate(state())) {
+        showFailure(*failure);
+        ControlIds::focus(*this, failure->focusControl);
         return false;
     }
     return true;
 }
 
 void DropsOptionsPage::apply() {
-    writeTo(options_);
+    model_.apply(state());
 }
 
 void DropsOptionsPage::writeTo(IDropSystemOptionsStorage& target) const {
-    target.setDensity(density_->value());
-    target.setDensityRampUp(rampUp_->isChecked());
-    target.setMinRadius(minRadius_->value());
-    target.setRadiusSpread(maxRadius_->value() - minRadius_->value());
-    target.setWindForce(windForce_->value());
-    target.setWindAngle(windAngle_->angle());
-    target.setSpeed(speedAt(speed_->value(), target.minSpeed(), target.maxSpeed()));
+    DropsPageModel::writeTo(state(), target);
 }

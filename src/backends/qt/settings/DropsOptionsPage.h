@@ -1,6 +1,7 @@
 #pragma once
 
 #include "backends/qt/settings/PropertyPageBase.h"
+#include "settings/DropsPageModel.h"
 
 class IDropSystemOptionsStorage;
 class ScreenSaverOptionsStorage;
@@ -13,9 +14,8 @@ class DropsOptionsPage : public PropertyPageBase {
     Q_OBJECT
 
 public:
-    // The dial's limits: 5 and 175 degrees.
-    static constexpr double lowestWindAngle = 0.0872665;
-    static constexpr double highestWindAngle = 3.0543263;
+    static constexpr double lowestWindAngle = DropsPageModel::lowestWindAngle;
+    static constexpr double highestWindAngle = DropsPageModel::highestWindAngle;
 
     DropsOptionsPage(IPropertyPageHost& host, ScreenSaverOptionsStorage& options);
 
@@ -28,14 +28,10 @@ signals:
     // A control moved: what writeTo() writes has changed.
     void changed();
 
-public:
-    // The speed slider runs top = fast: position p stands for speed maxSpeed - 1 - p (the bound
-    // itself is out of reach).
-    static int speedPosition(int speed, int minSpeed, int maxSpeed);
-    static int speedAt(int position, int minSpeed, int maxSpeed);
-
 private:
-    ScreenSaverOptionsStorage& options_;
+    DropsPageState state() const;
+
+    DropsPageModel model_;
     QSlider* density_;
     QCheckBox* rampUp_;
     QSlider* minRadius_;

@@ -1,7 +1,7 @@
 #include "backends/qt/settings/LightningBoltsOptionsDialog.h"
 
 #include "backends/qt/settings/ColorPickerControl.h"
-#include "options/ILightningOptionsStorage.h"
+#include "backends/qt/settings/ControlIds.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -10,15 +10,20 @@
 
 LightningBoltsOptionsDialog::LightningBoltsOptionsDialog(QWidget* parent,
                                                          ILightningOptionsStorage& options)
-    : QDialog(parent), options_(options), sample_(new ColorPickerControl),
+    : QDialog(parent), model_(options), sample_(new ColorPickerControl),
       random_(new QRadioButton(tr("随机选取(&R)"))), chosen_(new QRadioButton(tr("指定颜色(&C)"))),
       change_(new QPushButton(tr("改变(&G)..."))) {
     setWindowTitle(tr("闪电颜色详细设置"));
     random_->setObjectName("randomColour");
     chosen_->setObjectName("chosenColour");
     change_->setObjectName("changeColour");
-    sample_->setColour(options.boltColour());
-    (options.randomColour() != 0 ? random_ : chosen_)->setChecked(true);
+    ControlIds::assign(*sample_, BoltColourDialogModel::sampleId);
+    ControlIds::assign(*random_, BoltColourDialogModel::randomColourId);
+    ControlIds::assign(*chosen_, BoltColourDialogModel::chosenColourId);
+    ControlIds::assign(*change_, BoltColourDialogModel::changeColourId);
+    const BoltColourState initial = model_.initialState();
+    sample_->setColour(initial.colour);
+    (initial.randomColour ? random_ : chosen_)->setChecked(true);
     random_->setWhatsThis(tr("每道闪电随机选取一种颜色。"));
     chosen_->setWhatsThis(tr("所有闪电都用下面的颜色。"));
     change_->setWhatsThis(tr("打开颜色选择框，选取闪电的颜色。"));
@@ -39,12 +44,16 @@ LightningBoltsOptionsDialog::LightningBoltsOptionsDialog(QWidget* parent,
 }
 
 void LightningBoltsOptionsDialog::accept() {
-    options_.setBoltColour(sample_->colour());
-    options_.setRandomColour(random_->isChecked() ? 1 : 0);
+    model_.accept(state());
     QDialog::accept();
 }
 
+BoltColourState LightningBoltsOptionsDialog::state() const {
+    return {sample_->colour(), random_->isChecked()};
+}
+
 void LightningBoltsOptionsDialog::updateEnabling() {
-    change_->setEnabled(chosen_->isChecked());
-    sample_->setEnabled(chosen_->isChecked());
+    const bool enabled = BoltColourDialogModel::colourChoiceEnabled(state());
+    change_->setEnabled(enabled);
+    sample_->setEnabled(enabled);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/BoltColourDialogModel.h"
+
 #include <QDialog>
 
 class ILightningOptionsStorage;
@@ -17,9 +19,10 @@ public:
     void accept() override;
 
 private:
+    BoltColourState state() const;
     void updateEnabling();
 
-    ILightningOptionsStorage& options_;
+    BoltColourDialogModel model_;
     ColorPickerControl* sample_;
     QRadioButton* random_;
     QRadioButton* chosen_;

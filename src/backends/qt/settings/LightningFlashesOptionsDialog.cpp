@@ -2,7 +2,7 @@
 
 #include "backends/qt/settings/BrightnessSelectionControl.h"
 #include "backends/qt/settings/ColorPickerControl.h"
-#include "options/ILightningOptionsStorage.h"
+#include "backends/qt/settings/ControlIds.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -11,13 +11,17 @@
 
 LightningFlashesOptionsDialog::LightningFlashesOptionsDialog(QWidget* parent,
                                                              ILightningOptionsStorage& options)
-    : QDialog(parent), options_(options), sample_(new ColorPickerControl),
+    : QDialog(parent), model_(options), sample_(new ColorPickerControl),
       threshold_(new BrightnessSelectionControl) {
     setWindowTitle(tr("闪电背景详细设置"));
-    sample_->setColour(options.flashColour());
-    threshold_->setValue(options.flashThreshold());
+    const FlashState initial = model_.initialState();
+    sample_->setColour(initial.colour);
+    threshold_->setValue(initial.threshold);
     auto* change = new QPushButton(tr("改变(&G)..."));
     change->setObjectName("changeColour");
+    ControlIds::assign(*sample_, FlashDialogModel::sampleId);
+    ControlIds::assign(*change, FlashDialogModel::changeColourId);
+    ControlIds::assign(*threshold_, FlashDialogModel::thresholdId);
     connect(change, &QPushButton::clicked, sample_, &ColorPickerControl::chooseColour);
     sample_->setWhatsThis(tr("闪电照亮背景时所用的颜色。"));
     change->setWhatsThis(tr("打开颜色选择框，选取闪光的颜色。"));
@@ -39,7 +43,6 @@ LightningFlashesOptionsDialog::LightningFlashesOptionsDialog(QWidget* parent,
 }
 
 void LightningFlashesOptionsDialog::accept() {
-    options_.setFlashColour(sample_->colour());
-    options_.setFlashThreshold(threshold_->value());
+    model_.accept({sample_->colour(), threshold_->value()});
     QDialog::accept();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/FlashDialogModel.h"
+
 #include <QDialog>
 
 class ILightningOptionsStorage;
@@ -17,7 +19,7 @@ public:
     void accept() override;
 
 private:
-    ILightningOptionsStorage& options_;
+    FlashDialogModel model_;
     ColorPickerControl* sample_;
     BrightnessSelectionControl* threshold_;
 };

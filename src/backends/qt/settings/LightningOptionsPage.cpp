@@ -1,10 +1,10 @@
 #include "backends/qt/settings/LightningOptionsPage.h"
 
+#include "backends/qt/settings/ControlIds.h"
 #include "backends/qt/settings/IPropertyPageHost.h"
 #include "backends/qt/settings/LightningBoltsOptionsDialog.h"
 #include "backends/qt/settings/LightningFlashesOptionsDialog.h"
 #include "backends/qt/settings/Trackbar.h"
-#include "backends/qt/settings/UiTexts.h"
 #include "options/ILightningOptionsStorage.h"
 
 #include <QCheckBox>
@@ -12,33 +12,28 @@
 #include <QLabel>
 #include <QPushButton>
 
-namespace {
-
-constexpr uint32_t intervalMessage = 23;
-
-} // namespace
-
 LightningOptionsPage::LightningOptionsPage(IPropertyPageHost& host,
                                            ILightningOptionsStorage& options)
-    : PropertyPageBase(host), options_(options) {
-    const int step = roundHalfUp(options.maxIntervalBound() * 0.1);
-    const TrackbarSettings interval{
-        options.minIntervalBound(), options.maxIntervalBound(), 1, step, step,
-        options.minInterval()};
-    minInterval_ = makeTrackbar(Qt::Horizontal, interval, "minInterval");
-    TrackbarSettings longest = interval;
-    longest.position = options.minInterval() + options.intervalSpread();
-    maxInterval_ = makeTrackbar(Qt::Horizontal, longest, "maxInterval");
+    : PropertyPageBase(host), options_(options), model_(options) {
+    const LightningPageState initial = model_.initialState();
+    minInterval_ = makeTrackbar(Qt::Horizontal, model_.shortestPauseSlider(), "minInterval",
+                                LightningPageModel::shortestPauseId);
+    maxInterval_ = makeTrackbar(Qt::Horizontal, model_.longestPauseSlider(), "maxInterval",
+                                LightningPageModel::longestPauseId);
     bolts_ = new QCheckBox(tr("显示闪电(&B)"));
     bolts_->setObjectName("boltsEnabled");
-    bolts_->setChecked(options.boltsEnabled());
+    ControlIds::assign(*bolts_, LightningPageModel::boltsId);
+    bolts_->setChecked(initial.boltsEnabled);
     flashes_ = new QCheckBox(tr("闪电照亮背景(&L)"));
     flashes_->setObjectName("flashesEnabled");
-    flashes_->setChecked(options.flashesEnabled());
+    ControlIds::assign(*flashes_, LightningPageModel::flashesId);
+    flashes_->setChecked(initial.flashesEnabled);
     boltDetails_ = new QPushButton(tr("高级(&V)..."));
     boltDetails_->setObjectName("boltDetails");
+    ControlIds::assign(*boltDetails_, LightningPageModel::boltDetailsId);
     flashDetails_ = new QPushButton(tr("高级(&A)..."));
     flashDetails_->setObjectName("flashDetails");
+    ControlIds::assign(*flashDetails_, LightningPageModel::flashDetailsId);
 
     minInterval_->setWhatsThis(tr("两道闪电之间最短等待多少秒。"));
     maxInterval_->setWhatsThis(tr("两道闪电之间最长等待多少秒。不能短于最小时限。"));
@@ -67,28 +62,30 @@ LightningOptionsPage::LightningOptionsPage(IPropertyPageHost& host,
     layout->addWidget(maxLabel, 4, 0, 1, 2);
     layout->addWidget(maxInterval_, 5, 0, 1, 2);
     layout->setRowStretch(6, 1);
-    setFocusProxy(bolts_);
+    setFocusProxy(ControlIds::find(*this, LightningPageModel::firstFocus()));
+}
+
+LightningPageState LightningOptionsPage::state() const {
+    return {minInterval_->value(), maxInterval_->value(), bolts_->isChecked(),
+            flashes_->isChecked()};
 }
 
 bool LightningOptionsPage::validate() {
-    if (bolts_->isChecked() && maxInterval_->value() < minInterval_->value()) {
-        showError(UiTexts::errorCaption(), UiTexts::string(intervalMessage));
-        minInterval_->setFocus();
+    if (const auto failure = model_.validate(state())) {
+        showFailure(*failure);
+        ControlIds::focus(*this, failure->focusControl);
         return false;
     }
     return true;
 }
 
 void LightningOptionsPage::apply() {
-    options_.setMinInterval(minInterval_->value());
-    options_.setIntervalSpread(maxInterval_->value() - minInterval_->value());
-    options_.setBoltsEnabled(bolts_->isChecked());
-    options_.setFlashesEnabled(flashes_->isChecked());
+    model_.apply(state());
 }
 
 void LightningOptionsPage::updateEnabling() {
-    boltDetails_->setEnabled(bolts_->isChecked());
-    flashDetails_->setEnabled(flashes_->isChecked());
+    boltDetails_->setEnabled(LightningPageModel::boltDetailsEnabled(state()));
+    flashDetails_->setEnabled(LightningPageModel::flashDetailsEnabled(state()));
 }
 
 void LightningOptionsPage::editBolts() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "backends/qt/settings/PropertyPageBase.h"
+#include "settings/LightningPageModel.h"
 
 class ILightningOptionsStorage;
 class QCheckBox;
@@ -18,11 +19,13 @@ public:
     bool validate() override;
 
 private:
+    LightningPageState state() const;
     void updateEnabling();
     void editBolts();
     void editFlashes();
 
     ILightningOptionsStorage& options_;
+    LightningPageModel model_;
     QSlider* minInterval_;
     QSlider* maxInterval_;
     QCheckBox* bolts_;

@@ -1,11 +1,10 @@
 #include "backends/qt/settings/PropertyPageBase.h"
 
 #include "backends/qt/settings/IPropertyPageHost.h"
-
-#include <QMessageBox>
+#include "backends/qt/settings/ValidationMessage.h"
 
 PropertyPageBase::PropertyPageBase(IPropertyPageHost& host) : host_(host) {}
 
-void PropertyPageBase::showError(const QString& caption, const QString& text) {
-    QMessageBox::critical(host_.sheetWindow(), caption, text);
+void PropertyPageBase::showFailure(const ValidationFailure& failure) {
+    showValidationFailure(host_.sheetWindow(), failure);
 }

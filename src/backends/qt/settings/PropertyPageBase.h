@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class IPropertyPageHost;
+struct ValidationFailure;
 
 // A page of the settings sheet. It copies the options into its controls when it is made, checks
 // them when the user leaves it and writes them back when the sheet closes with OK.
@@ -21,8 +22,8 @@ public:
 
 protected:
     IPropertyPageHost& host() { return host_; }
-    // A message box with the error icon, owned by the sheet.
-    void showError(const QString& caption, const QString& text);
+    // Says why the page may not be left, in a message box owned by the sheet.
+    void showFailure(const ValidationFailure& failure);
 
 private:
     IPropertyPageHost& host_;

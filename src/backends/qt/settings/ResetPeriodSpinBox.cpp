@@ -1,5 +1,7 @@
 #include "backends/qt/settings/ResetPeriodSpinBox.h"
 
+#include "settings/ControlPageModel.h"
+
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -10,16 +12,7 @@ ResetPeriodSpinBox::ResetPeriodSpinBox(QWidget* parent) : QSpinBox(parent) {
 }
 
 int ResetPeriodSpinBox::stepAfter(qint64 heldMilliseconds) {
-    if (heldMilliseconds >= 6000) {
-        return 25;
-    }
-    if (heldMilliseconds >= 4000) {
-        return 10;
-    }
-    if (heldMilliseconds >= 2000) {
-        return 5;
-    }
-    return 1;
+    return ControlPageModel::resetPeriodStepAfter(heldMilliseconds);
 }
 
 void ResetPeriodSpinBox::stepBy(int steps) {

@@ -4,7 +4,7 @@
 #include <QSpinBox>
 
 // Seconds between picture resets, changed only by the arrows. Holding an arrow steps faster the
-// longer it is held: 1 at once, 5 after 2 s, 10 after 4 s, 25 after 6 s.
+// longer it is held, as ControlPageModel::resetPeriodAcceleration says.
 class ResetPeriodSpinBox : public QSpinBox {
     Q_OBJECT
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "backends/qt/settings/PropertyPageBase.h"
+#include "settings/SoundPageModel.h"
 
 class ISoundOptionsStorage;
 class QCheckBox;
@@ -16,13 +17,8 @@ public:
 
     void apply() override;
 
-    // A volume as a slider position: hundredths, cut off toward zero.
-    static int volumePosition(float volume);
-    // A slider position as a volume, in single precision as the options keep it.
-    static float volumeAt(int position);
-
 private:
-    ISoundOptionsStorage& options_;
+    SoundPageModel model_;
     QSlider* rain_;
     QSlider* thunder_;
     QCheckBox* enabled_;

@@ -1,9 +1,12 @@
 #include "backends/qt/settings/Trackbar.h"
 
-QSlider* makeTrackbar(Qt::Orientation orientation, const TrackbarSettings& settings,
-                      const QString& name) {
+#include "backends/qt/settings/ControlIds.h"
+
+QSlider* makeTrackbar(Qt::Orientation orientation, const SliderSettings& settings,
+                      const QString& name, int id) {
     auto* slider = new QSlider(orientation);
     slider->setObjectName(name);
+    ControlIds::assign(*slider, id);
     slider->setRange(settings.minimum, settings.maximum);
     slider->setSingleStep(settings.lineSize);
     slider->setPageStep(settings.pageSize);

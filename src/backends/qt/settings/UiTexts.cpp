@@ -1,6 +1,7 @@
 #include "backends/qt/settings/UiTexts.h"
 
 #include "resources/Strings.h"
+#include "settings/ValidationFailure.h"
 
 #include <QCoreApplication>
 
@@ -9,7 +10,6 @@ namespace UiTexts {
 namespace {
 
 constexpr uint32_t productName = 1;
-constexpr uint32_t errorCaptionText = 1000;
 constexpr const char* productVersion = "2.2.17";
 
 } // namespace
@@ -20,7 +20,7 @@ QString string(uint32_t id) {
 }
 
 QString errorCaption() {
-    return string(errorCaptionText);
+    return string(ValidationFailure::errorCaptionString);
 }
 
 QString applicationTitle() {

@@ -1,26 +1,16 @@
 #include "backends/qt/settings/WallpaperListEditingControl.h"
 
+#include "backends/qt/settings/ControlIds.h"
 #include "backends/qt/settings/UiTexts.h"
-#include "images/ImageLoader.h"
-#include "options/IWallpaperListModel.h"
+#include "backends/qt/settings/ValidationMessage.h"
 
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
-
-namespace {
-
-constexpr uint32_t filterDescription = 7010;
-constexpr uint32_t unsupportedMessage = 7011;
-constexpr int pathRole = Qt::UserRole;
-
-} // namespace
 
 WallpaperListEditingControl::WallpaperListEditingControl(QWidget* parent,
                                                          IWallpaperListModel& model)
@@ -32,16 +22,22 @@ WallpaperListEditingControl::WallpaperListEditingControl(QWidget* parent,
     list_->setDefaultDropAction(Qt::MoveAction);
     fixedOrder_->setObjectName("fixedOrder");
     randomOrder_->setObjectName("randomOrder");
-    for (const std::string& file : model.files()) {
-        appendEntry(QString::fromStdString(file));
+    for (const WallpaperEntry& entry : model_.entries()) {
+        appendItem(entry);
     }
-    (model.orderMode() == IWallpaperListModel::fixedOrder ? fixedOrder_ : randomOrder_)
-        ->setChecked(true);
+    (model_.fixedOrderInitially() ? fixedOrder_ : randomOrder_)->setChecked(true);
+    connect(list_->model(), &QAbstractItemModel::rowsMoved, this,
+            &WallpaperListEditingControl::followMovedRow);
 
     auto* add = new QPushButton(tr("增加(&A)"));
     add->setObjectName("addWallpaper");
     auto* remove = new QPushButton(tr("移除(&R)"));
     remove->setObjectName("removeWallpaper");
+    ControlIds::assign(*list_, WallpaperListEditorModel::listId);
+    ControlIds::assign(*add, WallpaperListEditorModel::addId);
+    ControlIds::assign(*remove, WallpaperListEditorModel::removeId);
+    ControlIds::assign(*fixedOrder_, WallpaperListEditorModel::fixedOrderId);
+    ControlIds::assign(*randomOrder_, WallpaperListEditorModel::randomOrderId);
     connect(add, &QPushButton::clicked, this, &WallpaperListEditingControl::chooseFiles);
     connect(remove, &QPushButton::clicked, this, &WallpaperListEditingControl::removeSelected);
     list_->setWhatsThis(tr("屏幕保护程序轮流用作背景的图片。拖动一项可以改变顺序。列表为空时，"
@@ -65,30 +61,25 @@ WallpaperListEditingControl::WallpaperListEditingControl(QWidget* parent,
 }
 
 void WallpaperListEditingControl::apply() {
-    std::vector<std::string> files;
-    for (const QString& path : paths()) {
-        files.push_back(path.toStdString());
-    }
-    model_.setFiles(files);
-    model_.setOrderMode(fixedOrder_->isChecked() ? IWallpaperListModel::fixedOrder
-                                                 : IWallpaperListModel::randomOrder);
+    model_.apply(fixedOrder_->isChecked());
 }
 
 void WallpaperListEditingControl::addFiles(const QStringList& paths) {
+    // One at a time, so that each refusal is said before the next file is looked at.
     for (const QString& path : paths) {
-        if (Graphics::isSupportedImage(path.toStdString())) {
-            appendEntry(path);
+        const std::vector<ValidationFailure> refused = model_.add({path.toStdString()});
+        if (refused.empty()) {
+            appendItem(model_.entries().back());
         } else {
-            QMessageBox::critical(window(), UiTexts::applicationTitle(),
-                                  UiTexts::string(unsupportedMessage).replace("%s", path));
+            showValidationFailure(window(), refused.front());
         }
     }
 }
 
 QStringList WallpaperListEditingControl::paths() const {
     QStringList result;
-    for (int row = 0; row < list_->count(); ++row) {
-        result.append(list_->item(row)->data(pathRole).toString());
+    for (const std::string& path : model_.paths()) {
+        result.append(QString::fromStdString(path));
     }
     return result;
 }
@@ -97,23 +88,33 @@ void WallpaperListEditingControl::moveEntry(int from, int to) {
     if (from == to || from < 0 || to < 0 || from >= list_->count() || to >= list_->count()) {
         return;
     }
-    QListWidgetItem* item = list_->takeItem(from);
-    list_->insertItem(to, item);
-    list_->setCurrentItem(item);
+    // Through the list's Qt model, as Qt's own drag moves rows, so both are followed alike.
+    const int before = to > from ? to + 1 : to;
+    list_->model()->moveRow(QModelIndex(), from, QModelIndex(), before);
+    list_->setCurrentRow(to);
 }
 
 void WallpaperListEditingControl::chooseFiles() {
     // Qt's chooser takes blank-separated patterns and matches them in any case.
-    const QString filter = UiTexts::string(filterDescription) + " (*.bmp *.jpg *.jpeg)";
+    const QString filter =
+        UiTexts::string(WallpaperListEditorModel::filterDescription) + " (*.bmp *.jpg *.jpeg)";
     addFiles(QFileDialog::getOpenFileNames(this, QString(), QString(), filter));
 }
 
 void WallpaperListEditingControl::removeSelected() {
-    delete list_->takeItem(list_->currentRow());
+    const int row = list_->currentRow();
+    if (model_.remove(row)) {
+        delete list_->takeItem(row);
+    }
 }
 
-void WallpaperListEditingControl::appendEntry(const QString& path) {
-    auto* item = new QListWidgetItem(QFileInfo(path).fileName(), list_);
-    item->setData(pathRole, path);
-    item->setToolTip(path);
+void WallpaperListEditingControl::appendItem(const WallpaperEntry& entry) {
+    auto* item = new QListWidgetItem(QString::fromStdString(entry.text), list_);
+    item->setToolTip(QString::fromStdString(entry.path));
+}
+
+void WallpaperListEditingControl::followMovedRow(const QModelIndex&, int start, int,
+                                                 const QModelIndex&, int destination) {
+    // Qt names the row the moved one went before, counted before the move.
+    model_.move(start, destination > start ? destination - 1 : destination);
 }

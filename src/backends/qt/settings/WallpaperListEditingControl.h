@@ -1,10 +1,13 @@
 #pragma once
 
+#include "settings/WallpaperListEditorModel.h"
+
 #include <QStringList>
 #include <QWidget>
 
 class IWallpaperListModel;
 class QListWidget;
+class QModelIndex;
 class QRadioButton;
 
 // The list of background pictures: add through the file chooser, remove, drag to reorder, and
@@ -15,7 +18,7 @@ class WallpaperListEditingControl : public QWidget {
 public:
     WallpaperListEditingControl(QWidget* parent, IWallpaperListModel& model);
 
-    bool validate() { return true; }
+    bool validate() const { return model_.validate(); }
     void apply();
 
     // Appends the supported pictures among these files and says which of the others are not.
@@ -28,9 +31,12 @@ public:
 private:
     void chooseFiles();
     void removeSelected();
-    void appendEntry(const QString& path);
+    void appendItem(const WallpaperEntry& entry);
+    // Qt's own drag has moved a row of the list.
+    void followMovedRow(const QModelIndex& parent, int start, int end, const QModelIndex&,
+                        int destination);
 
-    IWallpaperListModel& model_;
+    WallpaperListEditorModel model_;
     QListWidget* list_;
     QRadioButton* fixedOrder_;
     QRadioButton* randomOrder_;
