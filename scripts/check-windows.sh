@@ -2,7 +2,8 @@
 # The Windows build under Wine: cross-builds build-win32 (scripts/build-windows.sh), runs its
 # tests under Wine on a virtual X server, stores the default settings with pluvo-config.exe into
 # a Wine prefix of its own, whose registry must then hold exactly the bytes the Linux build
-# writes, and runs pluvo.scr itself (scripts/check-windows-under-wine.sh).
+# writes, runs pluvo.scr itself (scripts/check-windows-under-wine.sh), and installs and removes
+# it with its setup program and its uninstaller (scripts/check-windows-dialogs-under-wine.sh).
 # Usage: scripts/check-windows.sh [LINUX_BUILD_DIR], build/ unless given (for its pluvo-config).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -57,3 +58,4 @@ echo "The Windows tests passed under Wine, and pluvo-config.exe stored the Linux
 wineserver -k 2>/dev/null || true
 unset WINEPREFIX
 scripts/check-windows-under-wine.sh build-win32
+scripts/check-windows-dialogs-under-wine.sh build-win32

@@ -5,7 +5,7 @@ source "$(dirname "$0")/apt-packages.sh"
 
 packages=(
     g++-mingw-w64-i686-posix mingw-w64-tools nasm
-    wine wine32
+    wine wine32 nsis
     dpkg-dev cmake make pkg-config
 )
 

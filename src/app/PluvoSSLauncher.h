@@ -20,9 +20,6 @@ public:
     // Removes the product as its install's script says; true when it was removed.
     using UninstallerRunner = std::function<bool()>;
 
-    // The uninstall entry the product's installer made.
-    static constexpr const char* uninstallKeyName = "{5D1C7A20-3B8E-4F61-9A47-C0E2B6D39F14}";
-
     // Taken by preview mode for the process's life; it tells other programs a preview runs.
     static constexpr const char* previewMutexName = "PLUVO_SCREEN_SAVER_PREVIEW_RUNNING";
 

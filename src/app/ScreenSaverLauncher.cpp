@@ -93,24 +93,30 @@ namespace {
 // hand-over made removes itself: /kill typed by hand on the installed program must not delete it.
 class TemporaryCopyRemoval {
 public:
-    explicit TemporaryCopyRemoval(std::string path) : path_(std::move(path)) {}
+    TemporaryCopyRemoval(ScreenSaverLauncher& launcher, std::string path)
+        : launcher_(launcher), path_(std::move(path)) {}
     ~TemporaryCopyRemoval() {
         if (ScreenSaverLauncher::isTemporaryCopy(path_)) {
-            std::error_code ignored;
-            std::filesystem::remove(path_, ignored);
+            launcher_.discardTemporaryCopy(path_);
         }
     }
     TemporaryCopyRemoval(const TemporaryCopyRemoval&) = delete;
     TemporaryCopyRemoval& operator=(const TemporaryCopyRemoval&) = delete;
 
 private:
+    ScreenSaverLauncher& launcher_;
     std::string path_;
 };
 
 } // namespace
 
+void ScreenSaverLauncher::discardTemporaryCopy(const std::string& path) {
+    std::error_code ignored;
+    std::filesystem::remove(path, ignored);
+}
+
 void ScreenSaverLauncher::waitAndUninstall() {
-    const TemporaryCopyRemoval removal(programPath());
+    const TemporaryCopyRemoval removal(*this, programPath());
     NamedMutex::waitUntilReleased(handOverMutexName);
     runUninstaller();
 }

@@ -29,10 +29,16 @@ public:
     // directly in the temporary folder.
     static bool isTemporaryCopy(const std::string& path);
 
+    // The uninstall entry the product's installer made.
+    static constexpr const char* uninstallKeyName = "{5D1C7A20-3B8E-4F61-9A47-C0E2B6D39F14}";
     // Taken by the first process of the uninstall until it ends; the temporary copy waits on it.
     static constexpr const char* handOverMutexName = "KILLER'S_PARENT_IS_RUNNING";
     // The start of the temporary copy's file name.
     static constexpr const char* temporaryCopyPrefix = "~QV";
+
+    // Removes the temporary copy this process runs from, or has the system remove it later
+    // where a running program's file cannot go.
+    virtual void discardTemporaryCopy(const std::string& path);
 
 protected:
     // Copies this program's file over destination; a failure is left for the started copy to

@@ -15,6 +15,8 @@ struct ProductEntry {
     static constexpr const char* displayNameValue = "DisplayName";
     static constexpr const char* scriptValue = "UninstallScript";
     static constexpr const char* packageValue = "Package";
+    // What Windows' list of installed programs runs to remove the product.
+    static constexpr const char* uninstallCommandValue = "UninstallString";
 
     // The entry's key for the product's uninstall key name.
     static std::string key(const std::string& keyName);

@@ -41,6 +41,9 @@ public:
                                                   const std::string& name) const;
     std::optional<std::string> readString(const std::string& key, const std::string& name) const;
 
+    // Makes the hive when it is missing; 0 when this process may write into it, else the code
+    // of the failure.
+    int prepareForWriting() const;
     // Creates the key and the keys above it when missing.
     int createKey(const std::string& key) const;
     // Replaces the value atomically; the key must exist.

@@ -9,12 +9,24 @@
 
 #include <cstdio>
 #include <exception>
+#include <string>
+#include <vector>
+
+#ifdef _WIN32
+#include "backends/win32/WideText.h"
+
+#include <windows.h>
+// clang-format off
+#include <shellapi.h>
+// clang-format on
+#endif
 
 namespace {
 
 const char* const usage =
     "usage: pluvo-setup register --hive DIR --script FILE [--manifest FILE]\n"
     "                            [--created-folders FILE] [--package NAME] [--destdir DIR]\n"
+    "                            [--uninstall-command TEXT]\n"
     "       pluvo-setup unregister --hive DIR\n"
     "       pluvo-setup list --script FILE\n";
 
@@ -28,7 +40,8 @@ int run(const Installer::SetupCommandLine& line) {
     }
     if (line.command == Installer::SetupCommandLine::Command::Unregister) {
         if (!Installer::Unregistration(line.request.hive).run()) {
-            std::printf("pluvo-setup: nothing is registered in %s\n", line.request.hive.c_str());
+            std::printf("pluvo-setup: nothing is registered in %s\n",
+                        line.request.hive.string().c_str());
         }
         return 0;
     }
@@ -36,12 +49,31 @@ int run(const Installer::SetupCommandLine& line) {
     return 0;
 }
 
+// The words after the program's name, in UTF-8: Windows passes the narrow ones in the user's
+// code page, which may not hold every character of a path.
+#ifdef _WIN32
+std::vector<std::string> argumentsOf(int, char**) {
+    int count = 0;
+    wchar_t** words = CommandLineToArgvW(GetCommandLineW(), &count);
+    std::vector<std::string> arguments;
+    for (int i = 1; i < count; ++i) {
+        arguments.push_back(Win32::narrow(words[i]));
+    }
+    LocalFree(words);
+    return arguments;
+}
+#else
+std::vector<std::string> argumentsOf(int argc, char** argv) {
+    return std::vector<std::string>(argv + 1, argv + argc);
+}
+#endif
+
 } // namespace
 
 int main(int argc, char** argv) {
     Installer::SetupCommandLine line;
     try {
-        line = Installer::SetupCommandLine::parse(std::vector<std::string>(argv + 1, argv + argc));
+        line = Installer::SetupCommandLine::parse(argumentsOf(argc, argv));
     } catch (const Installer::SetupError& error) {
         std::fprintf(stderr, "pluvo-setup: %s\n%s", error.what(), usage);
         return 1;

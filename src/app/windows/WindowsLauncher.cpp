@@ -1,13 +1,19 @@
 #include "app/windows/WindowsLauncher.h"
 
+#include "app/ProgramEntry.h"
+#include "app/SystemInformation.h"
+#include "backends/user32/uninstaller/UninstallerUi.h"
+#include "backends/win32/WideText.h"
 #include "checks/FrameChecks.h"
 #include "errors/BasicError.h"
+#include "installer/Uninstaller.h"
 #include "platform/NamedMutex.h"
 #include "saver/windows/PluvoScreenSaver.h"
 #include "saver/windows/PreviewWindowImpl.h"
 
 #include <memory>
 #include <optional>
+#include <windows.h>
 
 namespace {
 
@@ -39,6 +45,25 @@ void WindowsLauncher::runPreview(int32_t parentWindow) {
     preview->runMessageLoop();
 }
 
+// The library's file copy leaves the temporary file empty here; the system's own copy does not.
+void WindowsLauncher::copyProgram(const std::string& destination) {
+    CopyFileW(Win32::wide(programPath()).c_str(), Win32::wide(destination).c_str(), FALSE);
+}
+
+// The file of a running program stays until the next start of the system.
+void WindowsLauncher::discardTemporaryCopy(const std::string& path) {
+    const std::wstring file = Win32::wide(path);
+    if (!DeleteFileW(file.c_str())) {
+        MoveFileExW(file.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT);
+    }
+}
+
+// A removal that ran took the user's settings with it: the closing save would bring them back.
 void WindowsLauncher::runUninstaller() {
-    refuseMissingMode("The uninstaller");
+    const std::string caption = productCaption();
+    User32::UninstallerUi ui(systemInformation(caption, probeGraphics_()));
+    if (Installer::Uninstaller(ui, caption, Installer::hasAdministratorRights)
+            .uninstall(uninstallKeyName, true)) {
+        skipConfigurationWriteBack();
+    }
 }

@@ -1,16 +1,25 @@
 #pragma once
 
+#include "app/GraphicsVersion.h"
 #include "app/ScreenSaverLauncher.h"
 
-// The run modes on Windows. The settings and the uninstaller are not built here yet: they say so
-// and end with a failure.
+// The run modes on Windows. The settings are not built here yet: they say so and end with a
+// failure.
 class WindowsLauncher : public ScreenSaverLauncher {
 public:
-    using ScreenSaverLauncher::ScreenSaverLauncher;
+    // probeGraphics: what the head of a detailed error report says of DirectX.
+    WindowsLauncher(std::string_view commandLineText, GraphicsProbe probeGraphics)
+        : ScreenSaverLauncher(commandLineText), probeGraphics_(std::move(probeGraphics)) {}
+
+    void discardTemporaryCopy(const std::string& path) override;
 
 protected:
     void runSaver() override;
     void runSettings(int32_t parentWindow) override;
     void runPreview(int32_t parentWindow) override;
     void runUninstaller() override;
+    void copyProgram(const std::string& destination) override;
+
+private:
+    GraphicsProbe probeGraphics_;
 };

@@ -1,9 +1,11 @@
+#include "app/CommandLine.h"
 #include "app/ProgramEntry.h"
 #include "app/StreamReporter.h"
 #include "app/windows/SystemDialogReporter.h"
 #include "app/windows/WindowsLauncher.h"
 #include "backends/directx/DirectXVersion.h"
 #include "backends/win32/WideText.h"
+#include "options/Configuration.h"
 #include "platform/StartupTrace.h"
 
 #include <cstdlib>
@@ -44,6 +46,21 @@ std::unique_ptr<Reporter> makeReporter() {
     return std::make_unique<SystemDialogReporter>();
 }
 
+// Removing the product must not depend on settings that may never have been stored, or that
+// an earlier, interrupted removal took away.
+bool isUninstall(const std::string& text) {
+    const RunMode mode = CommandLine::parse(text, std::nullopt).mode;
+    return mode == RunMode::UninstallHandOver || mode == RunMode::Uninstall;
+}
+
+void loadConfigurationOrDefaults() {
+    try {
+        Configuration::load();
+    } catch (const Configuration::NotFoundError&) {
+        Configuration::useDefaults();
+    }
+}
+
 GraphicsVersion probeDirectX() {
     const DDraw::DirectXVersion found = DDraw::detectDirectXVersion();
     return {found.version, found.reason};
@@ -74,9 +91,13 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     const SystemServices services;
     ProgramParts parts = standardProgramParts();
     parts.makeLauncher = [](const std::string& text) -> std::unique_ptr<ScreenSaverLauncher> {
-        return std::make_unique<WindowsLauncher>(text);
+        return std::make_unique<WindowsLauncher>(text, probeDirectX);
     };
     parts.probeDirectX = probeDirectX;
+    const std::string text = commandLineText();
+    if (isUninstall(text)) {
+        parts.loadConfiguration = loadConfigurationOrDefaults;
+    }
     const std::unique_ptr<Reporter> reporter = makeReporter();
-    return runProgram(commandLineText(), parts, *reporter);
+    return runProgram(text, parts, *reporter);
 }

@@ -190,6 +190,15 @@ std::optional<std::string> KeyValueStore::readString(const std::string& key,
     return std::string(bytes->begin(), bytes->end());
 }
 
+int KeyValueStore::prepareForWriting() const {
+    std::error_code error;
+    fs::create_directories(root_, error);
+    if (error) {
+        return error.value();
+    }
+    return ::access(root_.c_str(), W_OK) == 0 ? 0 : errno;
+}
+
 int KeyValueStore::createKey(const std::string& key) const {
     std::error_code error;
     fs::create_directories(keyPath(key), error);

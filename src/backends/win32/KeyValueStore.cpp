@@ -158,6 +158,16 @@ std::optional<std::string> KeyValueStore::readString(const std::string& key,
     return Win32::narrow(text);
 }
 
+// The predefined keys always exist; whether this process may make keys under the store's place
+// is what counts.
+int KeyValueStore::prepareForWriting() const {
+    const RegistryPlace place = placeOf(root_);
+    OpenKey opened;
+    return static_cast<int>(RegCreateKeyExW(
+        place.root, place.prefix.empty() ? L"Software" : place.prefix.c_str(), 0, nullptr,
+        REG_OPTION_NON_VOLATILE, KEY_CREATE_SUB_KEY, nullptr, opened.receiver(), nullptr));
+}
+
 int KeyValueStore::createKey(const std::string& key) const {
     OpenKey created;
     return static_cast<int>(RegCreateKeyExW(placeOf(root_).root, subkeyOf(*this, key).c_str(), 0,

@@ -22,7 +22,7 @@ std::vector<std::string> readPathList(const std::filesystem::path& file) {
         if (line.empty()) {
             continue;
         }
-        if (line.front() != '/') {
+        if (!std::filesystem::path(line).is_absolute()) {
             throw SetupError(file.string() + " names a path that is not absolute: " + line);
         }
         paths.push_back(line);

@@ -11,10 +11,6 @@
 #include "options/Configuration.h"
 #include "resources/Strings.h"
 
-#include <cerrno>
-#include <cstring>
-#include <unistd.h>
-
 namespace fs = std::filesystem;
 
 namespace Installer {
@@ -23,21 +19,10 @@ namespace {
 constexpr uint32_t displayNameText = 1;
 constexpr const char* productVersion = "2.2.17";
 
-void requireWritableHive(const fs::path& hive) {
-    std::error_code error;
-    fs::create_directories(hive, error);
-    if (error) {
-        throw SetupError("cannot create the hive " + hive.string() + ": " + error.message());
-    }
-    if (::access(hive.c_str(), W_OK) != 0) {
-        throw SetupError("cannot write to the hive " + hive.string() + ": " + std::strerror(errno));
-    }
-}
-
 void check(int code, const KeyValueStore& store, const std::string& key) {
     if (code != 0) {
         throw SetupError("cannot write " + store.keyPath(key).string() + ": " +
-                         std::strerror(code));
+                         KeyValueStore::errorDetail(code));
     }
 }
 
@@ -65,18 +50,24 @@ void storeDefaultSettings(const KeyValueStore& store) {
         store, key);
 }
 
+// An optional value is written when given, and one an earlier registration wrote goes.
+void writeOptional(const KeyValueStore& store, const std::string& key, const std::string& name,
+                   const std::string& text) {
+    if (!text.empty()) {
+        check(store.writeString(key, name, text), store, key);
+    } else if (store.readValue(key, name)) {
+        check(store.deleteValue(key, name), store, key);
+    }
+}
+
 void writeEntry(const KeyValueStore& store, const std::string& displayName,
-                const std::string& script, const std::string& package) {
+                const RegistrationRequest& request) {
     const std::string key = ProductEntry::key(productUninstallKeyName);
     check(store.createKey(key), store, key);
     check(store.writeString(key, ProductEntry::displayNameValue, displayName), store, key);
-    check(store.writeString(key, ProductEntry::scriptValue, script), store, key);
-    if (!package.empty()) {
-        check(store.writeString(key, ProductEntry::packageValue, package), store, key);
-    } else if (const int code = store.deleteValue(key, ProductEntry::packageValue);
-               code != 0 && code != ENOENT) {
-        check(code, store, key);
-    }
+    check(store.writeString(key, ProductEntry::scriptValue, request.script), store, key);
+    writeOptional(store, key, ProductEntry::packageValue, request.package);
+    writeOptional(store, key, ProductEntry::uninstallCommandValue, request.uninstallCommand);
 }
 
 } // namespace
@@ -89,11 +80,14 @@ void Registration::run() {
     const std::vector<std::string> folders = request_.createdFolders
                                                  ? readPathList(*request_.createdFolders)
                                                  : std::vector<std::string>();
-    if (request_.script.empty() || request_.script.front() != '/') {
+    if (!fs::path(request_.script).is_absolute()) {
         throw SetupError("the script's path is not absolute: " + request_.script);
     }
-    requireWritableHive(request_.hive);
     const KeyValueStore store(request_.hive);
+    if (const int code = store.prepareForWriting(); code != 0) {
+        throw SetupError("cannot write to the hive " + request_.hive.string() + ": " +
+                         KeyValueStore::errorDetail(code));
+    }
     const std::string& settingsKey = Configuration::subkey();
     const std::string entryKey = ProductEntry::key(productUninstallKeyName);
     const uint32_t machine = RegistryRoots::localMachine;
@@ -124,6 +118,9 @@ void Registration::run() {
     if (!request_.package.empty()) {
         script.removeValue(machine, entryKey, ProductEntry::packageValue);
     }
+    if (!request_.uninstallCommand.empty()) {
+        script.removeValue(machine, entryKey, ProductEntry::uninstallCommandValue);
+    }
     script.removeKey(machine, entryKey);
     // The uninstalling user's own settings, in whichever user's hive the uninstaller runs.
     script.removeValue(user, settingsKey, settingsValueName);
@@ -138,7 +135,7 @@ void Registration::run() {
     if (storeDefaults) {
         storeDefaultSettings(store);
     }
-    writeEntry(store, displayName, request_.script, request_.package);
+    writeEntry(store, displayName, request_);
 }
 
 } // namespace Installer

@@ -19,6 +19,9 @@ struct RegistrationRequest {
     std::optional<std::filesystem::path> createdFolders;
     // The package that installed the product; empty for any other install.
     std::string package;
+    // The command the system's list of programs runs to remove the product; empty where the
+    // system has no such list.
+    std::string uninstallCommand;
 };
 
 // Registers an install: stores the machine-wide default settings when the hive has none,

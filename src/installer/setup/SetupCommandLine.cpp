@@ -58,8 +58,9 @@ SetupCommandLine SetupCommandLine::parse(const std::vector<std::string>& words) 
     if (words[0] != "register") {
         throw SetupError("unknown command: " + words[0]);
     }
-    const Options options = readOptions(
-        words, {"--hive", "--script", "--manifest", "--created-folders", "--package", "--destdir"});
+    const Options options =
+        readOptions(words, {"--hive", "--script", "--manifest", "--created-folders", "--package",
+                            "--destdir", "--uninstall-command"});
     line.request.hive = required(options, "--hive");
     line.request.script = required(options, "--script");
     if (const std::string manifest = optional(options, "--manifest"); !manifest.empty()) {
@@ -70,6 +71,7 @@ SetupCommandLine SetupCommandLine::parse(const std::vector<std::string>& words) 
     }
     line.request.package = optional(options, "--package");
     line.request.destdir = optional(options, "--destdir");
+    line.request.uninstallCommand = optional(options, "--uninstall-command");
     return line;
 }
 

@@ -5,6 +5,8 @@
 #include "installer/RemoveRegistryKeyValueAction.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <iterator>
 
 namespace Installer {
 namespace {
@@ -15,8 +17,14 @@ template <typename T> void addOnce(std::vector<T>& items, T item) {
     }
 }
 
-std::size_t depth(const std::string& path, char separator) {
-    return static_cast<std::size_t>(std::count(path.begin(), path.end(), separator));
+std::size_t depth(const std::string& key, char separator) {
+    return static_cast<std::size_t>(std::count(key.begin(), key.end(), separator));
+}
+
+// Counted in the parts of the path, which take the system's own separators.
+std::size_t folderDepth(const std::string& path) {
+    const std::filesystem::path parts(path);
+    return static_cast<std::size_t>(std::distance(parts.begin(), parts.end()));
 }
 
 } // namespace
@@ -77,7 +85,7 @@ UninstallScriptBuilder::build(const std::string& firstText, const std::string& s
     std::vector<std::string> folders = folders_;
     std::stable_sort(
         folders.begin(), folders.end(),
-        [](const std::string& a, const std::string& b) { return depth(a, '/') > depth(b, '/'); });
+        [](const std::string& a, const std::string& b) { return folderDepth(a) > folderDepth(b); });
     for (const std::string& folder : folders) {
         actions.push_back(std::make_unique<RemoveFolderAction>(folder));
     }

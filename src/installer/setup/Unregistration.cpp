@@ -9,16 +9,15 @@
 #include "installer/setup/SetupError.h"
 #include "options/Configuration.h"
 
-#include <cerrno>
-#include <cstring>
-#include <unistd.h>
+#include <filesystem>
 
 namespace Installer {
 namespace {
 
-void requireWritable(const std::filesystem::path& folder) {
-    if (::access(folder.c_str(), W_OK) != 0) {
-        throw SetupError("cannot write to " + folder.string() + ": " + std::strerror(errno));
+void requireWritable(const KeyValueStore& store) {
+    if (const int code = store.prepareForWriting(); code != 0) {
+        throw SetupError("cannot write to " + store.root().string() + ": " +
+                         KeyValueStore::errorDetail(code));
     }
 }
 
@@ -55,17 +54,19 @@ bool Unregistration::run() {
     if (!store.keyExists(entryKey)) {
         return false;
     }
-    requireWritable(store.keyPath(entryKey));
+    requireWritable(KeyValueStore(store.keyPath(entryKey)));
     const ProductEntry entry = ProductEntry::read(store, productUninstallKeyName);
     if (!entry.uninstallScript.empty()) {
         removeMachineRegistryItems(store, entry.uninstallScript);
-        if (::unlink(entry.uninstallScript.c_str()) != 0 && errno != ENOENT) {
+        std::error_code error;
+        std::filesystem::remove(entry.uninstallScript, error);
+        if (error) {
             throw SetupError("cannot remove the uninstall script " + entry.uninstallScript + ": " +
-                             std::strerror(errno));
+                             error.message());
         }
     }
-    for (const char* name :
-         {ProductEntry::displayNameValue, ProductEntry::scriptValue, ProductEntry::packageValue}) {
+    for (const char* name : {ProductEntry::displayNameValue, ProductEntry::scriptValue,
+                             ProductEntry::packageValue, ProductEntry::uninstallCommandValue}) {
         store.deleteValue(entryKey, name);
     }
     removeEmptyKeys(store, entryKey);

@@ -157,11 +157,15 @@ TEST_F(RegistrationTest, RegisteringAgainStillRemovesWhatTheFirstRegistrationCre
     again.manifest = lists / "manifest";
     again.createdFolders = lists / "none";
     again.package = "pluvo";
+    again.uninstallCommand = "\"/opt/pluvo\" /uninstall";
     Registration(again).run();
     EXPECT_EQ(KeyValueStore(hive).readString(entryKey, "Package"), "pluvo");
+    EXPECT_EQ(KeyValueStore(hive).readString(entryKey, "UninstallString"), again.uninstallCommand);
     Registration(installFiles()).run();
     EXPECT_FALSE(KeyValueStore(hive).readValue(entryKey, "Package"))
         << "an install that is no package's must not send the user to a package manager";
+    EXPECT_FALSE(KeyValueStore(hive).readValue(entryKey, "UninstallString"))
+        << "a command the last registration did not give must not be left to run";
 
     runEntryScript();
     EXPECT_FALSE(fs::exists(prefix));
@@ -236,14 +240,16 @@ TEST_F(RegistrationTest, BadInputIsReportedBeforeAnythingIsWritten) {
 }
 
 TEST(SetupCommandLineTest, ReadsBothCommandsAndRefusesWhatItCannotUse) {
-    const SetupCommandLine full = SetupCommandLine::parse(
-        {"register", "--hive", "/h", "--script", "/s", "--manifest", "/m", "--package", "pluvo"});
+    const SetupCommandLine full =
+        SetupCommandLine::parse({"register", "--hive", "/h", "--script", "/s", "--manifest", "/m",
+                                 "--package", "pluvo", "--uninstall-command", "/p /uninstall"});
     EXPECT_EQ(full.command, SetupCommandLine::Command::Register);
     EXPECT_EQ(full.request.hive, "/h");
     EXPECT_EQ(full.request.script, "/s");
     EXPECT_EQ(full.request.manifest, fs::path("/m"));
     EXPECT_FALSE(full.request.createdFolders);
     EXPECT_EQ(full.request.package, "pluvo");
+    EXPECT_EQ(full.request.uninstallCommand, "/p /uninstall");
     EXPECT_EQ(SetupCommandLine::parse({"unregister", "--hive", "/h"}).command,
               SetupCommandLine::Command::Unregister);
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "backends/qt/uninstaller/IErrorReporter.h"
+#include "installer/IErrorReporter.h"
 
 namespace Installer {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "backends/qt/uninstaller/IErrorReporter.h"
 #include "backends/qt/uninstaller/IWizardPageGUIHost.h"
 #include "backends/qt/uninstaller/WizardPage.h"
+#include "installer/IErrorReporter.h"
 #include "installer/IScript.h"
 #include "installer/ProgressWorker.h"
 
