@@ -1,8 +1,9 @@
 # pluvo_windows_resource_script(OUTPUT TYPE KEY FILE ...): writes the windres script of the
 # program's resources. Each TYPE KEY FILE triple (FILE under resources/) becomes one resource;
 # the TEXT STRINGTABLE entry becomes the program's string tables, with the Windows texts of
-# resources/strings/stringtable-windows.txt in place of those they replace, and a version
-# resource names the product, its maker and its version.
+# resources/strings/stringtable-windows.txt in place of those they replace, the dialog templates
+# of resources/windows/*.rc, and a version resource names the product, its maker and its
+# version.
 
 # Reads one string-table file into variables pluvo_string_<id>, listing the ids in ids_var.
 function(pluvo_read_string_table file ids_var)
@@ -31,7 +32,7 @@ endfunction()
 
 function(pluvo_windows_resource_script output)
     set(resources ${PROJECT_SOURCE_DIR}/resources)
-    set(script "#pragma code_page(65001)\n#include <winver.h>\n#include <windows.h>\n\n")
+    set(script "#pragma code_page(65001)\n#include <winver.h>\n#include <windows.h>\n#include <commctrl.h>\n\n")
     set(depends "")
     list(LENGTH ARGN count)
     set(index 0)
@@ -83,9 +84,14 @@ BEGIN
     END
 END
 ")
-    file(READ ${resources}/windows/dialogs.rc dialogs)
-    string(APPEND script "\n${dialogs}")
-    list(APPEND depends ${resources}/windows/dialogs.rc)
+    # The dialog templates, one file for each part of the program.
+    file(GLOB dialog_scripts CONFIGURE_DEPENDS ${resources}/windows/*.rc)
+    list(SORT dialog_scripts)
+    foreach(dialog_script IN LISTS dialog_scripts)
+        file(READ ${dialog_script} dialogs)
+        string(APPEND script "\n${dialogs}")
+    endforeach()
+    list(APPEND depends ${dialog_scripts})
     # Written as it is, and touched only when it changed, so that a new configure does not
     # recompile the resources.
     file(WRITE ${output}.new "${script}")
@@ -93,5 +99,5 @@ END
     set_source_files_properties(${output} PROPERTIES OBJECT_DEPENDS "${depends}")
     set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
                  ${resources}/strings/stringtable.txt ${resources}/strings/stringtable-windows.txt
-                 ${resources}/windows/dialogs.rc)
+                 ${dialog_scripts})
 endfunction()

@@ -3,11 +3,15 @@
 # the keyboard as a user would:
 #  1. the setup run silently (/S) puts pluvo.scr and its uninstall script into the system folder
 #     and leaves the product's entry and the machine-wide default settings in the registry;
-#  2. "pluvo.scr /uninstall", as Windows' list of programs runs it, hands over to a copy of itself
+#  2. "pluvo.scr /c" opens the settings in Chinese; a click on the Drops tab, the ramp-up's
+#     mnemonic and Return store settings that differ from the defaults in the ramp-up alone;
+#  3. a second "/c" closed with Escape changes nothing;
+#  4. "pluvo.scr /uninstall", as Windows' list of programs runs it, hands over to a copy of itself
 #     in the temporary folder, asks, shows its wizard and says it is done; then every file the
 #     script lists is gone, the entry, the machine's defaults and the user's settings are gone,
 #     and another file in the same folder stays.
-# PLUVO_PICTURES=DIR keeps pictures of the wizard there.
+# PLUVO_PICTURES=DIR keeps pictures of every settings page, in Chinese and in English, and of the
+# wizard there.
 # Usage: scripts/check-windows-dialogs-under-wine.sh [WINDOWS_BUILD_DIR], build-win32/ unless given.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -70,12 +74,17 @@ wait_for_window() {
     return 1
 }
 
-# Gives the window the keyboard and presses the key there.
+# Gives the window the keyboard and presses the key there, again while the window stays: Wine
+# may not have taken the focus yet.
 answer() {
     echo "$1" >>"$work/answered"
-    xdotool windowfocus "$1" 2>/dev/null || true
-    sleep 0.3
-    xdotool key "$2"
+    for _ in 1 2 3; do
+        xdotool windowfocus "$1" 2>/dev/null || true
+        sleep 0.3
+        xdotool key "$2"
+        sleep 1
+        xdotool getwindowname "$1" >/dev/null 2>&1 || return 0
+    done
 }
 
 picture() {
@@ -105,7 +114,88 @@ defaults=$(value_of "$machine_settings" Configuration)
 echo "The setup put pluvo.scr and its script into the system folder, and the entry and the" \
     "default settings into the registry."
 
-# 2. The removal, as the system's list of programs starts it. The server lives only as long as
+# 2. and 3. The settings, in Chinese. Wine draws Chinese with the fonts it links to its own for
+# the characters they lack.
+font_links='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink'
+for font in Tahoma "Microsoft Sans Serif" "MS Shell Dlg" "MS Shell Dlg 2"; do
+    wine reg add "$font_links" /v "$font" /t REG_MULTI_SZ /d "wqy-microhei.ttc,WenQuanYi Micro Hei" /f >/dev/null
+done
+settings() {
+    scripts/wine-run.sh "$build/tools/pluvo-config.exe" show | tr -d '\r'
+}
+before=$(settings)
+
+# open_settings LANGUAGE: the sheet of "pluvo.scr /c" in that language, its window's id and
+# place in sheet, sheet_x and sheet_y.
+# Where the tabs lie in the sheet's window, with the prefix's fonts; the tabs of both languages
+# are as wide as the narrowest tab Wine draws.
+tab_x=(32 87 142 197 251 305)
+tabs_y=17
+
+open_settings() {
+    LC_ALL=$1 wine 'C:\windows\system32\pluvo.scr' /c >"$work/settings.log" 2>&1 &
+    settings_program=$!
+    sheet=$(wait_for_window "Pluvo Screen Saver 2.2.17" 30) || fail "the settings did not open"
+    eval "$(xdotool getwindowgeometry --shell "$sheet" | grep -E '^(X|Y)=')"
+    sheet_x=$X
+    sheet_y=$Y
+    sleep 1
+}
+
+# Waits for the settings to end. The X server gives the next program's windows the ids this
+# one's had, so the windows answered are forgotten with it.
+close_settings() {
+    for _ in $(seq 100); do
+        if ! kill -0 "$settings_program" 2>/dev/null; then
+            rm -f "$work/answered"
+            return 0
+        fi
+        sleep 0.2
+    done
+    fail "the settings did not close"
+}
+
+# Pictures of every page, each opened by a click on its tab.
+picture_pages() {
+    [ -n "${PLUVO_PICTURES:-}" ] || return 0
+    local page tab=0
+    for page in about drops lightning display sound control; do
+        xdotool mousemove $((sheet_x + tab_x[tab])) $((sheet_y + tabs_y)) click 1
+        sleep 0.5
+        picture "$sheet" "settings-$page-$1.png"
+        tab=$((tab + 1))
+    done
+}
+
+if [ -n "${PLUVO_PICTURES:-}" ]; then
+    for language in en_US.UTF-8 zh_CN.UTF-8; do
+        open_settings "$language"
+        picture_pages "${language%%_*}"
+        answer "$sheet" Escape
+        close_settings
+    done
+fi
+
+open_settings zh_CN.UTF-8
+xdotool mousemove $((sheet_x + tab_x[1])) $((sheet_y + tabs_y)) click 1
+sleep 0.5
+xdotool key alt+g
+sleep 0.3
+answer "$sheet" Return
+close_settings
+after=$(settings)
+changed=$(diff <(echo "$before") <(echo "$after") | grep '^[<>]' || true)
+[ "$(echo "$changed" | grep -c '^>')" = 1 ] && echo "$changed" | grep -q '^> *densityRampUp' ||
+    fail "OK stored more or less than the ramp-up: $changed"
+
+open_settings zh_CN.UTF-8
+answer "$sheet" Escape
+close_settings
+[ "$(settings)" = "$after" ] || fail "the settings closed with Escape changed the stored ones"
+echo "The settings opened in Chinese; a click on the Drops tab, Alt+G and Return stored the" \
+    "ramp-up alone, and Escape stored nothing."
+
+# 4. The removal, as the system's list of programs starts it. The server lives only as long as
 # the programs, so that its end tells when the copy in the temporary folder has ended too.
 touch "$system/keep-me.txt"
 wineserver -k

@@ -2,14 +2,16 @@
 
 #include "app/ProgramEntry.h"
 #include "app/SystemInformation.h"
+#include "backends/user32/settings/SettingsPages.h"
 #include "backends/user32/uninstaller/UninstallerUi.h"
 #include "backends/win32/WideText.h"
 #include "checks/FrameChecks.h"
-#include "errors/BasicError.h"
 #include "installer/Uninstaller.h"
+#include "options/Configuration.h"
 #include "platform/NamedMutex.h"
 #include "saver/windows/PluvoScreenSaver.h"
 #include "saver/windows/PreviewWindowImpl.h"
+#include "sound/SoundSystem.h"
 
 #include <memory>
 #include <optional>
@@ -18,10 +20,6 @@
 namespace {
 
 constexpr const char* previewMutexName = "PLUVO_SCREEN_SAVER_PREVIEW_RUNNING";
-
-[[noreturn]] void refuseMissingMode(const std::string& what) {
-    throw BasicError(what + " is not available in this Windows build yet.");
-}
 
 } // namespace
 
@@ -32,8 +30,9 @@ void WindowsLauncher::runSaver() {
     saver.run();
 }
 
-void WindowsLauncher::runSettings(int32_t) {
-    refuseMissingMode("The settings dialog");
+void WindowsLauncher::runSettings(int32_t parentWindow) {
+    User32::runSettingsPages(reinterpret_cast<HWND>(static_cast<intptr_t>(parentWindow)),
+                             *Configuration::options(), Sound::SoundSystem::available());
 }
 
 // Only other programs look at the mutex, so a second preview runs all the same.

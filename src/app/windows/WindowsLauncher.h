@@ -3,8 +3,7 @@
 #include "app/GraphicsVersion.h"
 #include "app/ScreenSaverLauncher.h"
 
-// The run modes on Windows. The settings are not built here yet: they say so and end with a
-// failure.
+// The run modes on Windows.
 class WindowsLauncher : public ScreenSaverLauncher {
 public:
     // probeGraphics: what the head of a detailed error report says of DirectX.

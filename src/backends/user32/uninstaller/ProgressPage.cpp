@@ -1,6 +1,6 @@
 #include "backends/user32/uninstaller/ProgressPage.h"
 
-#include "backends/user32/uninstaller/DialogWindow.h"
+#include "backends/user32/DialogWindow.h"
 #include "errors/DetailedReport.h"
 #include "installer/InstallerTexts.h"
 

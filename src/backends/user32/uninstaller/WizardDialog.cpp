@@ -1,6 +1,6 @@
 #include "backends/user32/uninstaller/WizardDialog.h"
 
-#include "backends/user32/uninstaller/DialogWindow.h"
+#include "backends/user32/DialogWindow.h"
 #include "backends/win32/WideText.h"
 #include "installer/InstallerTexts.h"
 

@@ -1,6 +1,6 @@
 #include "backends/user32/uninstaller/WizardHeader.h"
 
-#include "backends/user32/uninstaller/DialogWindow.h"
+#include "backends/user32/DialogWindow.h"
 
 namespace User32 {
 

@@ -417,4 +417,15 @@
         <translation>The minimum pause between bolts cannot be longer than the maximum pause. Please adjust them.</translation>
     </message>
 </context>
+<context>
+    <name>WindowsDialogs</name>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
 </TS>

@@ -1,4 +1,4 @@
-#include "backends/user32/uninstaller/DialogWindow.h"
+#include "backends/user32/DialogWindow.h"
 
 #include "backends/win32/WideText.h"
 #include "errors/VerboseError.h"
