@@ -1,5 +1,7 @@
 #pragma once
 
+#include "errors/Thread.h"
+
 #include <string>
 
 namespace Installer {
@@ -14,5 +16,11 @@ public:
     // A message box with the error icon.
     virtual void showError(const std::string& title, const std::string& text) = 0;
 };
+
+// Tells the reporter of the error a worker ended with: a VerboseError in the detailed report,
+// headed by systemInformation, any other in a message box. Should the report itself fail, the
+// error still reaches standard error.
+void reportWorkerError(const Thread::IExceptionTrap& trap, IErrorReporter& reporter,
+                       const std::string& title, const std::string& systemInformation);
 
 } // namespace Installer

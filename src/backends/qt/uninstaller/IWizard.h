@@ -1,7 +1,7 @@
 #pragma once
 
-#include "backends/qt/uninstaller/IWizardPageGUIHost.h"
 #include "backends/qt/uninstaller/WizardPage.h"
+#include "installer/IWizardPageGUIHost.h"
 
 #include <memory>
 

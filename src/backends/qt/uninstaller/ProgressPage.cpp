@@ -1,6 +1,5 @@
 #include "backends/qt/uninstaller/ProgressPage.h"
 
-#include "errors/DetailedReport.h"
 #include "installer/InstallerTexts.h"
 
 #include <QCoreApplication>
@@ -8,7 +7,6 @@
 #include <QProgressBar>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <iostream>
 #include <thread>
 
 namespace Installer {
@@ -107,19 +105,7 @@ void ProgressPage::finishRun() {
 }
 
 void ProgressPage::reportError(const Thread::IExceptionTrap& trap) {
-    try {
-        try {
-            trap.rethrow();
-        } catch (const VerboseError& error) {
-            setup_.reporter.showDetailedReport(setup_.title, error.what(),
-                                               detailedReportText(error, setup_.systemInformation));
-        } catch (const std::exception& error) {
-            setup_.reporter.showError(setup_.title, error.what());
-        }
-    } catch (const std::exception& failure) {
-        // The report itself failed; the error must still reach somebody.
-        std::cerr << setup_.title << ": " << trap.errorText() << " (" << failure.what() << ")\n";
-    }
+    reportWorkerError(trap, setup_.reporter, setup_.title, setup_.systemInformation);
 }
 
 // The worker's reports are waiting for this thread: they are taken here, without touching the

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "backends/qt/uninstaller/IWizardPageGUIHost.h"
 #include "backends/qt/uninstaller/WizardPage.h"
 #include "installer/IErrorReporter.h"
 #include "installer/IScript.h"
+#include "installer/IWizardPageGUIHost.h"
 #include "installer/ProgressWorker.h"
 
 #include <chrono>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "backends/qt/uninstaller/IWizard.h"
-#include "backends/qt/uninstaller/IWizardPageGUIHost.h"
+#include "installer/IWizardPageGUIHost.h"
 
 #include <QDialog>
 #include <QPointer>

@@ -1,11 +1,9 @@
 #include "backends/user32/uninstaller/ProgressPage.h"
 
 #include "backends/user32/DialogWindow.h"
-#include "errors/DetailedReport.h"
 #include "installer/InstallerTexts.h"
 
 #include <commctrl.h>
-#include <iostream>
 
 namespace User32 {
 
@@ -15,7 +13,7 @@ constexpr const wchar_t* templateName = L"InstallerDefaultProgressPageDialog";
 
 } // namespace
 
-ProgressPage::ProgressPage(HWND parent, IWizardPageGUIHost& host, const Setup& setup)
+ProgressPage::ProgressPage(HWND parent, Installer::IWizardPageGUIHost& host, const Setup& setup)
     : host_(host), setup_(setup),
       window_(DialogWindow::createChild(templateName, parent, procedure,
                                         reinterpret_cast<LPARAM>(this))) {
@@ -85,19 +83,7 @@ void ProgressPage::finishRun() {
 }
 
 void ProgressPage::reportError(const Thread::IExceptionTrap& trap) {
-    try {
-        try {
-            trap.rethrow();
-        } catch (const VerboseError& error) {
-            setup_.reporter.showDetailedReport(setup_.title, error.what(),
-                                               detailedReportText(error, setup_.systemInformation));
-        } catch (const std::exception& error) {
-            setup_.reporter.showError(setup_.title, error.what());
-        }
-    } catch (const std::exception& failure) {
-        // The report itself failed; the error must still reach somebody.
-        std::cerr << setup_.title << ": " << trap.errorText() << " (" << failure.what() << ")\n";
-    }
+    Installer::reportWorkerError(trap, setup_.reporter, setup_.title, setup_.systemInformation);
 }
 
 // The worker may be waiting for this thread to take a report: the messages sent to it are

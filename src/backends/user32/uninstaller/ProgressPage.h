@@ -1,9 +1,9 @@
 #pragma once
 
-#include "backends/user32/uninstaller/IWizardPageGUIHost.h"
 #include "backends/user32/uninstaller/WizardPage.h"
 #include "installer/IErrorReporter.h"
 #include "installer/IScript.h"
+#include "installer/IWizardPageGUIHost.h"
 #include "installer/ProgressWorker.h"
 
 #include <chrono>
@@ -32,7 +32,7 @@ public:
         std::chrono::milliseconds finalPause = Installer::ProgressWorker::finalPause;
     };
 
-    ProgressPage(HWND parent, IWizardPageGUIHost& host, const Setup& setup);
+    ProgressPage(HWND parent, Installer::IWizardPageGUIHost& host, const Setup& setup);
     // A run still going is stopped after its action in progress and waited for.
     ~ProgressPage() override;
     ProgressPage(const ProgressPage&) = delete;
@@ -56,7 +56,7 @@ private:
     void reportError(const Thread::IExceptionTrap& trap);
     void waitForRunToEnd();
 
-    IWizardPageGUIHost& host_;
+    Installer::IWizardPageGUIHost& host_;
     Setup setup_;
     HWND window_ = nullptr;
     std::unique_ptr<Installer::ProgressWorker> worker_;

@@ -65,7 +65,7 @@ bool UninstallerUi::askYesNo(const std::string& text, const std::string& caption
 void UninstallerUi::runWizard(Installer::IUninstallerScript& script, const std::string& title) {
     const ProgressPage::Setup setup{script, title, systemInformation_, reporter_};
     std::vector<WizardDialog::PageFactory> pages;
-    pages.push_back([&setup](HWND parent, IWizardPageGUIHost& host) {
+    pages.push_back([&setup](HWND parent, Installer::IWizardPageGUIHost& host) {
         return std::make_unique<ProgressPage>(parent, host, setup);
     });
     WizardDialog(std::move(pages), title).run();

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "backends/user32/uninstaller/IWizardPageGUIHost.h"
 #include "backends/user32/uninstaller/WizardHeader.h"
 #include "backends/user32/uninstaller/WizardPage.h"
+#include "installer/IWizardPageGUIHost.h"
 
 #include <cstddef>
 #include <exception>
@@ -15,10 +15,10 @@ namespace User32 {
 
 // The wizard's modal dialog: the current page under the header, and Back, Next and Cancel.
 // Each page is made anew whenever it is shown; Next on the last page ends the dialog.
-class WizardDialog : private IWizardPageGUIHost {
+class WizardDialog : private Installer::IWizardPageGUIHost {
 public:
-    using PageFactory =
-        std::function<std::unique_ptr<WizardPage>(HWND parent, IWizardPageGUIHost& host)>;
+    using PageFactory = std::function<std::unique_ptr<WizardPage>(
+        HWND parent, Installer::IWizardPageGUIHost& host)>;
 
     static constexpr int nextButton = 100;
     static constexpr int backButton = 101;

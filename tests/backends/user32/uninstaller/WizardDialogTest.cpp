@@ -99,7 +99,7 @@ protected:
         script_ =
             std::make_unique<Installer::DefaultUninstallerScript>("", "", std::move(actions_));
         std::vector<WizardDialog::PageFactory> pages;
-        pages.push_back([this](HWND parent, User32::IWizardPageGUIHost& host) {
+        pages.push_back([this](HWND parent, Installer::IWizardPageGUIHost& host) {
             auto page = std::make_unique<ProgressPage>(
                 parent, host,
                 ProgressPage::Setup{*script_, "Wizard", "system", reporter_,
