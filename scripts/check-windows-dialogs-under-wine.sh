@@ -136,9 +136,10 @@ open_settings() {
     LC_ALL=$1 wine 'C:\windows\system32\pluvo.scr' /c >"$work/settings.log" 2>&1 &
     settings_program=$!
     sheet=$(wait_for_window "Pluvo Screen Saver 2.2.17" 30) || fail "the settings did not open"
-    eval "$(xdotool getwindowgeometry --shell "$sheet" | grep -E '^(X|Y)=')"
+    eval "$(xdotool getwindowgeometry --shell "$sheet" | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
     sheet_x=$X
     sheet_y=$Y
+    sheet_size=${WIDTH}x$HEIGHT
     sleep 1
 }
 
@@ -179,6 +180,14 @@ fi
 open_settings zh_CN.UTF-8
 xdotool mousemove $((sheet_x + tab_x[1])) $((sheet_y + tabs_y)) click 1
 sleep 0.5
+if [ -n "${PLUVO_PICTURES:-}" ]; then
+    # F1 shows what the control with the keyboard is for.
+    xdotool key F1
+    sleep 1
+    # The help is a window of its own over the sheet: the picture is taken of the screen.
+    import -window root -crop "$sheet_size+$sheet_x+$sheet_y" +repage \
+        "$PLUVO_PICTURES/settings-help-zh.png"
+fi
 xdotool key alt+g
 sleep 0.3
 answer "$sheet" Return

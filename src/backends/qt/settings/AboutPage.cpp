@@ -3,6 +3,7 @@
 #include "backends/qt/settings/IPropertyPageHost.h"
 #include "backends/qt/settings/StaticPictureControl.h"
 #include "backends/qt/settings/UiTexts.h"
+#include "settings/ControlHelp.h"
 
 #include <QIcon>
 #include <QLabel>
@@ -10,7 +11,7 @@
 
 AboutPage::AboutPage(IPropertyPageHost& host) : PropertyPageBase(host) {
     auto* logo = new StaticPictureControl(nullptr, logoResource);
-    logo->setWhatsThis(tr("雨中的玻璃。"));
+    logo->setWhatsThis(UiTexts::whatsThis("AboutPage", ControlHelp::aboutPictureId));
     // The program has no icon file of its own; its picture stands in for it.
     host.sheetWindow()->setWindowIcon(QIcon(logo->pixmap()));
     auto* title = new QLabel(UiTexts::applicationTitle());

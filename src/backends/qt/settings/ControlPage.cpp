@@ -3,6 +3,7 @@
 #include "backends/qt/settings/ControlIds.h"
 #include "backends/qt/settings/CpuLoadAndInterruptingOptionsControl.h"
 #include "backends/qt/settings/ResetPeriodSpinBox.h"
+#include "backends/qt/settings/UiTexts.h"
 #include "options/ScreensaverControlOptions.h"
 
 #include <QCheckBox>
@@ -27,8 +28,10 @@ ControlPage::ControlPage(IPropertyPageHost& host, ScreensaverControlOptions& opt
     ControlIds::assign(*everyLabel_, ControlPageModel::periodLabelId);
     ControlIds::assign(*secondsLabel_, ControlPageModel::secondsLabelId);
     everyLabel_->setBuddy(resetPeriod_);
-    resetEnabled_->setWhatsThis(tr("选中后，每隔一段时间擦干玻璃上的雨滴，并换下一张背景图片。"));
-    resetPeriod_->setWhatsThis(tr("两次重置之间的秒数。按住箭头不放，数字会越变越快。"));
+    resetEnabled_->setWhatsThis(
+        UiTexts::whatsThis("ControlPage", ControlPageModel::resetEnabledId));
+    resetPeriod_->setWhatsThis(
+        UiTexts::whatsThis("ControlPage", ControlPageModel::resetPeriodSpinId));
     connect(resetEnabled_, &QCheckBox::clicked, this, &ControlPage::updateEnabling);
     updateEnabling();
 

@@ -2,6 +2,7 @@
 
 #include "backends/qt/settings/ControlIds.h"
 #include "backends/qt/settings/Trackbar.h"
+#include "backends/qt/settings/UiTexts.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -26,11 +27,14 @@ CpuLoadAndInterruptingOptionsControl::CpuLoadAndInterruptingOptionsControl(
     for (QRadioButton* radio : {anyInput_, anyKey_, escapeOnly_}) {
         radio->setChecked(ControlIds::of(*radio) == checked);
     }
-    load_->setWhatsThis(tr("屏幕保护程序最多占用多少处理器时间。调低可以让其他程序运行得更快，"
-                           "雨会下得慢一些。"));
-    anyInput_->setWhatsThis(tr("任何鼠标或键盘操作都会结束屏幕保护程序。"));
-    anyKey_->setWhatsThis(tr("移动鼠标不会结束屏幕保护程序，按任意键才会结束。"));
-    escapeOnly_->setWhatsThis(tr("只有 Esc 键能结束屏幕保护程序，鼠标和其他键都被忽略。"));
+    load_->setWhatsThis(
+        UiTexts::whatsThis("CpuLoadAndInterruptingOptionsControl", CpuLoadControlModel::loadId));
+    anyInput_->setWhatsThis(UiTexts::whatsThis("CpuLoadAndInterruptingOptionsControl",
+                                               CpuLoadControlModel::anyInputId));
+    anyKey_->setWhatsThis(
+        UiTexts::whatsThis("CpuLoadAndInterruptingOptionsControl", CpuLoadControlModel::anyKeyId));
+    escapeOnly_->setWhatsThis(UiTexts::whatsThis("CpuLoadAndInterruptingOptionsControl",
+                                                 CpuLoadControlModel::escapeOnlyId));
 
     auto* loadLabel = new QLabel(tr("最大处理器占用率(&P):"));
     loadLabel->setBuddy(load_);

@@ -1,6 +1,7 @@
 #include "backends/qt/settings/DisplayModeSelectionControl.h"
 
 #include "backends/qt/settings/ControlIds.h"
+#include "backends/qt/settings/UiTexts.h"
 #include "backends/qt/settings/ValidationMessage.h"
 
 #include <QComboBox>
@@ -23,9 +24,12 @@ DisplayModeSelectionControl::DisplayModeSelectionControl(QWidget* parent,
     const DisplayModeChoiceState initial = model_.initialState();
     modes_->setCurrentIndex(initial.selectedEntry);
     (initial.useCurrentMode ? current_ : listed_)->setChecked(true);
-    current_->setWhatsThis(tr("保持桌面现在的分辨率和颜色数。"));
-    listed_->setWhatsThis(tr("屏幕保护程序运行时切换到下面列表中选定的显示模式。"));
-    modes_->setWhatsThis(tr("显示器提供的显示模式。"));
+    current_->setWhatsThis(
+        UiTexts::whatsThis("DisplayModeSelectionControl", DisplayModeChoiceModel::currentModeId));
+    listed_->setWhatsThis(
+        UiTexts::whatsThis("DisplayModeSelectionControl", DisplayModeChoiceModel::listedModeId));
+    modes_->setWhatsThis(
+        UiTexts::whatsThis("DisplayModeSelectionControl", DisplayModeChoiceModel::modeListId));
     connect(current_, &QRadioButton::clicked, this, &DisplayModeSelectionControl::updateEnabling);
     connect(listed_, &QRadioButton::clicked, this, &DisplayModeSelectionControl::updateEnabling);
     updateEnabling();

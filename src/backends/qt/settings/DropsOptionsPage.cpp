@@ -2,6 +2,7 @@
 
 #include "backends/qt/settings/ControlIds.h"
 #include "backends/qt/settings/Trackbar.h"
+#include "backends/qt/settings/UiTexts.h"
 #include "backends/qt/settings/WindDirectionControl.h"
 #include "options/ScreenSaverOptionsStorage.h"
 
@@ -33,13 +34,16 @@ DropsOptionsPage::DropsOptionsPage(IPropertyPageHost& host, ScreenSaverOptionsSt
     windAngle_->setLimits(DropsPageModel::lowestWindAngle, DropsPageModel::highestWindAngle);
     windAngle_->setAngle(initial.windAngle);
 
-    density_->setWhatsThis(tr("玻璃上同时落下的雨滴有多少。向右移动，雨下得更密。"));
-    rampUp_->setWhatsThis(tr("选中后，雨从几滴开始，慢慢下到设定的密度。"));
-    minRadius_->setWhatsThis(tr("最小的雨滴有多大。不能大于最大雨滴半径。"));
-    maxRadius_->setWhatsThis(tr("最大的雨滴有多大。不能小于最小雨滴半径。"));
-    windForce_->setWhatsThis(tr("风把落下的雨滴吹得多斜。最左边是无风。"));
-    speed_->setWhatsThis(tr("雨滴在玻璃上流得多快。上面最快，下面最慢。"));
-    windAngle_->setWhatsThis(tr("风从哪个方向吹来。用鼠标拖动箭头，或用方向键调整。"));
+    density_->setWhatsThis(UiTexts::whatsThis("DropsOptionsPage", DropsPageModel::densityId));
+    rampUp_->setWhatsThis(UiTexts::whatsThis("DropsOptionsPage", DropsPageModel::densityRampUpId));
+    minRadius_->setWhatsThis(
+        UiTexts::whatsThis("DropsOptionsPage", DropsPageModel::smallestRadiusId));
+    maxRadius_->setWhatsThis(
+        UiTexts::whatsThis("DropsOptionsPage", DropsPageModel::largestRadiusId));
+    windForce_->setWhatsThis(UiTexts::whatsThis("DropsOptionsPage", DropsPageModel::windForceId));
+    speed_->setWhatsThis(UiTexts::whatsThis("DropsOptionsPage", DropsPageModel::speedId));
+    windAngle_->setWhatsThis(
+        UiTexts::whatsThis("DropsOptionsPage", DropsPageModel::windDirectionId));
 
     auto* layout = new QGridLayout(this);
     const auto addRow = [layout](int row, const QString& caption, QWidget* control) {

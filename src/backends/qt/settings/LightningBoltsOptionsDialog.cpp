@@ -2,6 +2,7 @@
 
 #include "backends/qt/settings/ColorPickerControl.h"
 #include "backends/qt/settings/ControlIds.h"
+#include "backends/qt/settings/UiTexts.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -24,10 +25,14 @@ LightningBoltsOptionsDialog::LightningBoltsOptionsDialog(QWidget* parent,
     const BoltColourState initial = model_.initialState();
     sample_->setColour(initial.colour);
     (initial.randomColour ? random_ : chosen_)->setChecked(true);
-    random_->setWhatsThis(tr("每道闪电随机选取一种颜色。"));
-    chosen_->setWhatsThis(tr("所有闪电都用下面的颜色。"));
-    change_->setWhatsThis(tr("打开颜色选择框，选取闪电的颜色。"));
-    sample_->setWhatsThis(tr("闪电现在的颜色。"));
+    random_->setWhatsThis(
+        UiTexts::whatsThis("LightningBoltsOptionsDialog", BoltColourDialogModel::randomColourId));
+    chosen_->setWhatsThis(
+        UiTexts::whatsThis("LightningBoltsOptionsDialog", BoltColourDialogModel::chosenColourId));
+    change_->setWhatsThis(
+        UiTexts::whatsThis("LightningBoltsOptionsDialog", BoltColourDialogModel::changeColourId));
+    sample_->setWhatsThis(
+        UiTexts::whatsThis("LightningBoltsOptionsDialog", BoltColourDialogModel::sampleId));
     connect(chosen_, &QRadioButton::toggled, this, &LightningBoltsOptionsDialog::updateEnabling);
     connect(change_, &QPushButton::clicked, sample_, &ColorPickerControl::chooseColour);
     updateEnabling();

@@ -3,6 +3,7 @@
 #include "backends/qt/settings/BrightnessSelectionControl.h"
 #include "backends/qt/settings/ColorPickerControl.h"
 #include "backends/qt/settings/ControlIds.h"
+#include "backends/qt/settings/UiTexts.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -23,9 +24,12 @@ LightningFlashesOptionsDialog::LightningFlashesOptionsDialog(QWidget* parent,
     ControlIds::assign(*change, FlashDialogModel::changeColourId);
     ControlIds::assign(*threshold_, FlashDialogModel::thresholdId);
     connect(change, &QPushButton::clicked, sample_, &ColorPickerControl::chooseColour);
-    sample_->setWhatsThis(tr("闪电照亮背景时所用的颜色。"));
-    change->setWhatsThis(tr("打开颜色选择框，选取闪光的颜色。"));
-    threshold_->setWhatsThis(tr("背景中比这里更亮的部分会在闪电时发光。拖动下面的标记来调整。"));
+    sample_->setWhatsThis(
+        UiTexts::whatsThis("LightningFlashesOptionsDialog", FlashDialogModel::sampleId));
+    change->setWhatsThis(
+        UiTexts::whatsThis("LightningFlashesOptionsDialog", FlashDialogModel::changeColourId));
+    threshold_->setWhatsThis(
+        UiTexts::whatsThis("LightningFlashesOptionsDialog", FlashDialogModel::thresholdId));
 
     auto* thresholdLabel = new QLabel(tr("亮度阈值(&B):"));
     thresholdLabel->setBuddy(threshold_);

@@ -5,6 +5,7 @@
 #include "backends/qt/settings/LightningBoltsOptionsDialog.h"
 #include "backends/qt/settings/LightningFlashesOptionsDialog.h"
 #include "backends/qt/settings/Trackbar.h"
+#include "backends/qt/settings/UiTexts.h"
 #include "options/ILightningOptionsStorage.h"
 
 #include <QCheckBox>
@@ -35,12 +36,17 @@ LightningOptionsPage::LightningOptionsPage(IPropertyPageHost& host,
     flashDetails_->setObjectName("flashDetails");
     ControlIds::assign(*flashDetails_, LightningPageModel::flashDetailsId);
 
-    minInterval_->setWhatsThis(tr("两道闪电之间最短等待多少秒。"));
-    maxInterval_->setWhatsThis(tr("两道闪电之间最长等待多少秒。不能短于最小时限。"));
-    bolts_->setWhatsThis(tr("选中后，雨中不时划过闪电，并伴有雷声。"));
-    flashes_->setWhatsThis(tr("选中后，闪电时背景中明亮的部分会闪光。"));
-    boltDetails_->setWhatsThis(tr("选择闪电的颜色。"));
-    flashDetails_->setWhatsThis(tr("选择闪光的颜色和亮度阈值。"));
+    minInterval_->setWhatsThis(
+        UiTexts::whatsThis("LightningOptionsPage", LightningPageModel::shortestPauseId));
+    maxInterval_->setWhatsThis(
+        UiTexts::whatsThis("LightningOptionsPage", LightningPageModel::longestPauseId));
+    bolts_->setWhatsThis(UiTexts::whatsThis("LightningOptionsPage", LightningPageModel::boltsId));
+    flashes_->setWhatsThis(
+        UiTexts::whatsThis("LightningOptionsPage", LightningPageModel::flashesId));
+    boltDetails_->setWhatsThis(
+        UiTexts::whatsThis("LightningOptionsPage", LightningPageModel::boltDetailsId));
+    flashDetails_->setWhatsThis(
+        UiTexts::whatsThis("LightningOptionsPage", LightningPageModel::flashDetailsId));
 
     connect(bolts_, &QCheckBox::clicked, this, &LightningOptionsPage::updateEnabling);
     connect(flashes_, &QCheckBox::clicked, this, &LightningOptionsPage::updateEnabling);

@@ -2,6 +2,7 @@
 
 #include "backends/qt/settings/ControlIds.h"
 #include "backends/qt/settings/Trackbar.h"
+#include "backends/qt/settings/UiTexts.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -19,9 +20,9 @@ SoundOptionsPage::SoundOptionsPage(IPropertyPageHost& host, ISoundOptionsStorage
     ControlIds::assign(*enabled_, SoundPageModel::soundEnabledId);
     enabled_->setChecked(model_.initialState().soundEnabled);
     enabled_->setEnabled(model_.switchEnabled());
-    enabled_->setWhatsThis(tr("选中后播放雨声和雷声。没有可用的音频输出时不能选中。"));
-    rain_->setWhatsThis(tr("雨声的音量。"));
-    thunder_->setWhatsThis(tr("雷声的音量。"));
+    enabled_->setWhatsThis(UiTexts::whatsThis("SoundOptionsPage", SoundPageModel::soundEnabledId));
+    rain_->setWhatsThis(UiTexts::whatsThis("SoundOptionsPage", SoundPageModel::rainVolumeId));
+    thunder_->setWhatsThis(UiTexts::whatsThis("SoundOptionsPage", SoundPageModel::thunderVolumeId));
 
     auto* rainLabel = new QLabel(tr("雨滴声(&R)"));
     rainLabel->setBuddy(rain_);

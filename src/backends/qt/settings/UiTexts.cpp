@@ -1,6 +1,7 @@
 #include "backends/qt/settings/UiTexts.h"
 
 #include "resources/Strings.h"
+#include "settings/ControlHelp.h"
 #include "settings/ValidationFailure.h"
 
 #include <QCoreApplication>
@@ -25,6 +26,11 @@ QString errorCaption() {
 
 QString applicationTitle() {
     return string(productName) + " " + productVersion;
+}
+
+QString whatsThis(const char* part, int controlId) {
+    const char* text = ControlHelp::textFor(part, controlId);
+    return text == nullptr ? QString() : QCoreApplication::translate(part, text);
 }
 
 } // namespace UiTexts

@@ -12,5 +12,7 @@ QString string(uint32_t id);
 QString errorCaption();
 // The product caption: the product's name and version.
 QString applicationTitle();
+// A control's What's This help, in the user's language; empty for a control without one.
+QString whatsThis(const char* part, int controlId);
 
 } // namespace UiTexts

@@ -40,12 +40,16 @@ WallpaperListEditingControl::WallpaperListEditingControl(QWidget* parent,
     ControlIds::assign(*randomOrder_, WallpaperListEditorModel::randomOrderId);
     connect(add, &QPushButton::clicked, this, &WallpaperListEditingControl::chooseFiles);
     connect(remove, &QPushButton::clicked, this, &WallpaperListEditingControl::removeSelected);
-    list_->setWhatsThis(tr("屏幕保护程序轮流用作背景的图片。拖动一项可以改变顺序。列表为空时，"
-                           "用桌面作背景。"));
-    add->setWhatsThis(tr("选择一个或多个 BMP 或 JPEG 图片加入列表。"));
-    remove->setWhatsThis(tr("从列表中移除选中的图片。图片文件本身不会被删除。"));
-    fixedOrder_->setWhatsThis(tr("每次启动时按列表的顺序换下一张图片。"));
-    randomOrder_->setWhatsThis(tr("每次启动时随机换一张图片。"));
+    list_->setWhatsThis(
+        UiTexts::whatsThis("WallpaperListEditingControl", WallpaperListEditorModel::listId));
+    add->setWhatsThis(
+        UiTexts::whatsThis("WallpaperListEditingControl", WallpaperListEditorModel::addId));
+    remove->setWhatsThis(
+        UiTexts::whatsThis("WallpaperListEditingControl", WallpaperListEditorModel::removeId));
+    fixedOrder_->setWhatsThis(
+        UiTexts::whatsThis("WallpaperListEditingControl", WallpaperListEditorModel::fixedOrderId));
+    randomOrder_->setWhatsThis(
+        UiTexts::whatsThis("WallpaperListEditingControl", WallpaperListEditorModel::randomOrderId));
 
     auto* order = new QGroupBox(tr("每次启动时改变背景:"));
     auto* orderLayout = new QVBoxLayout(order);

@@ -14,7 +14,7 @@ constexpr int radios[] = {CpuLoadControlModel::anyInputId, CpuLoadControlModel::
 CpuLoadAndInterruptingOptionsControl::CpuLoadAndInterruptingOptionsControl(
     HWND page, int placeholderId, IScreensaverControlOptions& options)
     : model_(options) {
-    create(templateName, page, placeholderId);
+    create(templateName, "CpuLoadAndInterruptingOptionsControl", page, placeholderId);
 }
 
 void CpuLoadAndInterruptingOptionsControl::onInit() {

@@ -8,7 +8,7 @@ namespace User32 {
 DisplayModeSelectionControl::DisplayModeSelectionControl(HWND page, int placeholderId,
                                                          IDisplayModeSelectionModel& model)
     : model_(model) {
-    create(templateName, page, placeholderId);
+    create(templateName, "DisplayModeSelectionControl", page, placeholderId);
 }
 
 void DisplayModeSelectionControl::onInit() {

@@ -1,6 +1,7 @@
 #include "backends/user32/settings/EmbeddedDialog.h"
 
 #include "backends/user32/DialogWindow.h"
+#include "backends/user32/settings/ContextHelp.h"
 
 #include <uxtheme.h>
 
@@ -16,9 +17,11 @@ EmbeddedDialog::~EmbeddedDialog() {
     }
 }
 
-void EmbeddedDialog::create(const wchar_t* templateName, HWND page, int placeholderId) {
+void EmbeddedDialog::create(const wchar_t* templateName, const char* part, HWND page,
+                            int placeholderId) {
     HWND dialog =
         DialogWindow::createChild(templateName, page, procedure, reinterpret_cast<LPARAM>(this));
+    ContextHelp::belongsTo(dialog, part);
     // The page is drawn with the tab's own background; the control on it must be too.
     EnableThemeDialogTexture(dialog, ETDT_ENABLETAB);
     DialogWindow::placeOver(dialog, page, placeholderId);

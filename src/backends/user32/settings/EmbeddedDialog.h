@@ -20,7 +20,8 @@ protected:
 
     // Called last by the derived constructor, as the dialog's set-up reaches its overrides.
     // Throws VerboseError when the template cannot be made into a dialog.
-    void create(const wchar_t* templateName, HWND page, int placeholderId);
+    // part: the name its controls' help is found under.
+    void create(const wchar_t* templateName, const char* part, HWND page, int placeholderId);
 
     virtual void onInit() {}
     virtual void onCommand(int /*controlId*/, int /*notification*/) {}

@@ -2,6 +2,7 @@
 
 #include "backends/user32/settings/BrightnessSelectionControl.h"
 #include "backends/user32/settings/ColorPickerControl.h"
+#include "backends/user32/settings/ContextHelp.h"
 #include "backends/user32/settings/Translation.h"
 #include "settings/BoltColourDialogModel.h"
 #include "settings/FlashDialogModel.h"
@@ -19,17 +20,21 @@ constexpr int flashesTemplate = 147;
 // One modal dialog: opened calls set-up with the dialog, commands are handed on, and OK calls
 // accepted before the dialog ends. An error ends the dialog and is thrown again after it.
 struct ModalDialog {
+    const char* helpPart;
     std::function<void(HWND)> opened;
     std::function<void(HWND, int)> command;
     std::function<void(HWND)> accepted;
     std::exception_ptr error;
 
-    INT_PTR handle(HWND dialog, UINT message, WPARAM wParam) {
+    INT_PTR handle(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
         switch (message) {
         case WM_INITDIALOG:
+            ContextHelp::belongsTo(dialog, helpPart);
             opened(dialog);
             Translation::translateDialog(dialog);
             return TRUE;
+        case WM_HELP:
+            return ContextHelp::show(*reinterpret_cast<const HELPINFO*>(lParam)) ? TRUE : FALSE;
         case WM_COMMAND:
             if (LOWORD(wParam) == IDOK) {
                 accepted(dialog);
@@ -54,7 +59,7 @@ struct ModalDialog {
             return FALSE;
         }
         try {
-            return self->handle(dialog, message, wParam);
+            return self->handle(dialog, message, wParam, lParam);
         } catch (...) {
             self->error = std::current_exception();
             EndDialog(dialog, IDCANCEL);
@@ -90,6 +95,7 @@ void editBolts(HWND owner, ILightningOptionsStorage& options) {
         EnableWindow(GetDlgItem(dialog, BoltColourDialogModel::sampleId), enabled);
     };
     ModalDialog dialog{
+        "LightningBoltsOptionsDialog",
         [&](HWND window) {
             const BoltColourState initial = model.initialState();
             sample = &ColorPickerControl::createOver(window, BoltColourDialogModel::sampleId);
@@ -115,7 +121,8 @@ void editFlashes(HWND owner, ILightningOptionsStorage& options) {
     const FlashDialogModel model(options);
     ColorPickerControl* sample = nullptr;
     BrightnessSelectionControl* threshold = nullptr;
-    ModalDialog dialog{[&](HWND window) {
+    ModalDialog dialog{"LightningFlashesOptionsDialog",
+                       [&](HWND window) {
                            const FlashState initial = model.initialState();
                            sample =
                                &ColorPickerControl::createOver(window, FlashDialogModel::sampleId);

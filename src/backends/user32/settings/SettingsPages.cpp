@@ -18,21 +18,22 @@ void runSettingsPages(HWND owner, ScreenSaverOptionsStorage& options, bool sound
                                   ICC_BAR_CLASSES | ICC_UPDOWN_CLASS | ICC_TAB_CLASSES};
     InitCommonControlsEx(&controls);
     SettingsSheet sheet(owner, applicationTitle());
-    sheet.addPage(AboutPage::templateId, "关于",
+    sheet.addPage(AboutPage::templateId, "关于", "AboutPage",
                   [](HWND window) { return std::make_unique<AboutPage>(window); });
-    sheet.addPage(DropsPage::templateId, "雨滴",
+    sheet.addPage(DropsPage::templateId, "雨滴", "DropsOptionsPage",
                   [&options](HWND window) { return std::make_unique<DropsPage>(window, options); });
-    sheet.addPage(LightningPage::templateId, "闪电", [&options](HWND window) {
-        return std::make_unique<LightningPage>(window, options);
-    });
-    sheet.addPage(DisplayPage::templateId, "显示", [&options](HWND window) {
+    sheet.addPage(
+        LightningPage::templateId, "闪电", "LightningOptionsPage",
+        [&options](HWND window) { return std::make_unique<LightningPage>(window, options); });
+    sheet.addPage(DisplayPage::templateId, "显示", "DisplayOptionsPage", [&options](HWND window) {
         return std::make_unique<DisplayPage>(window, options.displayModeSelectionModel(),
                                              options.wallpaperList());
     });
-    sheet.addPage(SoundPage::templateId, "声音", [&options, soundAvailable](HWND window) {
-        return std::make_unique<SoundPage>(window, options, soundAvailable);
-    });
-    sheet.addPage(ControlPage::templateId, "控制", [&options](HWND window) {
+    sheet.addPage(SoundPage::templateId, "声音", "SoundOptionsPage",
+                  [&options, soundAvailable](HWND window) {
+                      return std::make_unique<SoundPage>(window, options, soundAvailable);
+                  });
+    sheet.addPage(ControlPage::templateId, "控制", "ControlPage", [&options](HWND window) {
         return std::make_unique<ControlPage>(window, options.controlOptions());
     });
     sheet.run();

@@ -1,5 +1,6 @@
 #include "backends/user32/settings/SettingsSheet.h"
 
+#include "backends/user32/settings/ContextHelp.h"
 #include "backends/user32/settings/Translation.h"
 #include "backends/win32/WideText.h"
 
@@ -10,9 +11,30 @@ namespace User32 {
 SettingsSheet::SettingsSheet(HWND owner, std::string caption)
     : owner_(owner), caption_(std::move(caption)) {}
 
-void SettingsSheet::addPage(int templateId, std::string title, PageFactory factory) {
-    entries_.push_back(std::make_unique<Entry>(
-        Entry{this, templateId, Win32::wide(Translation::forUser(title)), std::move(factory), {}}));
+void SettingsSheet::addPage(int templateId, std::string title, const char* helpPart,
+                            PageFactory factory) {
+    entries_.push_back(std::make_unique<Entry>(Entry{this,
+                                                     templateId,
+                                                     Win32::wide(Translation::forUser(title)),
+                                                     helpPart,
+                                                     std::move(factory),
+                                                     {}}));
+}
+
+// The sheet gets the title bar's "?" button, which asks for the help of the control clicked next.
+int CALLBACK SettingsSheet::sheetCallback(HWND, UINT message, LPARAM lParam) {
+    if (message == PSCB_PRECREATE) {
+        auto* sheetTemplate = reinterpret_cast<DLGTEMPLATE*>(lParam);
+        // A DLGTEMPLATEEX begins with its version and signature where DLGTEMPLATE has its
+        // style; its style lies three words further.
+        const auto* words = reinterpret_cast<const WORD*>(sheetTemplate);
+        if (words[1] == 0xFFFF) {
+            reinterpret_cast<DWORD*>(sheetTemplate)[3] |= DS_CONTEXTHELP;
+        } else {
+            sheetTemplate->style |= DS_CONTEXTHELP;
+        }
+    }
+    return 0;
 }
 
 bool SettingsSheet::run() {
@@ -20,7 +42,7 @@ bool SettingsSheet::run() {
     for (const auto& entry : entries_) {
         PROPSHEETPAGEW page{};
         page.dwSize = sizeof(page);
-        page.dwFlags = PSP_USETITLE;
+        page.dwFlags = PSP_USETITLE | PSP_HASHELP;
         page.pszTitle = entry->title.c_str();
         page.hInstance = GetModuleHandleW(nullptr);
         page.pszTemplate = MAKEINTRESOURCEW(entry->templateId);
@@ -31,7 +53,8 @@ bool SettingsSheet::run() {
     const std::wstring caption = Win32::wide(caption_);
     PROPSHEETHEADERW header{};
     header.dwSize = sizeof(header);
-    header.dwFlags = PSH_PROPSHEETPAGE | PSH_NOAPPLYNOW;
+    header.dwFlags = PSH_PROPSHEETPAGE | PSH_NOAPPLYNOW | PSH_HASHELP | PSH_USECALLBACK;
+    header.pfnCallback = sheetCallback;
     header.hwndParent = owner_;
     header.hInstance = GetModuleHandleW(nullptr);
     header.pszCaption = caption.c_str();
@@ -77,9 +100,12 @@ INT_PTR SettingsSheet::handle(Entry& entry, HWND dialog, UINT message, WPARAM wP
     switch (message) {
     case WM_INITDIALOG:
         // The page puts the focus where it starts itself.
+        ContextHelp::belongsTo(dialog, entry.helpPart);
         entry.page = entry.factory(dialog);
         Translation::translateDialog(dialog);
         return FALSE;
+    case WM_HELP:
+        return ContextHelp::show(*reinterpret_cast<const HELPINFO*>(lParam)) ? TRUE : FALSE;
     case WM_NOTIFY:
         return entry.page ? notify(entry, dialog, *reinterpret_cast<const NMHDR*>(lParam)) : FALSE;
     case WM_COMMAND:
@@ -119,6 +145,9 @@ INT_PTR SettingsSheet::notify(Entry& entry, HWND dialog, const NMHDR& header) {
         SetWindowLongPtrW(dialog, DWLP_MSGRESULT, valid ? FALSE : TRUE);
         return TRUE;
     }
+    case PSN_HELP:
+        ContextHelp::showGuide(GetParent(dialog));
+        return TRUE;
     case PSN_APPLY:
         entry.page->apply();
         SetWindowLongPtrW(dialog, DWLP_MSGRESULT, PSNRET_NOERROR);

@@ -21,8 +21,9 @@ public:
     // owner: the window that asked for the settings, or null.
     SettingsSheet(HWND owner, std::string caption);
 
-    // title: the page's tab, as designed; the user reads it in their language.
-    void addPage(int templateId, std::string title, PageFactory factory);
+    // title: the page's tab, as designed; the user reads it in their language. helpPart: the
+    // name the help of its controls is found under.
+    void addPage(int templateId, std::string title, const char* helpPart, PageFactory factory);
     // Shows the sheet until it is closed; true when it was closed with OK. An error of a page
     // closes the sheet and comes out here.
     bool run();
@@ -32,6 +33,7 @@ private:
         SettingsSheet* sheet;
         int templateId;
         std::wstring title;
+        const char* helpPart;
         PageFactory factory;
         std::unique_ptr<PropertyPage> page;
     };
@@ -39,6 +41,7 @@ private:
     static INT_PTR CALLBACK pageProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
     static INT_PTR handle(Entry& entry, HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
     static INT_PTR notify(Entry& entry, HWND dialog, const NMHDR& header);
+    static int CALLBACK sheetCallback(HWND sheet, UINT message, LPARAM lParam);
     void keep(std::exception_ptr error, HWND dialog);
 
     HWND owner_;

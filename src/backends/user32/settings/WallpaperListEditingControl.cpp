@@ -33,7 +33,7 @@ std::wstring fileFilter() {
 WallpaperListEditingControl::WallpaperListEditingControl(HWND page, int placeholderId,
                                                          IWallpaperListModel& model)
     : model_(model) {
-    create(templateName, page, placeholderId);
+    create(templateName, "WallpaperListEditingControl", page, placeholderId);
 }
 
 void WallpaperListEditingControl::onInit() {
