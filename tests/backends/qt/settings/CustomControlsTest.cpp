@@ -6,7 +6,7 @@
 #include "backends/qt/settings/WallpaperListEditingControl.h"
 #include "backends/qt/settings/WindDirectionControl.h"
 #include "options/DefaultWallpaperListModel.h"
-#include "options/IDisplayModeSelectionModel.h"
+#include "settings/FakeDisplayModes.h"
 
 #include <QComboBox>
 #include <QImage>
@@ -123,38 +123,6 @@ TEST_F(WallpaperEditorTest, AFileNamedLikeAJpegWithoutJpegDataShowsMessage7011) 
     EXPECT_EQ(messages.seen()[0].caption, "Pluvo Screen Saver 2.2.17");
     EXPECT_EQ(messages.seen()[0].icon, QMessageBox::Critical);
 }
-
-class FakeMode : public IDisplayModeDescription {
-public:
-    explicit FakeMode(int width) : width_(width) {}
-    int32_t bitsPerPixel() const override { return 32; }
-    int32_t width() const override { return width_; }
-    int32_t height() const override { return 600; }
-    int32_t refreshRate() const override { return 0; }
-    std::string text() const override { return std::to_string(width_) + "x600"; }
-
-private:
-    int width_;
-};
-
-class FakeModeModel : public IDisplayModeSelectionModel {
-public:
-    bool useCurrentMode() const override { return useCurrent; }
-    const IDisplayModeDescription* selectedMode() const override { return selected; }
-    void setUseCurrentMode(bool use) override { useCurrent = use; }
-    void selectMode(const IDisplayModeDescription* mode) override { selected = mode; }
-    std::vector<const IDisplayModeDescription*> availableModes() const override {
-        return {&small, &large};
-    }
-    void sortModes() override {}
-    void enumerateModes(IDisplayDevice::RefreshRates,
-                        const IDisplayDevice::ModeVisitor&) const override {}
-
-    FakeMode small{800};
-    FakeMode large{1024};
-    bool useCurrent = true;
-    const IDisplayModeDescription* selected = nullptr;
-};
 
 TEST(DisplayModeControlTest, AListedModeWithoutASelectionShowsMessage7001AndFocusesTheList) {
     FakeModeModel model;
