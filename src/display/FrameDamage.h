@@ -1,8 +1,10 @@
 #pragma once
 
 #include "display/PixelView.h"
+#include "display/RectColumns.h"
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -29,14 +31,24 @@ public:
     std::span<const PixelRect> rects() const { return rects_; }
 
 private:
+    PixelRect reachOf(const PixelRect& area) const;
+    std::size_t blockCount() const;
+    // Bits of the block's rectangles that reach close enough to be worth a closer look.
+    uint32_t nearIn(std::size_t first, const PixelRect& reach) const;
     bool worthMerging(const PixelRect& a, const PixelRect& b) const;
     void mergeInto(std::size_t index, const PixelRect& area);
+    std::optional<std::size_t> firstWorthMerging(const PixelRect& area, std::size_t skipped) const;
+    void append(const PixelRect& area);
+    void removeSwappingLast(std::size_t index);
 
     int32_t width_;
     int32_t height_;
     int64_t mergeSlack_;
+    // Frames too large for the columns are searched one rectangle at a time.
+    bool indexed_;
     bool whole_ = false;
     std::vector<PixelRect> rects_;
+    RectColumns columns_;
 };
 
 } // namespace Pixels

@@ -1,5 +1,6 @@
 #include "display/FrameDamage.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <random>
 #include <vector>
@@ -97,6 +98,99 @@ TEST(FrameDamageTest, EveryReportedPixelIsCoveredAfterMerging) {
         }
         for (int32_t i = 0; i < width * height; ++i) {
             ASSERT_TRUE(!changed[i] || covered[i]) << "round " << round << " pixel " << i;
+        }
+    }
+}
+
+// The merging as first written: every rectangle compared with every other, one at a time.
+class PlainDamage {
+public:
+    PlainDamage(int32_t width, int32_t height, int64_t slack)
+        : width_(width), height_(height), slack_(slack) {}
+
+    void add(const PixelRect& area) {
+        const PixelRect inside{std::max(area.left, 0), std::max(area.top, 0),
+                               std::min(area.right, width_), std::min(area.bottom, height_)};
+        if (inside.isEmpty()) {
+            return;
+        }
+        for (std::size_t k = rects_.size(); k-- > 0;) {
+            if (worthMerging(rects_[k], inside)) {
+                PixelRect grown = unionOf(rects_[k], inside);
+                std::size_t index = k;
+                for (std::size_t j = 0; j < rects_.size(); ++j) {
+                    if (j != index && worthMerging(rects_[j], grown)) {
+                        grown = unionOf(rects_[j], grown);
+                        rects_[j] = rects_.back();
+                        rects_.pop_back();
+                        if (index == rects_.size()) {
+                            index = j;
+                        }
+                        j = static_cast<std::size_t>(-1);
+                    }
+                }
+                rects_[index] = grown;
+                return;
+            }
+        }
+        rects_.push_back(inside);
+    }
+    const std::vector<PixelRect>& rects() const { return rects_; }
+
+private:
+    static PixelRect unionOf(const PixelRect& a, const PixelRect& b) {
+        return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+                std::max(a.bottom, b.bottom)};
+    }
+    bool worthMerging(const PixelRect& a, const PixelRect& b) const {
+        const PixelRect meet{std::max(a.left, b.left), std::max(a.top, b.top),
+                             std::min(a.right, b.right), std::min(a.bottom, b.bottom)};
+        const PixelRect both = unionOf(a, b);
+        const int64_t overlap = meet.isEmpty() ? 0 : int64_t{meet.width()} * meet.height();
+        return int64_t{both.width()} * both.height() - int64_t{a.width()} * a.height() -
+                   int64_t{b.width()} * b.height() + overlap <=
+               slack_;
+    }
+
+    int32_t width_;
+    int32_t height_;
+    int64_t slack_;
+    std::vector<PixelRect> rects_;
+};
+
+// The search that skips distant rectangles must choose the same partners, in the same order, as
+// comparing with every one: rain-sized rectangles, several slacks, and a frame too wide for it.
+TEST(FrameDamageTest, MergesAsComparingWithEveryRectangleWould) {
+    struct Frame {
+        int32_t width;
+        int32_t height;
+        int64_t slack;
+    };
+    for (const Frame frame :
+         {Frame{1920, 1080, FrameDamage::defaultMergeSlack}, Frame{640, 480, 0},
+          Frame{800, 600, 40000}, Frame{40000, 300, FrameDamage::defaultMergeSlack}}) {
+        std::mt19937 random(11);
+        std::uniform_int_distribution<int32_t> x(-30, frame.width + 30);
+        std::uniform_int_distribution<int32_t> y(-30, frame.height + 30);
+        std::uniform_int_distribution<int32_t> side(1, 40);
+        std::uniform_int_distribution<int32_t> step(-6, 6);
+        for (int round = 0; round < 20; ++round) {
+            FrameDamage damage(frame.width, frame.height, frame.slack);
+            PlainDamage plain(frame.width, frame.height, frame.slack);
+            // Drops report a few rectangles each, close together.
+            for (int drop = 0; drop < 150; ++drop) {
+                int32_t left = x(random);
+                int32_t top = y(random);
+                for (int part = 0; part < 3; ++part) {
+                    const PixelRect rect{left, top, left + side(random), top + side(random)};
+                    damage.add(rect);
+                    plain.add(rect);
+                    left += step(random);
+                    top += step(random);
+                }
+            }
+            ASSERT_EQ(rectsOf(damage), plain.rects())
+                << frame.width << "x" << frame.height << " round " << round;
         }
     }
 }
