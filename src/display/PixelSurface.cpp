@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstring>
 #include <optional>
+#include <stdexcept>
 #include <string>
 
 namespace Pixels {
@@ -177,6 +178,21 @@ void PixelSurface::usePixels(const PixelView& external) {
     pitch_ = pitchFor(width_, height_, format_);
     ownPixels_.resize(static_cast<std::size_t>(pitch_) * static_cast<std::size_t>(height_));
     pixels_ = ownPixels_.data();
+}
+
+bool PixelSurface::canExchangePixels(const PixelSurface& other) const {
+    return &other != this && !liesOnExternalPixels() && !other.liesOnExternalPixels() &&
+           width_ == other.width_ && height_ == other.height_ && format_ == other.format_ &&
+           pitch_ == other.pitch_;
+}
+
+void PixelSurface::exchangePixels(PixelSurface& other) {
+    if (!canExchangePixels(other)) {
+        throw std::logic_error(
+            "only surfaces of one shape with pixels of their own can trade them");
+    }
+    ownPixels_.swap(other.ownPixels_);
+    std::swap(pixels_, other.pixels_);
 }
 
 void PixelSurface::copyRectQuietly(PixelSurface& target, const PixelRect& area) {

@@ -65,6 +65,14 @@ public:
     // The whole decoded picture scaled onto the whole surface in the surface's pixel format.
     void stretchFrom(const Graphics::Bitmap& picture);
 
+    // Whether the two surfaces could trade pixels: the same size, format and row length, both
+    // with pixels of their own.
+    bool canExchangePixels(const PixelSurface& other) const;
+    // Trades pixels with such a surface: a whole-surface copy each way at the cost of none. As
+    // nothing is copied, it also works on lost or locked surfaces, so that a trade can always be
+    // undone.
+    void exchangePixels(PixelSurface& other);
+
     // DD_OK when a blit could start now, else the code the blit would raise. Never raises.
     int32_t bltStatus() const;
 

@@ -121,6 +121,41 @@ TEST(SurfaceBackupTest, SavesOnlyThePartOnTheTargetAndPutsExactlyThatBack) {
     }
 }
 
+// A whole target is saved by trading pixels with the store, and the trade is always undone: by
+// restore(), once, or by clear() and the next save.
+TEST(SurfaceBackupTest, AWholeTargetSavedByTradeComesBackOnceAndIsNeverLost) {
+    PixelSurface target(20, 10, PixelFormat::xrgb8888());
+    fillSurface(target, [](int32_t x, int32_t y) { return static_cast<uint32_t>(x + 100 * y); });
+    const std::vector<uint32_t> original = allPixels(target);
+    const auto paintOver = [&target] {
+        fillSurface(target, [](int32_t, int32_t) { return 0xFFFFFFFFu; });
+    };
+    SurfaceBackup backup(target);
+
+    backup.save(AreaRect{-5, 20, 30, -5});
+    EXPECT_EQ(backup.area(), (AreaRect{0, 10, 20, 0}));
+    paintOver();
+    backup.restore();
+    EXPECT_EQ(allPixels(target), original);
+    backup.restore(); // a second restore must not bring the painted pixels back
+    EXPECT_EQ(allPixels(target), original);
+
+    backup.save(AreaRect{0, 10, 20, 0});
+    paintOver();
+    backup.clear();
+    EXPECT_EQ(allPixels(target), original);
+    EXPECT_TRUE(backup.area().isEmpty());
+
+    // A part saved after a trade is copied, and only that part comes back.
+    backup.save(AreaRect{0, 10, 20, 0});
+    backup.save(AreaRect{0, 2, 2, 0});
+    EXPECT_EQ(allPixels(target), original);
+    paintOver();
+    backup.restore();
+    EXPECT_EQ(pixelAt(target, 1, 1), original[21]);
+    EXPECT_EQ(pixelAt(target, 5, 5), 0xFFFFFFFFu);
+}
+
 TEST(SurfaceBackupTest, RectangleOffTheTargetSavesNothing) {
     PixelSurface target(20, 10, PixelFormat::xrgb8888());
     SurfaceBackup backup(target);
