@@ -73,8 +73,11 @@ DirtyRect Drawer::stampBlend(int32_t x, int32_t y, int32_t radius, int32_t stret
 }
 
 void Drawer::draw(const PixelBufferDesc& destination, const PixelBufferDesc& background) {
-    for (const Pixels::PixelRect& area : dirtyRects_) {
-        dropMap_.renderArea(area, destination, background);
+    for (std::size_t i = 0; i < dirtyRects_.size(); ++i) {
+        if (i + 1 < dirtyRects_.size()) {
+            dropMap_.prefetchArea(dirtyRects_[i + 1], destination, background);
+        }
+        dropMap_.renderArea(dirtyRects_[i], destination, background);
     }
     dirtyRects_.clear();
 }

@@ -53,6 +53,44 @@ void Surface::renderArea(const Pixels::PixelRect& area, const PixelBufferDesc& d
     renderRect(left, top, right, bottom, &pixel(left, top), destination, background);
 }
 
+namespace {
+
+constexpr std::ptrdiff_t cacheLine = 64;
+
+void prefetchSpan(const uint8_t* first, std::ptrdiff_t bytes) {
+    for (std::ptrdiff_t offset = 0; offset < bytes; offset += cacheLine) {
+        __builtin_prefetch(first + offset);
+    }
+    __builtin_prefetch(first + bytes - 1);
+}
+
+} // namespace
+
+// The lens reads the background close to the pixel it draws, so the same rows of the background
+// stand in for the places it will read.
+void Surface::prefetchArea(const Pixels::PixelRect& area, const PixelBufferDesc& destination,
+                           const PixelBufferDesc& background) const {
+    const int32_t left = std::max(area.left, 0);
+    const int32_t top = std::max(area.top, 0);
+    const int32_t right = std::min(area.right, width_);
+    const int32_t bottom = std::min(area.bottom, height_);
+    if (left >= right || top >= bottom) {
+        return;
+    }
+    const std::ptrdiff_t bytesPerPixel = destination.bitsPerPixel / 8;
+    const std::ptrdiff_t pictureBytes = (right - left) * bytesPerPixel;
+    for (int32_t y = top; y < bottom; ++y) {
+        const MapPixel* map = &pixel(left, y);
+        prefetchSpan(reinterpret_cast<const uint8_t*>(map),
+                     (right - left) * static_cast<std::ptrdiff_t>(sizeof(MapPixel)));
+        const std::ptrdiff_t column = left * bytesPerPixel;
+        prefetchSpan(destination.pixels + y * std::ptrdiff_t{destination.pitch} + column,
+                     pictureBytes);
+        prefetchSpan(background.pixels + y * std::ptrdiff_t{background.pitch} + column,
+                     pictureBytes);
+    }
+}
+
 void Surface::renderRect(int32_t x0, int32_t y0, int32_t x1, int32_t y1, const MapPixel* mapPixel,
                          const PixelBufferDesc& destination,
                          const PixelBufferDesc& background) const {

@@ -35,6 +35,11 @@ public:
     void renderArea(const Pixels::PixelRect& area, const PixelBufferDesc& destination,
                     const PixelBufferDesc& background) const;
 
+    // Asks the caches for what rendering the area will read and write, so that the rectangle
+    // rendered before it hides the wait.
+    void prefetchArea(const Pixels::PixelRect& area, const PixelBufferDesc& destination,
+                      const PixelBufferDesc& background) const;
+
     int32_t width() const { return width_; }
     int32_t height() const { return height_; }
     const MapPixel& pixel(int32_t x, int32_t y) const {
