@@ -37,6 +37,31 @@ RendererState state;
 
 HighlightTable highlights;
 
+// The lens divides by the surface's slope at every wet pixel. A multiplication by the slope's
+// reciprocal, rounded up to 40 fraction bits, gives the same truncated quotient for every
+// dividend below 2^20 and every divisor up to 128 in size: all that a map pixel can hold.
+class SlopeDivision {
+public:
+    constexpr SlopeDivision() {
+        for (uint64_t divisor = 1; divisor < reciprocals_.size(); ++divisor) {
+            reciprocals_[divisor] = ((uint64_t{1} << fractionBits) + divisor - 1) / divisor;
+        }
+    }
+    // divisor: -128..127 and not 0; |dividend| < 2^20.
+    int32_t divide(int32_t dividend, int32_t divisor) const {
+        const auto size = static_cast<uint64_t>(dividend < 0 ? -dividend : dividend);
+        const auto by = static_cast<std::size_t>(divisor < 0 ? -divisor : divisor);
+        const auto quotient = static_cast<int32_t>((size * reciprocals_[by]) >> fractionBits);
+        return (dividend ^ divisor) < 0 ? -quotient : quotient;
+    }
+
+private:
+    static constexpr int fractionBits = 40;
+    std::array<uint64_t, 129> reciprocals_{};
+};
+
+constexpr SlopeDivision slopeDivision;
+
 int32_t wrapInto(int32_t coordinate, int32_t size) {
     if (coordinate < 0) {
         return (size - 1) + coordinate % size;
@@ -130,8 +155,9 @@ void refract(int32_t x0, int32_t y0, int32_t x1, int32_t y1, const MapPixel* map
             if (height == 0) {
                 continue;
             }
-            const int32_t f =
-                m->normalZ != 0 ? ((lensDepth - height) * 4096) / m->normalZ : 0x7FFFFFFF;
+            const int32_t f = m->normalZ != 0
+                                  ? slopeDivision.divide((lensDepth - height) * 4096, m->normalZ)
+                                  : 0x7FFFFFFF;
             int32_t sx = x + (wrapMul(f, m->normalX) >> 12);
             const int32_t sy = wrapInto(y + (wrapMul(f, m->normalY) >> 12), mapHeight);
             if (height == 1) {

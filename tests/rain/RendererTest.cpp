@@ -436,4 +436,31 @@ TEST(RendererAgainstPlainAlgorithm, EveryLayoutAndRectangleGivesTheSamePixels) {
     }
 }
 
+// Every height a map pixel can hold against every slope, dry and flat ones included.
+TEST(RendererAgainstPlainAlgorithm, EveryHeightAndSlopeBendsTheViewAlike) {
+    constexpr int32_t width = 256;
+    constexpr int32_t height = 256;
+    Surface map(width, height);
+    for (int32_t y = 0; y < height; ++y) {
+        for (int32_t x = 0; x < width; ++x) {
+            map.pixel(x, y) = MapPixel{static_cast<uint8_t>(x), static_cast<int8_t>(y - 128),
+                                       static_cast<int8_t>(127 - y), static_cast<int8_t>(y - 128)};
+        }
+    }
+    Picture background(32, width, height);
+    uint32_t seed = 5;
+    background.fill([&](int32_t, int32_t) { return nextSeeded(seed); });
+    Picture actual(32, width, height);
+    Picture expected = actual;
+    expected.desc.pixels = expected.bytes.data();
+    setRendererPixelFormat(0xFF0000, 0x00FF00, 0x0000FF);
+    const PlainRenderer plain(0xFF0000, 0x00FF00, 0x0000FF);
+    setNextRandomState(3);
+    plain.render(0, 0, width - 1, height - 1, map, expected, background);
+    setNextRandomState(3);
+    renderWetPixels(0, 0, width - 1, height - 1, &map.pixel(0, 0), width, height, actual.desc,
+                    background.desc);
+    EXPECT_EQ(actual.bytes, expected.bytes);
+}
+
 } // namespace
