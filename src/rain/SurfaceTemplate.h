@@ -39,6 +39,12 @@ public:
     }
 
 protected:
+    // Over the map's row, every pixel under a wet template pixel becomes that pixel, or the
+    // given one.
+    static void copyWetRow(const MapPixel* source, MapPixel* target, int32_t columns);
+    static void markWetRow(const MapPixel* source, MapPixel* target, int32_t columns,
+                           MapPixel mark);
+
     // Turns the lens formula's thickness into the stored height.
     virtual float shape(int32_t dx, int32_t dyTrunc, double value) const = 0;
 

@@ -8,11 +8,7 @@ void TrackTemplate::copyTo(int32_t tx, int32_t ty, int32_t columns, int32_t rows
                            int32_t destWidth) const {
     constexpr MapPixel trail{1, 0, 0, 1};
     for (int32_t row = 0; row < rows; ++row) {
-        MapPixel* target = dest + static_cast<std::ptrdiff_t>(row) * destWidth;
-        for (int32_t column = 0; column < columns; ++column) {
-            if (pixel(tx + column, ty + row).height != 0) {
-                target[column] = trail;
-            }
-        }
+        markWetRow(&pixel(tx, ty + row), dest + static_cast<std::ptrdiff_t>(row) * destWidth,
+                   columns, trail);
     }
 }
