@@ -22,6 +22,10 @@ public:
     // After the display was reset or resized: takes hold of the screen again, with a front
     // buffer that may lie elsewhere now.
     virtual void recreate() = 0;
+    // True when the screen takes the front buffer's pixels in show() only, never by itself in
+    // between: the program may then keep other pixels there between two calls, such as the
+    // back buffer it draws the next frame into.
+    virtual bool showsOnlyWhenAsked() const { return false; }
 };
 
 } // namespace Pixels

@@ -73,6 +73,11 @@ public:
     // undone.
     void exchangePixels(PixelSurface& other);
 
+    bool liesOnExternalPixels() const { return ownPixels_.empty(); }
+    // Moves the surface onto other pixels kept elsewhere, or onto pixels of its own when they do
+    // not fit; the picture is not carried over.
+    void usePixels(const PixelView& external);
+
     // DD_OK when a blit could start now, else the code the blit would raise. Never raises.
     int32_t bltStatus() const;
 
@@ -87,10 +92,6 @@ protected:
     void throwIfLost() const;
     PixelView view();
     PixelRect bounds() const { return {0, 0, width_, height_}; }
-    bool liesOnExternalPixels() const { return ownPixels_.empty(); }
-    // Moves the surface onto other pixels kept elsewhere, or onto pixels of its own when they do
-    // not fit; the picture is not carried over.
-    void usePixels(const PixelView& external);
 
 private:
     void checkCanBlitOnto(const PixelSurface& target) const;

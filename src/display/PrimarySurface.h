@@ -13,7 +13,9 @@ namespace Pixels {
 // surface (a blit, an unlock) is shown at once; flip() shows the back buffer. Unlike a swap
 // chain, the back buffer keeps its contents across flips, because each frame only redraws the
 // parts of it that changed. The primary draws into the presenter's front buffer, which stays the
-// presenter's: the presenter was made for the primary's size and format.
+// presenter's: the presenter was made for the primary's size and format. Where the screen takes
+// the front buffer's pixels only when asked, the back buffer lies there instead, and a flip
+// copies nothing.
 class PrimarySurface : public PixelSurface {
 public:
     PrimarySurface(std::unique_ptr<IScreenPresenter> presenter, int32_t width, int32_t height,
@@ -41,8 +43,12 @@ protected:
 private:
     PixelRect clippedToBounds(const PixelRect& area) const;
     void checkOnFrontBuffer() const;
+    void showBackBuffer(std::span<const PixelRect> areas);
+    void restoreWithBackInFront();
 
     std::unique_ptr<IScreenPresenter> presenter_;
+    // The back buffer lies in the presenter's front buffer, and a flip only shows it.
+    bool backInFront_;
     std::unique_ptr<PixelSurface> backBuffer_;
     bool wholeFlipDue_ = false;
     // The rectangles of the last flip, kept so that flipping does not allocate.

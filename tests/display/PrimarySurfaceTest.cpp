@@ -5,7 +5,9 @@
 #include "display/SurfacePixels.h"
 
 #include <cstring>
+#include <functional>
 #include <gtest/gtest.h>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -22,10 +24,23 @@ public:
     PixelView frontBuffer() override { return screen_; }
     void show(std::span<const PixelRect> areas) override {
         shown_.emplace_back(areas.begin(), areas.end());
+        if (onShow) {
+            onShow();
+        }
     }
-    void recreate() override { ++recreated; }
+    void recreate() override {
+        ++recreated;
+        if (moved) {
+            screen_ = *moved;
+        }
+    }
+    bool showsOnlyWhenAsked() const override { return onlyWhenAsked; }
 
     int recreated = 0;
+    bool onlyWhenAsked = false;
+    std::function<void()> onShow;
+    // Where the front buffer lies after recreate(), when it moves.
+    std::optional<PixelView> moved;
 
 private:
     std::vector<std::vector<PixelRect>>& shown_;
@@ -44,8 +59,10 @@ protected:
     std::unique_ptr<Pixels::PrimarySurface> makePrimary() {
         return makePrimary({screen.data(), width, height, width * 4, PixelFormat::xrgb8888()});
     }
-    std::unique_ptr<Pixels::PrimarySurface> makePrimary(PixelView front) {
+    std::unique_ptr<Pixels::PrimarySurface> makePrimary(PixelView front,
+                                                        bool onlyWhenAsked = false) {
         auto presenter = std::make_unique<FakePresenter>(shown, front);
+        presenter->onlyWhenAsked = onlyWhenAsked;
         presenterSeen = presenter.get();
         return std::make_unique<Pixels::PrimarySurface>(std::move(presenter), width, height,
                                                         PixelFormat::xrgb8888(), nullptr);
@@ -118,6 +135,49 @@ TEST_F(PrimarySurfaceTest, ThePrimaryDrawsIntoThePresentersFrontBufferOnly) {
         ADD_FAILURE() << "a front buffer of another format was taken";
     } catch (const DX5::Error&) {
     }
+}
+
+// A screen that takes the front buffer only when asked holds the back buffer there: a flip
+// copies nothing, a blit onto the primary is shown while the back buffer keeps its picture, and
+// a front buffer made again takes the back buffer's picture along.
+TEST_F(PrimarySurfaceTest, TheBackBufferLiesInAFrontBufferShownOnlyWhenAsked) {
+    const PixelView front{screen.data(), width, height, width * 4, PixelFormat::xrgb8888()};
+    auto primary = makePrimary(front, true);
+    const auto onScreen = [this](int32_t x, int32_t y) {
+        uint32_t value = 0;
+        std::memcpy(&value, screen.data() + (y * width + x) * 4, 4);
+        return value;
+    };
+    paint(primary->backBuffer(), 0x222222);
+    EXPECT_EQ(onScreen(7, 9), 0x222222u);
+    shown.clear();
+    const std::vector<PixelRect> changed{{2, 3, 6, 5}, {-5, 25, 3, 40}};
+    primary->flip(changed);
+    EXPECT_EQ(shown, (std::vector<std::vector<PixelRect>>{{{2, 3, 6, 5}, {0, 25, 3, 30}}}));
+
+    Pixels::PixelSurface picture(width, height, PixelFormat::xrgb8888());
+    paint(picture, 0x777777);
+    std::vector<uint32_t> seenWhenShown;
+    presenterSeen->onShow = [&] { seenWhenShown.push_back(onScreen(5, 6)); };
+    shown.clear();
+    picture.copyRectTo(*primary, 4, 5, 8, 9);
+    EXPECT_EQ(shown, (std::vector<std::vector<PixelRect>>{{{4, 5, 8, 9}}}));
+    EXPECT_EQ(seenWhenShown, (std::vector<uint32_t>{0x777777u}));
+    EXPECT_EQ(onScreen(5, 6), 0x222222u);
+    EXPECT_EQ(pixelAt(primary->backBuffer(), 5, 6), 0x222222u);
+    presenterSeen->onShow = nullptr;
+
+    std::vector<uint8_t> elsewhere(screen.size());
+    presenterSeen->moved =
+        PixelView{elsewhere.data(), width, height, width * 4, PixelFormat::xrgb8888()};
+    primary->markLost();
+    primary->restore();
+    paint(picture, 0x999999);
+    picture.copyRectTo(primary->backBuffer(), 0, 0, 1, 1);
+    EXPECT_EQ(pixelAt(primary->backBuffer(), 20, 20), 0x222222u);
+    uint32_t corner = 0;
+    std::memcpy(&corner, elsewhere.data(), 4);
+    EXPECT_EQ(corner, 0x999999u);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "saver/PluvoScreenSaver.h"
 
 #include "backends/sdl/SdlDisplay.h"
+#include "backends/sdl/ShownScreen.h"
 #include "display/SurfacePixels.h"
 #include "lightning/LightningController.h"
 #include "options/Configuration.h"
@@ -142,18 +143,10 @@ public:
         return controller;
     }
 
-    // What the window shows, in the back buffer's layout.
+    // Whether the screen shows the back buffer's picture.
     bool screenShowsBackBuffer() {
-        SDL_Surface* screen = SDL_GetWindowSurface(sdlWindow());
-        const Pixels::PixelSurface& back = backBuffer();
-        auto& unlocked = const_cast<Pixels::PixelSurface&>(back);
-        const PixelBufferDesc pixels = unlocked.lock();
-        bool same = screen->w == pixels.width && screen->h == pixels.height;
-        for (int32_t y = 0; same && y < pixels.height; ++y) {
-            same = std::memcmp(static_cast<const uint8_t*>(screen->pixels) + y * screen->pitch,
-                               pixels.pixels + y * pixels.pitch,
-                               static_cast<std::size_t>(pixels.width) * 4) == 0;
-        }
+        auto& unlocked = const_cast<Pixels::PixelSurface&>(backBuffer());
+        const bool same = ShownScreen::shows(unlocked.lock());
         unlocked.unlock();
         return same;
     }

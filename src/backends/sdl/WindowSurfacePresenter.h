@@ -33,6 +33,8 @@ public:
     Pixels::PixelView frontBuffer() override;
     void show(std::span<const Pixels::PixelRect> areas) override;
     void recreate() override;
+    // SDL hands the window surface to the display server in SDL_UpdateWindowSurfaceRects only.
+    bool showsOnlyWhenAsked() const override { return true; }
 
     // Must be called before the window's buffer is first made: without it SDL backs the buffer
     // with an OpenGL texture, which costs as much as a renderer.

@@ -1,6 +1,7 @@
 #include "backends/sdl/WindowSurfacePresenter.h"
 
 #include "SdlDisplayTestVideo.h"
+#include "backends/sdl/ShownScreen.h"
 #include "display/PrimarySurface.h"
 #include "display/SurfacePixels.h"
 
@@ -29,12 +30,8 @@ protected:
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
     }
 
-    uint32_t windowPixel(int32_t x, int32_t y) {
-        SDL_Surface* surface = SDL_GetWindowSurface(window.get());
-        uint32_t value = 0;
-        std::memcpy(&value, static_cast<uint8_t*>(surface->pixels) + y * surface->pitch + x * 4, 4);
-        return value;
-    }
+    // What reached the screen: the window surface holds the back buffer between updates.
+    static uint32_t windowPixel(int32_t x, int32_t y) { return ShownScreen::pixelAt(x, y); }
 
     TestWindow window;
 };
@@ -45,6 +42,11 @@ TEST_F(WindowSurfacePresenterTest, ChangedRectanglesReachTheWindowInItsOwnFormat
     SDL_Surface* screen = SDL_GetWindowSurface(window.get());
     ASSERT_EQ(straight->frontBuffer().pixels, screen->pixels);
     Pixels::PrimarySurface primary(std::move(straight), 32, 24, PixelFormat::xrgb8888(), nullptr);
+    // The back buffer is drawn in the window's own pixels, which the screen takes only when
+    // asked.
+    EXPECT_EQ(primary.backBuffer().lock().pixels, screen->pixels);
+    primary.backBuffer().unlock();
+    ShownScreen::forget();
     fillSurface(primary.backBuffer(), [](int32_t, int32_t) { return 0x00A0B0C0u; });
     const std::vector<PixelRect> changed{{4, 4, 8, 8}};
     primary.flip(changed);
