@@ -5,6 +5,8 @@
 #include "display/SurfaceLock.h"
 
 #include <algorithm>
+#include <array>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -37,11 +39,19 @@ uint8_t* rowStart(const PixelView& view, const PixelRect& area, int32_t y) {
            static_cast<std::ptrdiff_t>(area.left) * view.format.bytesPerPixel();
 }
 
+// Through a buffer, so that whole screens trade places at the speed of copying.
 void exchangeRows(const PixelView& a, const PixelView& b, const PixelRect& area) {
+    std::array<uint8_t, 4096> held;
     const std::size_t bytes = rowBytes(a, area);
     for (int32_t y = area.top; y < area.bottom; ++y) {
         uint8_t* first = rowStart(a, area, y);
-        std::swap_ranges(first, first + bytes, rowStart(b, area, y));
+        uint8_t* second = rowStart(b, area, y);
+        for (std::size_t done = 0; done < bytes; done += held.size()) {
+            const std::size_t part = std::min(held.size(), bytes - done);
+            std::memcpy(held.data(), first + done, part);
+            std::memcpy(first + done, second + done, part);
+            std::memcpy(second + done, held.data(), part);
+        }
     }
 }
 
@@ -145,12 +155,16 @@ void PrimarySurface::restore() {
 // only what changes.
 void PrimarySurface::restoreWithBackInFront() {
     const PixelView before = presenter_->frontBuffer();
-    const std::vector<uint8_t> kept(
-        before.pixels, before.pixels + static_cast<std::size_t>(before.pitch) * before.height);
+    std::vector<uint8_t> kept;
+    if (before.pixels != nullptr) {
+        kept.assign(before.pixels,
+                    before.pixels + static_cast<std::size_t>(before.pitch) * before.height);
+    }
     presenter_->recreate();
     const PixelView after = presenter_->frontBuffer();
     backBuffer_->usePixels(after);
-    if (after.pixels != nullptr && after.pitch == before.pitch && after.height == before.height) {
+    if (!kept.empty() && after.pixels != nullptr && after.pitch == before.pitch &&
+        after.height == before.height) {
         std::copy(kept.begin(), kept.end(), after.pixels);
     }
 }
