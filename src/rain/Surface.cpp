@@ -43,14 +43,17 @@ void Surface::renderDirty(const DirtyRect& rect, const PixelBufferDesc& destinat
 
 void Surface::renderArea(const Pixels::PixelRect& area, const PixelBufferDesc& destination,
                          const PixelBufferDesc& background) const {
-    if (area.left >= width_ || area.top >= height_ || area.right <= 0 || area.bottom <= 0) {
+    const Pixels::PixelRect inside = onMap(area);
+    if (inside.isEmpty()) {
         return;
     }
-    const int32_t left = std::max(area.left, 0);
-    const int32_t top = std::max(area.top, 0);
-    const int32_t right = std::min(area.right, width_) - 1;
-    const int32_t bottom = std::min(area.bottom, height_) - 1;
-    renderRect(left, top, right, bottom, &pixel(left, top), destination, background);
+    renderRect(inside.left, inside.top, inside.right - 1, inside.bottom - 1,
+               &pixel(inside.left, inside.top), destination, background);
+}
+
+Pixels::PixelRect Surface::onMap(const Pixels::PixelRect& area) const {
+    return {std::max(area.left, 0), std::max(area.top, 0), std::min(area.right, width_),
+            std::min(area.bottom, height_)};
 }
 
 namespace {
@@ -70,20 +73,16 @@ void prefetchSpan(const uint8_t* first, std::ptrdiff_t bytes) {
 // stand in for the places it will read.
 void Surface::prefetchArea(const Pixels::PixelRect& area, const PixelBufferDesc& destination,
                            const PixelBufferDesc& background) const {
-    const int32_t left = std::max(area.left, 0);
-    const int32_t top = std::max(area.top, 0);
-    const int32_t right = std::min(area.right, width_);
-    const int32_t bottom = std::min(area.bottom, height_);
-    if (left >= right || top >= bottom) {
+    const Pixels::PixelRect inside = onMap(area);
+    if (inside.isEmpty()) {
         return;
     }
     const std::ptrdiff_t bytesPerPixel = destination.bitsPerPixel / 8;
-    const std::ptrdiff_t pictureBytes = (right - left) * bytesPerPixel;
-    for (int32_t y = top; y < bottom; ++y) {
-        const MapPixel* map = &pixel(left, y);
-        prefetchSpan(reinterpret_cast<const uint8_t*>(map),
-                     (right - left) * static_cast<std::ptrdiff_t>(sizeof(MapPixel)));
-        const std::ptrdiff_t column = left * bytesPerPixel;
+    const std::ptrdiff_t pictureBytes = inside.width() * bytesPerPixel;
+    const std::ptrdiff_t column = inside.left * bytesPerPixel;
+    for (int32_t y = inside.top; y < inside.bottom; ++y) {
+        prefetchSpan(reinterpret_cast<const uint8_t*>(&pixel(inside.left, y)),
+                     inside.width() * static_cast<std::ptrdiff_t>(sizeof(MapPixel)));
         prefetchSpan(destination.pixels + y * std::ptrdiff_t{destination.pitch} + column,
                      pictureBytes);
         prefetchSpan(background.pixels + y * std::ptrdiff_t{background.pitch} + column,

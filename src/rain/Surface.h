@@ -55,6 +55,9 @@ protected:
                             const PixelBufferDesc& background) const;
 
 private:
+    // The part of the area that lies on the map; empty when none does.
+    Pixels::PixelRect onMap(const Pixels::PixelRect& area) const;
+
     int32_t width_;
     int32_t height_;
     std::vector<MapPixel, Platform::ScreenAllocator<MapPixel>> pixels_;
