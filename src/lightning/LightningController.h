@@ -38,6 +38,7 @@ public:
     // Replaces the bolt and hands the new one to the view.
     void regenerate();
     void setView(ILightningView* view);
+    ILightningView* view() const { return view_; }
     void setSoundManager(ILightningSoundManager* soundManager);
     // Thunder panned towards where the current bolt enters: -1 left edge, +1 right edge.
     void playThunder();

@@ -28,6 +28,7 @@ LightningView::LightningView(Pixels::PixelSurface& target, const ILightningOptio
 LightningView::~LightningView() = default;
 
 void LightningView::setLightning(ILightning* bolt) {
+    paintingStale_ = true;
     light_.reset();
     mesh_.reset();
     boltBands_.clear();
@@ -42,12 +43,18 @@ void LightningView::setLightning(ILightning* bolt) {
 }
 
 std::span<const Pixels::PixelRect> LightningView::draw() {
-    if (bolt_ == nullptr) {
-        return {};
+    changed_.clear();
+    // Saving the target while it holds the last painting would keep the bolt as rain.
+    if (dirty_) {
+        putBack();
     }
-    dirty_ = false;
+    if (bolt_ == nullptr) {
+        return changed_;
+    }
+    painted_ = currentPainting();
+    paintingStale_ = false;
     bool wholeTargetSaved = false;
-    if (bolt_->isFlashOn()) {
+    if (painted_.flash) {
         wholeTargetSaved = flash_->saveTarget(backup_);
         if (!wholeTargetSaved) {
             backup_.clear();
@@ -55,7 +62,7 @@ std::span<const Pixels::PixelRect> LightningView::draw() {
         flash_->apply();
         dirty_ = flash_->replacesTarget();
     }
-    if (options_.boltsEnabled() && bolt_->isBoltVisible()) {
+    if (painted_.bolt) {
         // While the flash is lit its backup of the whole target already covers the bolt.
         if (!wholeTargetSaved) {
             backup_.save(boltBands_);
@@ -64,33 +71,54 @@ std::span<const Pixels::PixelRect> LightningView::draw() {
         dirty_ = true;
     }
     if (!dirty_) {
-        return {};
+        return changed_;
     }
     if (wholeTargetSaved) {
         const AreaRect whole = wholeTarget();
-        return changed(std::span(&whole, 1));
-    }
-    return changed(boltBands_);
-}
-
-std::span<const Pixels::PixelRect> LightningView::restore() {
-    if (!dirty_) {
-        return {};
-    }
-    backup_.restore();
-    dirty_ = false;
-    return changed(backup_.areas());
-}
-
-std::span<const Pixels::PixelRect> LightningView::changed(std::span<const AreaRect> areas) {
-    changed_.clear();
-    for (const AreaRect& area : areas) {
-        changed_.push_back(areaOf(area));
+        addChanged(std::span(&whole, 1));
+    } else {
+        addChanged(boltBands_);
     }
     return changed_;
 }
 
+std::span<const Pixels::PixelRect> LightningView::restore() {
+    changed_.clear();
+    if (dirty_) {
+        putBack();
+    }
+    return changed_;
+}
+
+bool LightningView::showsCurrentState() const {
+    if (painted_ != currentPainting()) {
+        return false;
+    }
+    return painted_ == Painting{} || !paintingStale_;
+}
+
+LightningView::Painting LightningView::currentPainting() const {
+    if (bolt_ == nullptr) {
+        return {};
+    }
+    return {bolt_->isFlashOn(), options_.boltsEnabled() && bolt_->isBoltVisible()};
+}
+
+void LightningView::putBack() {
+    backup_.restore();
+    dirty_ = false;
+    painted_ = {};
+    addChanged(backup_.areas());
+}
+
+void LightningView::addChanged(std::span<const AreaRect> areas) {
+    for (const AreaRect& area : areas) {
+        changed_.push_back(areaOf(area));
+    }
+}
+
 void LightningView::createFlash() {
+    paintingStale_ = true;
     std::unique_ptr<IFlash> flash;
     if (options_.flashesEnabled()) {
         flash = std::make_unique<SimpleFlash>(target_, options_);

@@ -116,27 +116,38 @@ const Pixels::FrameDamage& RainScene::frame() {
 void RainScene::composeAndPresent() {
     damage_.clear();
     if (resetSchedule_.isDue(clock_.now())) {
+        putRainBack();
         resetBackground();
         damage_.addWholeFrame();
     }
     dropSystem_->update();
     collectDropDamage();
+    if (storm_) {
+        storm_->advance();
+    }
+    // The drops step only about 30 times a second, and a bolt or flash stays as it is for many
+    // frames: a frame in between would show the same picture again.
+    if (damage_.isEmpty() && screenCurrent_ && (!storm_ || storm_->showsCurrentState())) {
+        surfaces_.restoreLost();
+        return;
+    }
+    screenCurrent_ = false;
+    putRainBack();
     drawDrops();
-    addDamage(restoredByStorm_);
-    restoredByStorm_.clear();
     if (storm_) {
         addDamage(storm_->draw());
     }
-    // The drops step only about 30 times a second; a frame in between would show the same
-    // picture again.
     if (surfaces_.restoreLost() && !damage_.isEmpty()) {
         presented_ = surfaces_.present(damage_);
     }
-    // Also when the frame could not be shown: a bolt left in the back buffer would be taken for
-    // rain by the next frame's backup and never leave the screen.
+    screenCurrent_ = presented_ || damage_.isEmpty();
+}
+
+// The bolt or flash of the last frame stays on the back buffer, which is what the screen shows,
+// until something else is to be drawn there.
+void RainScene::putRainBack() {
     if (storm_) {
-        const std::span<const Pixels::PixelRect> restored = storm_->restore();
-        restoredByStorm_.assign(restored.begin(), restored.end());
+        addDamage(storm_->restore());
     }
 }
 

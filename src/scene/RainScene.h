@@ -15,7 +15,6 @@
 #include <optional>
 #include <span>
 #include <string>
-#include <vector>
 
 class IDropSystemOptions;
 class ScreenSaverOptionsStorage;
@@ -62,6 +61,7 @@ private:
     void addDamage(std::span<const Pixels::PixelRect> areas);
     void resetBackground();
     void composeAndPresent();
+    void putRainBack();
 
     SceneSurfaces& surfaces_;
     IMillisecondClock& clock_;
@@ -74,11 +74,9 @@ private:
     ResetSchedule resetSchedule_;
     std::string wallpaperShown_;
     Pixels::FrameDamage damage_;
-    // What the storm put back after the last present: the screen still shows the bolt or flash
-    // there until the next present sends it.
-    // Kept from one frame to the next, reusing its room.
-    std::vector<Pixels::PixelRect> restoredByStorm_;
     bool presented_ = false;
+    // The screen shows the back buffer as the last frame left it.
+    bool screenCurrent_ = false;
 };
 
 } // namespace Scene

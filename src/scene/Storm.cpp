@@ -24,16 +24,22 @@ bool Storm::active() const {
     return options_.boltsEnabled() || options_.flashesEnabled();
 }
 
-std::span<const Pixels::PixelRect> Storm::draw() {
-    if (!active()) {
-        return {};
+void Storm::advance() {
+    if (active()) {
+        controller_->update();
     }
-    controller_->update();
-    return view_->draw();
+}
+
+bool Storm::showsCurrentState() const {
+    return active() ? view_->showsCurrentState() : !view_->holdsPainting();
+}
+
+std::span<const Pixels::PixelRect> Storm::draw() {
+    return active() ? view_->draw() : view_->restore();
 }
 
 std::span<const Pixels::PixelRect> Storm::restore() {
-    return active() ? view_->restore() : std::span<const Pixels::PixelRect>{};
+    return view_->restore();
 }
 
 } // namespace Scene

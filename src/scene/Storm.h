@@ -31,12 +31,18 @@ public:
     Storm(Pixels::PixelSurface& backBuffer, const IDropSystem& drops,
           const ScreenSaverOptionsStorage& options, const ControllerFactory& makeController);
 
-    // Draws this frame's bolt or flash over the rain; what it covers must reach the screen.
+    // Moves the bolts and flashes on to this frame's time.
+    void advance();
+    // True when the back buffer holds this frame's bolt or flash already, or neither holds nor
+    // needs one: with no other change the screen shows the frame as it is.
+    bool showsCurrentState() const;
+    // Draws this frame's bolt or flash over the rain, putting back first what an earlier draw()
+    // left; what it covers must reach the screen.
     std::span<const Pixels::PixelRect> draw();
-    // Puts the rain back where the bolt or flash was; the screen still shows it there until the
-    // next present.
+    // Puts the rain back where the bolt or flash was, before anything else draws on the back
+    // buffer; what it uncovers must reach the screen.
     std::span<const Pixels::PixelRect> restore();
-    // A new background needs a new flash image.
+    // A new background needs a new flash image. The rain must be back first (restore()).
     void backgroundChanged() { view_->createFlash(); }
 
 private:

@@ -4,6 +4,7 @@
 #include "backends/sdl/ShownScreen.h"
 #include "display/SurfacePixels.h"
 #include "lightning/LightningController.h"
+#include "lightning/LightningView.h"
 #include "options/Configuration.h"
 #include "platform/NamedMutex.h"
 
@@ -154,9 +155,9 @@ public:
     ScriptedLightning* lightning = nullptr;
 };
 
-// After every frame the back buffer holds the rain alone, so whenever the lightning shows
-// nothing the screen must match it: a bolt that went dark or a flash that ended is gone from
-// the screen with the next presented frame, even where no drop changed.
+// After every frame the screen shows the back buffer, lightning and all. A lit frame holds the
+// bolt or flash; a frame after a bolt went dark or a flash ended holds nothing to put back, even
+// where no drop changed.
 void expectLightningLeavesTheScreen(bool bolts, bool flashes) {
     ScreenSaverOptionsStorage& options = *Configuration::options();
     options.setDensityRampUp(false);
@@ -168,23 +169,25 @@ void expectLightningLeavesTheScreen(bool bolts, bool flashes) {
     StormUnderTest scene;
     scene.initialize();
     ASSERT_NE(scene.lightning, nullptr);
-    int shown = 0;
-    int darkAfterShown = 0;
+    auto& view = dynamic_cast<LightningView&>(*scene.lightning->view());
+    int lit = 0;
+    int darkAfterLit = 0;
     for (int frame = 0; frame < 400; ++frame) {
         scene.lightning->clock += 10;
         scene.onTimer();
         ASSERT_FALSE(scene.quitRequested());
+        ASSERT_TRUE(scene.screenShowsBackBuffer()) << "frame " << frame;
         ILightning* bolt = scene.lightning->lightning();
-        const bool lit = (bolts && bolt->isBoltVisible()) || (flashes && bolt->isFlashOn());
-        if (lit) {
-            shown += scene.screenShowsBackBuffer() ? 0 : 1;
+        if ((bolts && bolt->isBoltVisible()) || (flashes && bolt->isFlashOn())) {
+            ASSERT_TRUE(view.holdsPainting()) << "frame " << frame;
+            ++lit;
         } else {
-            ASSERT_TRUE(scene.screenShowsBackBuffer()) << "frame " << frame;
-            darkAfterShown += shown > 0 ? 1 : 0;
+            ASSERT_FALSE(view.holdsPainting()) << "frame " << frame;
+            darkAfterLit += lit > 0 ? 1 : 0;
         }
     }
-    EXPECT_GT(shown, 0);
-    EXPECT_GT(darkAfterShown, 0);
+    EXPECT_GT(lit, 0);
+    EXPECT_GT(darkAfterLit, 0);
 }
 
 } // namespace
