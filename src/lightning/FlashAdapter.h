@@ -7,6 +7,7 @@
 class FlashAdapter : public IFlash {
 public:
     void apply() override {}
+    void applyWithin(std::span<const AreaRect>) override {}
     bool replacesTarget() const override { return false; }
     bool saveTarget(SurfaceBackup&) override { return false; }
 };

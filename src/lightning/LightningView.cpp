@@ -44,6 +44,13 @@ void LightningView::setLightning(ILightning* bolt) {
 
 std::span<const Pixels::PixelRect> LightningView::draw() {
     changed_.clear();
+    if (showsCurrentState()) {
+        return changed_;
+    }
+    if (flashStaysLit()) {
+        redrawBoltOverFlash();
+        return changed_;
+    }
     // Saving the target while it holds the last painting would keep the bolt as rain.
     if (dirty_) {
         putBack();
@@ -80,6 +87,32 @@ std::span<const Pixels::PixelRect> LightningView::draw() {
         addChanged(boltBands_);
     }
     return changed_;
+}
+
+// The bolt flickers many times while a flash is lit. The flash under it is the same each time,
+// so only the bolt's bands change.
+bool LightningView::flashStaysLit() {
+    return dirty_ && !paintingStale_ && painted_.flash && currentPainting().flash &&
+           backup_.wholeTargetSaved() != nullptr;
+}
+
+void LightningView::redrawBoltOverFlash() {
+    painted_.bolt = currentPainting().bolt;
+    if (painted_.bolt) {
+        drawBolt();
+    } else {
+        flash_->applyWithin(boltBands_);
+    }
+    addChanged(boltBands_);
+}
+
+Pixels::PixelSurface& LightningView::rainLayer() {
+    if (dirty_ && painted_.flash) {
+        if (Pixels::PixelSurface* rain = backup_.wholeTargetSaved()) {
+            return *rain;
+        }
+    }
+    return target_;
 }
 
 std::span<const Pixels::PixelRect> LightningView::restore() {

@@ -38,6 +38,9 @@ public:
     bool showsCurrentState() const;
     // True while the target holds something the last draw() painted.
     bool holdsPainting() const { return dirty_; }
+    // Where the rain is to be drawn: the target, which must then be restore()d first, or while a
+    // lit flash covers all of it, the copy of the target that restore() will put back.
+    Pixels::PixelSurface& rainLayer();
 
     // Null until the first bolt.
     const LightningMesh* mesh() const { return mesh_.get(); }
@@ -54,6 +57,8 @@ private:
     Painting currentPainting() const;
     AreaRect wholeTarget() const { return {0, target_.height(), target_.width(), 0}; }
     void drawBolt();
+    bool flashStaysLit();
+    void redrawBoltOverFlash();
     // Restores what the last painting covered and adds it to the changed rectangles.
     void putBack();
     void addChanged(std::span<const AreaRect> areas);

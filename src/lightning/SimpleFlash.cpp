@@ -37,35 +37,55 @@ SimpleFlash::SimpleFlash(Pixels::PixelSurface& target, const ILightningOptions& 
 }
 
 void SimpleFlash::apply() {
+    const AreaRect whole{0, target_.height(), target_.width(), 0};
+    paint(std::span(&whole, 1));
+}
+
+void SimpleFlash::applyWithin(std::span<const AreaRect> areas) {
+    paint(areas);
+}
+
+void SimpleFlash::paint(std::span<const AreaRect> areas) {
     const LockedSurface locked(target_);
     const PixelBufferDesc& desc = locked.pixels();
-    switch (desc.bitsPerPixel) {
-    case 8:
-        paintRows<1>(desc);
-        break;
-    case 16:
-        paintRows<2>(desc);
-        break;
-    case 24:
-        paintRows<3>(desc);
-        break;
-    default:
-        paintRows<4>(desc);
-        break;
+    const AreaRect whole{0, desc.height, desc.width, 0};
+    for (const AreaRect& area : areas) {
+        const AreaRect inside = intersect(area, whole);
+        if (inside.isEmpty()) {
+            continue;
+        }
+        switch (desc.bitsPerPixel) {
+        case 8:
+            paintArea<1>(desc, inside);
+            break;
+        case 16:
+            paintArea<2>(desc, inside);
+            break;
+        case 24:
+            paintArea<3>(desc, inside);
+            break;
+        default:
+            paintArea<4>(desc, inside);
+            break;
+        }
     }
 }
 
 // A flash lasts a few frames and is painted whole in each, so the bits are read 64 at a time,
 // and 64 dark pixels in a row (most of a picture) are cleared at once.
-template <int Bytes> void SimpleFlash::paintRows(const PixelBufferDesc& desc) const {
+template <int Bytes>
+void SimpleFlash::paintArea(const PixelBufferDesc& desc, const AreaRect& area) const {
     uint8_t litBytes[Bytes];
     std::memcpy(litBytes, &litPixel_, Bytes);
-    for (int32_t y = 0; y < desc.height; ++y) {
-        uint8_t* pixel = desc.pixels + static_cast<std::ptrdiff_t>(y) * desc.pitch;
+    for (int32_t y = area.minY; y < area.maxY; ++y) {
         const uint64_t* row = lit_.data() + static_cast<std::ptrdiff_t>(y) * wordsPerRow_;
-        for (int32_t x = 0; x < desc.width; x += 64) {
-            const uint64_t bits = row[x / 64];
-            const int32_t count = std::min(64, desc.width - x);
+        uint8_t* pixel = desc.pixels + static_cast<std::ptrdiff_t>(y) * desc.pitch +
+                         static_cast<std::ptrdiff_t>(area.minX) * Bytes;
+        for (int32_t x = area.minX; x < area.maxX;) {
+            const int32_t first = x % 64;
+            const int32_t count = std::min(64 - first, area.maxX - x);
+            const uint64_t bits = row[x / 64] >> first;
+            x += count;
             if (bits == 0) {
                 std::memset(pixel, 0, static_cast<std::size_t>(count * Bytes));
                 pixel += count * Bytes;

@@ -16,12 +16,14 @@ public:
     SimpleFlash(Pixels::PixelSurface& target, const ILightningOptions& options);
 
     void apply() override;
+    void applyWithin(std::span<const AreaRect> areas) override;
     bool replacesTarget() const override { return true; }
     bool saveTarget(SurfaceBackup& backup) override;
 
 private:
     void markBrightPixels(const ILightningOptions& options);
-    template <int Bytes> void paintRows(const PixelBufferDesc& desc) const;
+    void paint(std::span<const AreaRect> areas);
+    template <int Bytes> void paintArea(const PixelBufferDesc& desc, const AreaRect& area) const;
 
     Pixels::PixelSurface& target_;
     // The target's pixel for a lit pixel of the image; unlit pixels are 0.

@@ -75,6 +75,18 @@ void SurfaceBackup::giveBack() {
     held_ = Held::GivenBack;
 }
 
+Pixels::PixelSurface* SurfaceBackup::wholeTargetSaved() {
+    switch (held_) {
+    case Held::Copies:
+        return areas_.size() == 1 && areas_.front() == wholeTarget() ? store_.get() : nullptr;
+    case Held::TargetsPicture:
+        return store_.get();
+    case Held::GivenBack:
+        break;
+    }
+    return nullptr;
+}
+
 AreaRect SurfaceBackup::wholeTarget() const {
     return AreaRect{0, target_.height(), target_.width(), 0};
 }

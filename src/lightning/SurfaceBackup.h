@@ -28,6 +28,9 @@ public:
     std::span<const AreaRect> areas() const { return areas_; }
     // The smallest rectangle holding them all; empty when nothing is saved.
     AreaRect area() const;
+    // The surface that holds the whole target's saved picture, null unless the whole target is
+    // saved. What is drawn on it is what restore() puts back.
+    Pixels::PixelSurface* wholeTargetSaved();
 
 private:
     bool saveByExchange();

@@ -121,26 +121,18 @@ void RainScene::composeAndPresent() {
         damage_.addWholeFrame();
     }
     dropSystem_->update();
-    collectDropDamage();
     if (storm_) {
         storm_->advance();
     }
-    // The drops step only about 30 times a second, and a bolt or flash stays as it is for many
-    // frames: a frame in between would show the same picture again.
-    if (damage_.isEmpty() && screenCurrent_ && (!storm_ || storm_->showsCurrentState())) {
-        surfaces_.restoreLost();
-        return;
-    }
-    screenCurrent_ = false;
-    putRainBack();
     drawDrops();
     if (storm_) {
         addDamage(storm_->draw());
     }
+    // The drops step only about 30 times a second, and a bolt or flash stays as it is for many
+    // frames: a frame in between would show the same picture again.
     if (surfaces_.restoreLost() && !damage_.isEmpty()) {
         presented_ = surfaces_.present(damage_);
     }
-    screenCurrent_ = presented_ || damage_.isEmpty();
 }
 
 // The bolt or flash of the last frame stays on the back buffer, which is what the screen shows,
@@ -151,15 +143,21 @@ void RainScene::putRainBack() {
     }
 }
 
-// The drawer forgets its rectangles once it has drawn them.
-void RainScene::collectDropDamage() {
-    for (const Pixels::PixelRect& area : drawer_->dirtyRects()) {
-        damage_.add(area);
-    }
-}
-
+// While a flash covers the screen the rain goes on under it, and reaches the screen when the
+// flash ends.
 void RainScene::drawDrops() {
-    const Pixels::SurfaceLock target(surfaces_.backBuffer());
+    if (drawer_->dirtyRects().empty()) {
+        return;
+    }
+    Pixels::PixelSurface& backBuffer = surfaces_.backBuffer();
+    Pixels::PixelSurface& rain = storm_ ? storm_->rainLayer() : backBuffer;
+    if (&rain == &backBuffer) {
+        putRainBack();
+        for (const Pixels::PixelRect& area : drawer_->dirtyRects()) {
+            damage_.add(area);
+        }
+    }
+    const Pixels::SurfaceLock target(rain);
     const Pixels::SurfaceLock background(surfaces_.background());
     drawer_->draw(target.pixels(), background.pixels());
 }

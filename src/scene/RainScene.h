@@ -56,7 +56,6 @@ private:
     void startDrops(const IDropSystemOptions& options);
     void showNextWallpaper();
     void showWallpaper(const std::string& file);
-    void collectDropDamage();
     void drawDrops();
     void addDamage(std::span<const Pixels::PixelRect> areas);
     void resetBackground();
@@ -75,8 +74,6 @@ private:
     std::string wallpaperShown_;
     Pixels::FrameDamage damage_;
     bool presented_ = false;
-    // The screen shows the back buffer as the last frame left it.
-    bool screenCurrent_ = false;
 };
 
 } // namespace Scene

@@ -30,8 +30,8 @@ void Storm::advance() {
     }
 }
 
-bool Storm::showsCurrentState() const {
-    return active() ? view_->showsCurrentState() : !view_->holdsPainting();
+Pixels::PixelSurface& Storm::rainLayer() {
+    return view_->rainLayer();
 }
 
 std::span<const Pixels::PixelRect> Storm::draw() {

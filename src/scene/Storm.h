@@ -33,11 +33,11 @@ public:
 
     // Moves the bolts and flashes on to this frame's time.
     void advance();
-    // True when the back buffer holds this frame's bolt or flash already, or neither holds nor
-    // needs one: with no other change the screen shows the frame as it is.
-    bool showsCurrentState() const;
-    // Draws this frame's bolt or flash over the rain, putting back first what an earlier draw()
-    // left; what it covers must reach the screen.
+    // Where this frame's rain is to be drawn: the back buffer, with the bolt put back first
+    // (restore()), or while a lit flash covers the whole screen, the copy of the rain it keeps.
+    Pixels::PixelSurface& rainLayer();
+    // Brings the back buffer to this frame's bolt or flash over the rain, putting back first
+    // what an earlier draw() left where it must; what changed must reach the screen.
     std::span<const Pixels::PixelRect> draw();
     // Puts the rain back where the bolt or flash was, before anything else draws on the back
     // buffer; what it uncovers must reach the screen.

@@ -156,6 +156,62 @@ TEST_P(LightningViewTest, NewFlashShowsTheNewBackground) {
     EXPECT_EQ(pixelAt(target, 50, 105), 0u); // the old bright band is dark now
 }
 
+// While the flash stays lit only the bolt's bands change as it flickers, and every frame is
+// what a view painting both afresh shows.
+TEST_P(LightningViewTest, ABoltFlickeringOverALitFlashLooksAsIfPaintedAfresh) {
+    const auto view = makeView();
+    PixelSurface reference(width, height, GetParam());
+    fillSurface(reference, background);
+    LightningView fresh(reference, options);
+    fresh.setLightning(bolt.get());
+    bolt->setFlashOn(true);
+    bolt->setBoltVisible(true);
+    view->draw();
+    const Pixels::PixelRect whole{0, 0, width, height};
+    bool wasVisible = true;
+    for (const bool visible : {false, false, true, true, false, true}) {
+        bolt->setBoltVisible(visible);
+        const std::vector<Pixels::PixelRect> changed = asVector(view->draw());
+        if (visible == wasVisible) {
+            EXPECT_TRUE(changed.empty());
+        } else {
+            ASSERT_FALSE(changed.empty());
+            EXPECT_TRUE(std::none_of(changed.begin(), changed.end(),
+                                     [&](const Pixels::PixelRect& area) { return area == whole; }));
+        }
+        wasVisible = visible;
+        fresh.draw();
+        EXPECT_EQ(allPixels(target), allPixels(reference)) << "bolt visible " << visible;
+        fresh.restore();
+    }
+    EXPECT_EQ(asVector(view->restore()), std::vector<Pixels::PixelRect>{whole});
+    EXPECT_EQ(allPixels(target), clean);
+}
+
+// Rain drawn while the flash covers the target goes under the flash, and is what the target
+// shows once the flash ends.
+TEST_P(LightningViewTest, RainDrawnUnderALitFlashShowsWhenItEnds) {
+    options.bolts = false;
+    const auto view = makeView();
+    EXPECT_EQ(&view->rainLayer(), &target);
+    bolt->setFlashOn(true);
+    view->draw();
+    const std::vector<uint32_t> flash = allPixels(target);
+    PixelSurface& rain = view->rainLayer();
+    ASSERT_NE(&rain, &target);
+    const auto nextRain = [](int32_t x, int32_t y) { return static_cast<uint32_t>(x * y % 200); };
+    fillSurface(rain, nextRain);
+    EXPECT_TRUE(view->draw().empty());
+    EXPECT_EQ(allPixels(target), flash);
+    bolt->setFlashOn(false);
+    EXPECT_EQ(asVector(view->draw()),
+              (std::vector<Pixels::PixelRect>{Pixels::PixelRect{0, 0, width, height}}));
+    PixelSurface expected(width, height, GetParam());
+    fillSurface(expected, nextRain);
+    EXPECT_EQ(allPixels(target), allPixels(expected));
+    EXPECT_EQ(&view->rainLayer(), &target);
+}
+
 INSTANTIATE_TEST_SUITE_P(Formats, LightningViewTest,
                          ::testing::Values(PixelFormat::xrgb8888(), PixelFormat::rgb888(),
                                            PixelFormat::rgb565()));
