@@ -16,6 +16,8 @@
 #include "rain/DropSystem.h"
 #include "rain/DropTuning.h"
 #include "rain/Renderer.h"
+#include "scene/RainScene.h"
+#include "scene/SceneSurfaces.h"
 
 #include <SDL.h>
 #include <algorithm>
@@ -199,6 +201,60 @@ void BM_FlipWholeFrame(benchmark::State& state) {
     }
 }
 
+// Lightning on the benchmark's clock, with every random draw in the middle of its range: a
+// second's wait, then a display of half a second whose bolt flickers every 50 ms and whose flash
+// is lit for the first 100 ms.
+class MidwayLightning final : public LightningController {
+public:
+    MidwayLightning(const AreaRect& area, const IDropSystem& drops,
+                    const ILightningOptions& options, const IMillisecondClock& clock)
+        : LightningController(area, drops, options), clock_(clock) {}
+    uint32_t now() override { return clock_.now(); }
+    float random01() override { return 0.5f; }
+
+private:
+    const IMillisecondClock& clock_;
+};
+
+// The whole scene's frames, 100 a second as in the running saver, through one cycle of the
+// lightning: 150 frames, of which the rain steps in about one in three, and a third under the
+// bolt or flash.
+void BM_SceneThroughALightningCycle(benchmark::State& state) {
+    ::setenv("SDL_VIDEODRIVER", "dummy", 0);
+    seedRand15(12345);
+    setNextRandomState(0);
+    Sdl::SdlDisplay device(std::make_unique<FixedModeSwitch>());
+    const std::unique_ptr<SDL_Window, WindowCloser> window(
+        SDL_CreateWindow("scene", 0, 0, width, height, SDL_WINDOW_HIDDEN));
+    device.setScreenAccess(window.get(), Pixels::ScreenAccess::Shared);
+    std::unique_ptr<Pixels::PrimarySurface> primary = device.createPrimaryChain();
+    std::unique_ptr<Pixels::PixelSurface> background = device.createOffscreenLike(*primary);
+    Scene::SceneSurfaces surfaces(std::move(primary), std::move(background));
+    ScreenSaverOptionsStorage options;
+    options.setSoundEnabled(false);
+    options.setDensityRampUp(false);
+    options.setMinInterval(1);
+    options.setIntervalSpread(0);
+    SteppingClock clock;
+    const auto makeController = [&clock](const AreaRect& area, const IDropSystem& drops,
+                                         const ILightningOptions& lightning) {
+        return std::make_unique<MidwayLightning>(area, drops, lightning, clock);
+    };
+    Scene::RainScene scene(surfaces, options, std::nullopt, {}, makeController, clock);
+    constexpr int32_t framePeriod = 10;
+    constexpr int32_t framesPerCycle = 150;
+    const auto runFrames = [&](int32_t count) {
+        for (int32_t i = 0; i < count; ++i) {
+            clock.advance(framePeriod);
+            scene.frame();
+        }
+    };
+    runFrames(50 * framesPerCycle);
+    for (auto _ : state) {
+        runFrames(framesPerCycle);
+    }
+}
+
 } // namespace
 
 BENCHMARK(BM_WholeFrame)->Iterations(600)->Unit(benchmark::kMicrosecond);
@@ -207,3 +263,4 @@ BENCHMARK(BM_RendererAlone)->Iterations(600)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RendererAfterOtherWork)->Iterations(600)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_FlipChangedRects)->Iterations(600)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_FlipWholeFrame)->Iterations(600)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SceneThroughALightningCycle)->Iterations(20)->Unit(benchmark::kMillisecond);
