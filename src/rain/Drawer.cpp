@@ -72,6 +72,14 @@ DirtyRect Drawer::stampBlend(int32_t x, int32_t y, int32_t radius, int32_t stret
     return stamp(x, y, radius, stretch, kind, StampMode::Blend);
 }
 
+// A drop's templates reach a radius to each side, and up to twice the radius above it where its
+// trail stretches; its probes look a few pixels further to the sides and below.
+void Drawer::prefetchAround(int32_t x, int32_t y, int32_t radius) const {
+    constexpr int32_t probeReach = 6;
+    dropMap_.prefetchMap({x - radius - probeReach, y - 2 * radius, x + radius + probeReach + 1,
+                          y + 2 * radius + probeReach + 1});
+}
+
 void Drawer::draw(const PixelBufferDesc& destination, const PixelBufferDesc& background) {
     for (std::size_t i = 0; i < dirtyRects_.size(); ++i) {
         if (i + 1 < dirtyRects_.size()) {

@@ -28,6 +28,8 @@ public:
     Drop& operator=(const Drop&) = delete;
 
     bool update(int32_t width, int32_t height, IDropSystem& system) override;
+    // Asks the caches for the part of the map the next update() works on.
+    void prefetchSurroundings() const { drawer_.prefetchAround(x_, y_, r_); }
     bool hits(int32_t px, int32_t py, int32_t pr) const override;
     void eraseToTrack() override;
     void detach() override;

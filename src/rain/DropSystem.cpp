@@ -151,7 +151,19 @@ void DropSystem::moveDrops() {
         rebuildGrid();
     }
     for (uint32_t index = 0; index < drops_.size(); ++index) {
+        prefetchAhead(index);
         moveDrop(index);
+    }
+}
+
+// The drops lie scattered in memory and over the map: while one moves, the next one's map is
+// asked for, and the one after it is fetched so that its place is known in turn.
+void DropSystem::prefetchAhead(uint32_t index) const {
+    if (index + 2 < drops_.size()) {
+        __builtin_prefetch(drops_[index + 2].get());
+    }
+    if (index + 1 < drops_.size()) {
+        drops_[index + 1]->prefetchSurroundings();
     }
 }
 

@@ -51,6 +51,7 @@ private:
     void spawnDrop();
     void moveDrops();
     void moveDrop(uint32_t index);
+    void prefetchAhead(uint32_t index) const;
     Drop* findInList(int32_t px, int32_t py, int32_t pr);
     Drop* findInGrid(int32_t px, int32_t py, int32_t pr);
     void rebuildGrid();

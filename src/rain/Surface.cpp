@@ -81,13 +81,27 @@ void Surface::prefetchArea(const Pixels::PixelRect& area, const PixelBufferDesc&
     const std::ptrdiff_t pictureBytes = inside.width() * bytesPerPixel;
     const std::ptrdiff_t column = inside.left * bytesPerPixel;
     for (int32_t y = inside.top; y < inside.bottom; ++y) {
-        prefetchSpan(reinterpret_cast<const uint8_t*>(&pixel(inside.left, y)),
-                     inside.width() * static_cast<std::ptrdiff_t>(sizeof(MapPixel)));
+        prefetchMapRow(inside, y);
         prefetchSpan(destination.pixels + y * std::ptrdiff_t{destination.pitch} + column,
                      pictureBytes);
         prefetchSpan(background.pixels + y * std::ptrdiff_t{background.pitch} + column,
                      pictureBytes);
     }
+}
+
+void Surface::prefetchMap(const Pixels::PixelRect& area) const {
+    const Pixels::PixelRect inside = onMap(area);
+    if (inside.isEmpty()) {
+        return;
+    }
+    for (int32_t y = inside.top; y < inside.bottom; ++y) {
+        prefetchMapRow(inside, y);
+    }
+}
+
+void Surface::prefetchMapRow(const Pixels::PixelRect& inside, int32_t y) const {
+    prefetchSpan(reinterpret_cast<const uint8_t*>(&pixel(inside.left, y)),
+                 inside.width() * static_cast<std::ptrdiff_t>(sizeof(MapPixel)));
 }
 
 void Surface::renderRect(int32_t x0, int32_t y0, int32_t x1, int32_t y1, const MapPixel* mapPixel,

@@ -39,6 +39,8 @@ public:
     // rendered before it hides the wait.
     void prefetchArea(const Pixels::PixelRect& area, const PixelBufferDesc& destination,
                       const PixelBufferDesc& background) const;
+    // The same for the map pixels of the area alone.
+    void prefetchMap(const Pixels::PixelRect& area) const;
 
     int32_t width() const { return width_; }
     int32_t height() const { return height_; }
@@ -57,6 +59,8 @@ protected:
 private:
     // The part of the area that lies on the map; empty when none does.
     Pixels::PixelRect onMap(const Pixels::PixelRect& area) const;
+    // The map pixels of one row of an area that lies on the map.
+    void prefetchMapRow(const Pixels::PixelRect& inside, int32_t y) const;
 
     int32_t width_;
     int32_t height_;
