@@ -11,6 +11,7 @@
 #include <SDL_syswm.h>
 #include <X11/Xlib.h>
 #include <algorithm>
+#include <poll.h>
 
 namespace {
 
@@ -75,6 +76,17 @@ void followSizeOf(SDL_Window* window) {
     }
 }
 
+// The descriptor of SDL's connection to the X server; none on other video drivers.
+std::optional<int> serverConnectionOf(SDL_Window* window) {
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (window == nullptr || SDL_GetWindowWMInfo(window, &info) != SDL_TRUE ||
+        info.subsystem != SDL_SYSWM_X11) {
+        return std::nullopt;
+    }
+    return ConnectionNumber(info.info.x11.display);
+}
+
 // SDL neither destroys nor maps a window it did not make.
 SDL_Window* wrapHostWindow(unsigned long hostWindow) {
     SDL_Window* window = SDL_CreateWindowFrom(reinterpret_cast<const void*>(hostWindow));
@@ -102,7 +114,7 @@ ScreenSaverWindow::ScreenSaverWindow(const std::string& title, bool hidden, int3
                                      unsigned long hostWindow)
     : style_(style), interruptMode_(interruptMode), loop_([this] { onTimer(); }),
       window_(createWindow(title, style, hostWindow)), windowId_(SDL_GetWindowID(window_.get())),
-      display_(std::move(display)) {
+      serverConnection_(serverConnectionOf(window_.get())), display_(std::move(display)) {
     loop_.setInterruptionPolicy(Scene::InterruptionPolicy(
         interruptMode, Scene::MouseReference::processWide(), placementOf(style_)));
     if (coversScreen(style_)) {
@@ -216,11 +228,23 @@ void ScreenSaverWindow::releaseWindowAndCursor() {
     }
 }
 
+// SDL waits by asking the server's connection for events a dozen times each time it wakes. Once
+// SDL has taken everything the server sent, one poll() sleeps until more arrives or the frame is
+// due, and the next call hands it over.
 void ScreenSaverWindow::waitForEvents(uint32_t milliseconds) {
     SDL_Event event;
-    if (SDL_WaitEventTimeout(&event, static_cast<int>(milliseconds)) != 0) {
-        handleEvent(event);
+    if (!serverConnection_) {
+        if (SDL_WaitEventTimeout(&event, static_cast<int>(milliseconds)) != 0) {
+            handleEvent(event);
+        }
+        return;
     }
+    if (SDL_PollEvent(&event) != 0) {
+        handleEvent(event);
+        return;
+    }
+    pollfd connection{*serverConnection_, POLLIN, 0};
+    poll(&connection, 1, static_cast<int>(milliseconds));
 }
 
 bool ScreenSaverWindow::quitSignalled() const {

@@ -114,6 +114,8 @@ private:
     QuitSignalHandler quitSignals_;
     std::unique_ptr<SDL_Window, WindowDestroyer> window_;
     uint32_t windowId_ = 0;
+    // SDL's connection to the X server, waited on directly between frames.
+    std::optional<int> serverConnection_;
     std::optional<Sdl::HiddenCursor> hiddenCursor_;
     AbnormalTerminationQueue::Registration shutDownOnAbnormalTermination_;
     std::unique_ptr<Sdl::ISaverDisplay> display_;
