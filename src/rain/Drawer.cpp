@@ -72,12 +72,18 @@ DirtyRect Drawer::stampBlend(int32_t x, int32_t y, int32_t radius, int32_t stret
     return stamp(x, y, radius, stretch, kind, StampMode::Blend);
 }
 
-// A drop's templates reach a radius to each side, and up to twice the radius above it where its
-// trail stretches; its probes look a few pixels further to the sides and below.
-void Drawer::prefetchAround(int32_t x, int32_t y, int32_t radius) const {
-    constexpr int32_t probeReach = 6;
-    dropMap_.prefetchMap({x - radius - probeReach, y - 2 * radius, x + radius + probeReach + 1,
-                          y + 2 * radius + probeReach + 1});
+// The templates cover a radius to each side, and above the drop its stretch too; the probes look
+// at single pixels a little beside and below.
+void Drawer::prefetchAround(int32_t x, int32_t y, int32_t radius, int32_t stretch) const {
+    const int32_t top = y - radius - std::clamp(stretch, 0, radius);
+    dropMap_.prefetchMap({x - radius, top, x + radius, y + radius});
+    constexpr int32_t sideReach = 3;
+    for (const int32_t row : {y + radius, y + radius + 2}) {
+        dropMap_.prefetchMap({x - radius - sideReach, row, x - radius - sideReach + 1, row + 1});
+        dropMap_.prefetchMap({x + radius + sideReach, row, x + radius + sideReach + 1, row + 1});
+    }
+    constexpr int32_t belowReach = 5;
+    dropMap_.prefetchMap({x, y + 2 * radius + 2, x + 1, y + 2 * radius + belowReach + 1});
 }
 
 void Drawer::draw(const PixelBufferDesc& destination, const PixelBufferDesc& background) {

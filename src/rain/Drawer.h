@@ -23,7 +23,7 @@ public:
                              TemplateKind kind) override;
     DirtyRect stampBlend(int32_t x, int32_t y, int32_t radius, int32_t stretch,
                          TemplateKind kind) override;
-    void prefetchAround(int32_t x, int32_t y, int32_t radius) const override;
+    void prefetchAround(int32_t x, int32_t y, int32_t radius, int32_t stretch) const override;
 
     // Renders every queued rectangle in the order it came, then forgets them.
     void draw(const PixelBufferDesc& destination, const PixelBufferDesc& background);

@@ -29,7 +29,7 @@ public:
 
     bool update(int32_t width, int32_t height, IDropSystem& system) override;
     // Asks the caches for the part of the map the next update() works on.
-    void prefetchSurroundings() const { drawer_.prefetchAround(x_, y_, r_); }
+    void prefetchSurroundings() const { drawer_.prefetchAround(x_, y_, r_, y_ - slideStartY_); }
     bool hits(int32_t px, int32_t py, int32_t pr) const override;
     void eraseToTrack() override;
     void detach() override;

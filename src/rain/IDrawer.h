@@ -21,7 +21,8 @@ public:
                                      TemplateKind kind) = 0;
     virtual DirtyRect stampBlend(int32_t x, int32_t y, int32_t radius, int32_t stretch,
                                  TemplateKind kind) = 0;
-    // Asks the caches for the part of the map a drop of the given radius at (x, y) probes and
-    // stamps in its next step. Only a hint: nothing changes.
-    virtual void prefetchAround(int32_t /*x*/, int32_t /*y*/, int32_t /*radius*/) const {}
+    // Asks the caches for the part of the map that a drop at (x, y) with the given radius and
+    // stretch probes and stamps in its next step. Only a hint: nothing changes.
+    virtual void prefetchAround(int32_t /*x*/, int32_t /*y*/, int32_t /*radius*/,
+                                int32_t /*stretch*/) const {}
 };
