@@ -89,7 +89,7 @@ void Drawer::prefetchAround(int32_t x, int32_t y, int32_t radius, int32_t stretc
 void Drawer::draw(const PixelBufferDesc& destination, const PixelBufferDesc& background) {
     for (std::size_t i = 0; i < dirtyRects_.size(); ++i) {
         if (i + 1 < dirtyRects_.size()) {
-            dropMap_.prefetchArea(dirtyRects_[i + 1], destination, background);
+            dropMap_.prefetchArea(dirtyRects_[i + 1], background);
         }
         dropMap_.renderArea(dirtyRects_[i], destination, background);
     }

@@ -35,10 +35,9 @@ public:
     void renderArea(const Pixels::PixelRect& area, const PixelBufferDesc& destination,
                     const PixelBufferDesc& background) const;
 
-    // Asks the caches for what rendering the area will read and write, so that the rectangle
-    // rendered before it hides the wait.
-    void prefetchArea(const Pixels::PixelRect& area, const PixelBufferDesc& destination,
-                      const PixelBufferDesc& background) const;
+    // Asks the caches for what rendering the area will read from the map and the background, so
+    // that the rectangle rendered before it hides the wait.
+    void prefetchArea(const Pixels::PixelRect& area, const PixelBufferDesc& background) const;
     // The same for the map pixels of the area alone.
     void prefetchMap(const Pixels::PixelRect& area) const;
 
