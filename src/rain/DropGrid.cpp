@@ -23,7 +23,7 @@ void DropGrid::clear() {
 }
 
 void DropGrid::insert(uint32_t index, int32_t x, int32_t y) {
-    take(cellOf(x, y), index);
+    take(cellOf(x, y), {index, x, y});
 }
 
 void DropGrid::move(uint32_t index, int32_t fromX, int32_t fromY, int32_t toX, int32_t toY) {
@@ -31,17 +31,26 @@ void DropGrid::move(uint32_t index, int32_t fromX, int32_t fromY, int32_t toX, i
     const std::size_t to = cellOf(toX, toY);
     if (from != to) {
         remove(index, fromX, fromY);
-        take(to, index);
+        take(to, {index, toX, toY});
+        return;
+    }
+    std::vector<Entry>& cell = cells_[from];
+    if (const auto found = find(cell, index); found != cell.end()) {
+        found->x = toX;
+        found->y = toY;
     }
 }
 
 void DropGrid::remove(uint32_t index, int32_t x, int32_t y) {
-    std::vector<uint32_t>& cell = cells_[cellOf(x, y)];
-    const auto found = std::ranges::find(cell, index);
-    if (found != cell.end()) {
+    std::vector<Entry>& cell = cells_[cellOf(x, y)];
+    if (const auto found = find(cell, index); found != cell.end()) {
         *found = cell.back();
         cell.pop_back();
     }
+}
+
+std::vector<DropGrid::Entry>::iterator DropGrid::find(std::vector<Entry>& cell, uint32_t index) {
+    return std::ranges::find(cell, index, &Entry::index);
 }
 
 int32_t DropGrid::columnOf(int32_t x) const {
@@ -57,9 +66,9 @@ std::size_t DropGrid::cellAt(int32_t column, int32_t row) const {
            static_cast<std::size_t>(column);
 }
 
-void DropGrid::take(std::size_t cell, uint32_t index) {
+void DropGrid::take(std::size_t cell, const Entry& entry) {
     if (cells_[cell].empty()) {
         usedCells_.push_back(cell);
     }
-    cells_[cell].push_back(index);
+    cells_[cell].push_back(entry);
 }

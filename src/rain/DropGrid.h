@@ -5,9 +5,16 @@
 
 // Drops by position: the picture is cut into square cells and each drop is kept in the cell of
 // its centre, so that a probe only looks at the drops of the few cells within its reach instead
-// of at every drop. Drops are named by their place in the system's list.
+// of at every drop. Drops are named by their place in the system's list, and their centres are
+// kept beside, so that a probe can pass over the drops out of its reach without fetching them.
 class DropGrid {
 public:
+    struct Entry {
+        uint32_t index;
+        int32_t x;
+        int32_t y;
+    };
+
     DropGrid(int32_t width, int32_t height, int32_t cellSize);
 
     void clear();
@@ -15,7 +22,7 @@ public:
     void move(uint32_t index, int32_t fromX, int32_t fromY, int32_t toX, int32_t toY);
     void remove(uint32_t index, int32_t x, int32_t y);
 
-    // Calls visit(index) for every drop whose centre may lie within reach of (px, py), and for
+    // Calls visit(entry) for every drop whose centre may lie within reach of (px, py), and for
     // some beyond it; the caller tests each one.
     template <typename Visit>
     void forEachNear(int32_t px, int32_t py, int32_t reach, Visit visit) const {
@@ -25,8 +32,8 @@ public:
         const int32_t lastRow = rowOf(py + reach);
         for (int32_t row = firstRow; row <= lastRow; ++row) {
             for (int32_t column = firstColumn; column <= lastColumn; ++column) {
-                for (const uint32_t index : cells_[cellAt(column, row)]) {
-                    visit(index);
+                for (const Entry& entry : cells_[cellAt(column, row)]) {
+                    visit(entry);
                 }
             }
         }
@@ -38,12 +45,13 @@ private:
     int32_t rowOf(int32_t y) const;
     std::size_t cellAt(int32_t column, int32_t row) const;
     std::size_t cellOf(int32_t x, int32_t y) const { return cellAt(columnOf(x), rowOf(y)); }
-    void take(std::size_t cell, uint32_t index);
+    void take(std::size_t cell, const Entry& entry);
+    std::vector<Entry>::iterator find(std::vector<Entry>& cell, uint32_t index);
 
     int32_t cellSize_;
     int32_t columns_;
     int32_t rows_;
-    std::vector<std::vector<uint32_t>> cells_;
+    std::vector<std::vector<Entry>> cells_;
     // Cells that may hold drops, so that clearing does not visit every cell.
     std::vector<std::size_t> usedCells_;
 };

@@ -69,7 +69,9 @@ Drop* DropSystem::findInList(int32_t px, int32_t py, int32_t pr) {
     return nullptr;
 }
 
-// Drops removed during this step have already left the grid, so no mark needs testing.
+// Drops removed during this step have already left the grid, so no mark needs testing. Only the
+// moving drop changes its place during a step, so the grid knows every other centre; no radius
+// exceeds the largest, so a centre beyond that reach rules its drop out without fetching it.
 Drop* DropSystem::findInGrid(int32_t px, int32_t py, int32_t pr) {
     if (!gridIsCurrent_) {
         rebuildGrid();
@@ -80,9 +82,12 @@ Drop* DropSystem::findInGrid(int32_t px, int32_t py, int32_t pr) {
             first = index;
         }
     };
-    grid_.forEachNear(px, py, pr + largestRadius_, [&](uint32_t index) {
-        if (index != movingIndex_) {
-            consider(index);
+    const int32_t reach = pr + largestRadius_;
+    grid_.forEachNear(px, py, reach, [&](const DropGrid::Entry& entry) {
+        const int32_t dx = entry.x - px;
+        const int32_t dy = entry.y - py;
+        if (entry.index != movingIndex_ && dx * dx + dy * dy <= reach * reach) {
+            consider(entry.index);
         }
     });
     if (movingIndex_ != noDrop) {

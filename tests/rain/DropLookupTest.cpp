@@ -11,6 +11,7 @@
 #include <cstring>
 #include <gtest/gtest.h>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -139,7 +140,8 @@ TEST(DropGridTest, FindsDropsOffThePictureAndFollowsMovesAndRemovals) {
     grid.insert(2, 55, 35);
     const auto near = [&](int32_t x, int32_t y, int32_t reach) {
         std::vector<uint32_t> found;
-        grid.forEachNear(x, y, reach, [&](uint32_t index) { found.push_back(index); });
+        grid.forEachNear(x, y, reach,
+                         [&](const DropGrid::Entry& entry) { found.push_back(entry.index); });
         std::sort(found.begin(), found.end());
         return found;
     };
@@ -153,6 +155,13 @@ TEST(DropGridTest, FindsDropsOffThePictureAndFollowsMovesAndRemovals) {
 
     grid.remove(0, -40, 5);
     EXPECT_EQ(near(5, 5, 1), std::vector<uint32_t>{2});
+
+    // A move within the cell keeps the drop there, at its new centre.
+    grid.move(2, 5, 5, 8, 3);
+    std::vector<std::pair<int32_t, int32_t>> centres;
+    grid.forEachNear(5, 5, 1,
+                     [&](const DropGrid::Entry& entry) { centres.emplace_back(entry.x, entry.y); });
+    EXPECT_EQ(centres, (std::vector<std::pair<int32_t, int32_t>>{{8, 3}}));
     grid.clear();
     EXPECT_TRUE(near(5, 5, 1000).empty());
 }
