@@ -26,7 +26,8 @@ public:
 
     void setLightning(ILightning* bolt) override;
     ILightning* lightning() const override { return bolt_; }
-    // Puts back first what an earlier draw() left on the target.
+    // Leaves the target alone where it holds this painting already, and repaints only the bolt's
+    // bands where the flash stays lit; otherwise puts back first what an earlier draw() left.
     std::span<const Pixels::PixelRect> draw() override;
     std::span<const Pixels::PixelRect> restore() override;
     // The rain must be back on the target (restore()) before the background changes.

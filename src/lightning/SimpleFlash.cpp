@@ -71,8 +71,8 @@ void SimpleFlash::paint(std::span<const AreaRect> areas) {
     }
 }
 
-// A flash lasts a few frames and is painted whole in each, so the bits are read 64 at a time,
-// and 64 dark pixels in a row (most of a picture) are cleared at once.
+// A flash is painted whole each time it lights, so the bits are read 64 at a time, and 64 dark
+// pixels in a row (most of a picture) are cleared at once.
 template <int Bytes>
 void SimpleFlash::paintArea(const PixelBufferDesc& desc, const AreaRect& area) const {
     uint8_t litBytes[Bytes];
