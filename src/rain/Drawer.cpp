@@ -86,10 +86,14 @@ void Drawer::prefetchAround(int32_t x, int32_t y, int32_t radius, int32_t stretc
     dropMap_.prefetchMap({x, y + 2 * radius + 2, x + 1, y + 2 * radius + belowReach + 1});
 }
 
+// The next rectangle's map is asked for while one is drawn. Its destination and background are
+// not: the destination lies in the window's memory, in small pages, where asking for each row
+// ahead costs a walk through the page tables, and the saver took more time with the background
+// asked for than without, at 1920x1080 and at 3840x2160 alike.
 void Drawer::draw(const PixelBufferDesc& destination, const PixelBufferDesc& background) {
     for (std::size_t i = 0; i < dirtyRects_.size(); ++i) {
         if (i + 1 < dirtyRects_.size()) {
-            dropMap_.prefetchArea(dirtyRects_[i + 1], background);
+            dropMap_.prefetchMap(dirtyRects_[i + 1]);
         }
         dropMap_.renderArea(dirtyRects_[i], destination, background);
     }

@@ -35,10 +35,7 @@ public:
     void renderArea(const Pixels::PixelRect& area, const PixelBufferDesc& destination,
                     const PixelBufferDesc& background) const;
 
-    // Asks the caches for what rendering the area will read from the map and the background, so
-    // that the rectangle rendered before it hides the wait.
-    void prefetchArea(const Pixels::PixelRect& area, const PixelBufferDesc& background) const;
-    // The same for the map pixels of the area alone.
+    // Asks the caches for the map pixels of the area, so that the work before it hides the wait.
     void prefetchMap(const Pixels::PixelRect& area) const;
 
     int32_t width() const { return width_; }
@@ -58,8 +55,6 @@ protected:
 private:
     // The part of the area that lies on the map; empty when none does.
     Pixels::PixelRect onMap(const Pixels::PixelRect& area) const;
-    // The map pixels of one row of an area that lies on the map.
-    void prefetchMapRow(const Pixels::PixelRect& inside, int32_t y) const;
 
     int32_t width_;
     int32_t height_;
