@@ -2,6 +2,7 @@
 // drawing into the memory back buffer, and the flip that copies the frame's changed rectangles
 // into the window's pixel buffer and hands them to SDL (SDL's dummy driver here, so the display
 // server's share is not in these figures), beside a flip of the whole frame.
+#include "OtherWork.h"
 #include "backends/sdl/IDisplayModeSwitch.h"
 #include "backends/sdl/SdlDisplay.h"
 #include "common/SceneBuffers.h"
@@ -160,13 +161,11 @@ void BM_RendererAlone(benchmark::State& state) {
 // server, the sound and the rest of the system run between two frames.
 void BM_RendererAfterOtherWork(benchmark::State& state) {
     const auto frame = steadySaverFrame();
-    std::vector<uint8_t> otherWork(64 << 20);
-    uint8_t pass = 0;
+    OtherWork otherWork;
     for (auto _ : state) {
         state.PauseTiming();
         frame->step();
-        std::fill(otherWork.begin(), otherWork.end(), ++pass);
-        benchmark::ClobberMemory();
+        otherWork.run();
         state.ResumeTiming();
         frame->draw();
     }

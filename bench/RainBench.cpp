@@ -1,6 +1,7 @@
 // Steady-state rain with the options a new user starts with, after the density ramp: the cost
 // of one drop-system step and of rendering one step's dirty rectangles, beside a plain copy of
 // the whole frame as the yardstick.
+#include "OtherWork.h"
 #include "common/SceneBuffers.h"
 #include "common/SteppingClock.h"
 #include "options/ScreenSaverOptionsStorage.h"
@@ -10,7 +11,6 @@
 #include "rain/DropTuning.h"
 #include "rain/Renderer.h"
 
-#include <algorithm>
 #include <benchmark/benchmark.h>
 #include <cstring>
 #include <memory>
@@ -78,13 +78,11 @@ void BM_DropSystemStep(benchmark::State& state) {
 // server, the sound and the frames without a step run between two steps.
 void BM_DropSystemStepAfterOtherWork(benchmark::State& state) {
     const auto scene = steadyRain(state);
-    std::vector<uint8_t> otherWork(64 << 20);
-    uint8_t pass = 0;
+    OtherWork otherWork;
     for (auto _ : state) {
         state.PauseTiming();
         scene->draw();
-        std::fill(otherWork.begin(), otherWork.end(), ++pass);
-        benchmark::ClobberMemory();
+        otherWork.run();
         state.ResumeTiming();
         scene->step();
     }
