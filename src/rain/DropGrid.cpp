@@ -13,11 +13,13 @@ int32_t cellsFor(int32_t length, int32_t cellSize) {
 DropGrid::DropGrid(int32_t width, int32_t height, int32_t cellSize)
     : cellSize_(std::max(cellSize, 1)), columns_(cellsFor(width, cellSize_)),
       rows_(cellsFor(height, cellSize_)),
-      cells_(static_cast<std::size_t>(columns_) * static_cast<std::size_t>(rows_)) {}
+      cells_(static_cast<std::size_t>(columns_) * static_cast<std::size_t>(rows_)),
+      filled_(cells_.size(), 0) {}
 
 void DropGrid::clear() {
     for (const std::size_t cell : usedCells_) {
         cells_[cell].clear();
+        filled_[cell] = 0;
     }
     usedCells_.clear();
 }
@@ -42,10 +44,12 @@ void DropGrid::move(uint32_t index, int32_t fromX, int32_t fromY, int32_t toX, i
 }
 
 void DropGrid::remove(uint32_t index, int32_t x, int32_t y) {
-    std::vector<Entry>& cell = cells_[cellOf(x, y)];
+    const std::size_t at = cellOf(x, y);
+    std::vector<Entry>& cell = cells_[at];
     if (const auto found = find(cell, index); found != cell.end()) {
         *found = cell.back();
         cell.pop_back();
+        filled_[at] = cell.empty() ? 0 : 1;
     }
 }
 
@@ -71,4 +75,5 @@ void DropGrid::take(std::size_t cell, const Entry& entry) {
         usedCells_.push_back(cell);
     }
     cells_[cell].push_back(entry);
+    filled_[cell] = 1;
 }

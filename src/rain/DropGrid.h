@@ -32,7 +32,11 @@ public:
         const int32_t lastRow = rowOf(py + reach);
         for (int32_t row = firstRow; row <= lastRow; ++row) {
             for (int32_t column = firstColumn; column <= lastColumn; ++column) {
-                for (const Entry& entry : cells_[cellAt(column, row)]) {
+                const std::size_t cell = cellAt(column, row);
+                if (filled_[cell] == 0) {
+                    continue;
+                }
+                for (const Entry& entry : cells_[cell]) {
                     visit(entry);
                 }
             }
@@ -52,6 +56,10 @@ private:
     int32_t columns_;
     int32_t rows_;
     std::vector<std::vector<Entry>> cells_;
+    // Whether each cell holds a drop. Most cells within a probe's reach are empty; this small
+    // table stays in the caches where the cells themselves would not, so that a probe fetches
+    // only the cells that hold drops.
+    std::vector<uint8_t> filled_;
     // Cells that may hold drops, so that clearing does not visit every cell.
     std::vector<std::size_t> usedCells_;
 };

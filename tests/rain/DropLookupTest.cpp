@@ -164,6 +164,17 @@ TEST(DropGridTest, FindsDropsOffThePictureAndFollowsMovesAndRemovals) {
     EXPECT_EQ(centres, (std::vector<std::pair<int32_t, int32_t>>{{8, 3}}));
     grid.clear();
     EXPECT_TRUE(near(5, 5, 1000).empty());
+
+    // Cells emptied by clearing or by a removal take drops again.
+    grid.insert(3, 5, 5);
+    grid.remove(3, 5, 5);
+    EXPECT_TRUE(near(5, 5, 1).empty());
+    grid.insert(4, 6, 6);
+    grid.move(4, 6, 6, 55, 35);
+    grid.insert(5, 56, 36);
+    grid.remove(4, 55, 35);
+    EXPECT_TRUE(near(5, 5, 1).empty());
+    EXPECT_EQ(near(55, 35, 1), std::vector<uint32_t>{5});
 }
 
 } // namespace
