@@ -36,8 +36,7 @@ void DropGrid::move(uint32_t index, int32_t fromX, int32_t fromY, int32_t toX, i
         take(to, {index, toX, toY});
         return;
     }
-    std::vector<Entry>& cell = cells_[from];
-    if (const auto found = find(cell, index); found != cell.end()) {
+    if (Entry* found = cells_[from].find(index)) {
         found->x = toX;
         found->y = toY;
     }
@@ -45,16 +44,11 @@ void DropGrid::move(uint32_t index, int32_t fromX, int32_t fromY, int32_t toX, i
 
 void DropGrid::remove(uint32_t index, int32_t x, int32_t y) {
     const std::size_t at = cellOf(x, y);
-    std::vector<Entry>& cell = cells_[at];
-    if (const auto found = find(cell, index); found != cell.end()) {
-        *found = cell.back();
-        cell.pop_back();
+    Cell& cell = cells_[at];
+    if (Entry* found = cell.find(index)) {
+        cell.remove(*found);
         filled_[at] = cell.empty() ? 0 : 1;
     }
-}
-
-std::vector<DropGrid::Entry>::iterator DropGrid::find(std::vector<Entry>& cell, uint32_t index) {
-    return std::ranges::find(cell, index, &Entry::index);
 }
 
 int32_t DropGrid::columnOf(int32_t x) const {
@@ -74,6 +68,40 @@ void DropGrid::take(std::size_t cell, const Entry& entry) {
     if (cells_[cell].empty()) {
         usedCells_.push_back(cell);
     }
-    cells_[cell].push_back(entry);
+    cells_[cell].add(entry);
     filled_[cell] = 1;
+}
+
+void DropGrid::Cell::clear() {
+    count_ = 0;
+    more_.clear();
+}
+
+void DropGrid::Cell::add(const Entry& entry) {
+    if (count_ < near_.size()) {
+        near_[count_] = entry;
+    } else {
+        more_.push_back(entry);
+    }
+    ++count_;
+}
+
+DropGrid::Entry& DropGrid::Cell::at(uint32_t position) {
+    return position < near_.size() ? near_[position] : more_[position - near_.size()];
+}
+
+DropGrid::Entry* DropGrid::Cell::find(uint32_t index) {
+    for (uint32_t position = 0; position < count_; ++position) {
+        if (at(position).index == index) {
+            return &at(position);
+        }
+    }
+    return nullptr;
+}
+
+void DropGrid::Cell::remove(Entry& entry) {
+    entry = at(--count_);
+    if (count_ >= near_.size()) {
+        more_.pop_back();
+    }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -33,29 +34,54 @@ public:
         for (int32_t row = firstRow; row <= lastRow; ++row) {
             for (int32_t column = firstColumn; column <= lastColumn; ++column) {
                 const std::size_t cell = cellAt(column, row);
-                if (filled_[cell] == 0) {
-                    continue;
-                }
-                for (const Entry& entry : cells_[cell]) {
-                    visit(entry);
+                if (filled_[cell] != 0) {
+                    cells_[cell].forEach(visit);
                 }
             }
         }
     }
 
 private:
+    // The first few drops of a cell lie in the cell itself, on the same cache line, so that a
+    // probe fetches one line for a cell of a few drops; more go into a list of their own.
+    class alignas(64) Cell {
+    public:
+        bool empty() const { return count_ == 0; }
+        void clear();
+        void add(const Entry& entry);
+        Entry* find(uint32_t index);
+        // The last drop takes the place of the one removed.
+        void remove(Entry& entry);
+
+        template <typename Visit> void forEach(Visit& visit) const {
+            const uint32_t inCell = count_ < near_.size() ? count_ : near_.size();
+            for (uint32_t i = 0; i < inCell; ++i) {
+                visit(near_[i]);
+            }
+            for (const Entry& entry : more_) {
+                visit(entry);
+            }
+        }
+
+    private:
+        Entry& at(uint32_t position);
+
+        std::array<Entry, 3> near_{};
+        uint32_t count_ = 0;
+        std::vector<Entry> more_;
+    };
+
     // Drops off the picture share the border cells, so every position has a cell.
     int32_t columnOf(int32_t x) const;
     int32_t rowOf(int32_t y) const;
     std::size_t cellAt(int32_t column, int32_t row) const;
     std::size_t cellOf(int32_t x, int32_t y) const { return cellAt(columnOf(x), rowOf(y)); }
     void take(std::size_t cell, const Entry& entry);
-    std::vector<Entry>::iterator find(std::vector<Entry>& cell, uint32_t index);
 
     int32_t cellSize_;
     int32_t columns_;
     int32_t rows_;
-    std::vector<std::vector<Entry>> cells_;
+    std::vector<Cell> cells_;
     // Whether each cell holds a drop. Most cells within a probe's reach are empty; this small
     // table stays in the caches where the cells themselves would not, so that a probe fetches
     // only the cells that hold drops.

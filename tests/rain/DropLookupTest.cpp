@@ -175,6 +175,18 @@ TEST(DropGridTest, FindsDropsOffThePictureAndFollowsMovesAndRemovals) {
     grid.remove(4, 55, 35);
     EXPECT_TRUE(near(5, 5, 1).empty());
     EXPECT_EQ(near(55, 35, 1), std::vector<uint32_t>{5});
+
+    // A crowded cell: drops beyond the first few are kept too, and any of them can leave.
+    for (uint32_t index = 10; index < 16; ++index) {
+        grid.insert(index, 71 + static_cast<int32_t>(index) - 10, 12);
+    }
+    grid.remove(11, 72, 12);
+    grid.move(14, 75, 12, 79, 19);
+    grid.remove(15, 76, 12);
+    grid.remove(10, 71, 12);
+    EXPECT_EQ(near(75, 15, 1), (std::vector<uint32_t>{12, 13, 14}));
+    grid.move(13, 74, 12, 5, 5);
+    EXPECT_EQ(near(75, 15, 1), (std::vector<uint32_t>{12, 14}));
 }
 
 } // namespace
