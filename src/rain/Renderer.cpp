@@ -276,10 +276,37 @@ void smooth(int32_t x0, int32_t y0, int32_t x1, int32_t y1, const MapPixel* mapP
     }
 }
 
+// The softening pass reads one row above the rectangle and one below it, which the lens pass
+// does not write, so they come from memory. Asked for before the lens pass, they arrive while it
+// works.
+template <int Bytes>
+void prefetchRowsBeside(int32_t x0, int32_t y0, int32_t x1, int32_t y1, int32_t mapWidth,
+                        int32_t mapHeight, const PixelBufferDesc& destination) {
+    const int32_t left = x0 < 1 ? 0 : x0 - 1;
+    const int32_t right = x1 > mapWidth - 2 ? mapWidth - 1 : x1 + 1;
+    const auto prefetchRow = [&](int32_t y) {
+        const uint8_t* first =
+            destination.pixels + static_cast<std::ptrdiff_t>(y) * destination.pitch;
+        for (int32_t x = left; x <= right; x += 64 / Bytes) {
+            __builtin_prefetch(first + static_cast<std::ptrdiff_t>(x) * Bytes);
+        }
+        __builtin_prefetch(first + static_cast<std::ptrdiff_t>(right) * Bytes);
+    };
+    if (y0 >= 1) {
+        prefetchRow(y0 - 1);
+    }
+    if (y1 <= mapHeight - 2) {
+        prefetchRow(y1 + 1);
+    }
+}
+
 template <int Bytes>
 void render(int32_t x0, int32_t y0, int32_t x1, int32_t y1, const MapPixel* mapPixel,
             int32_t mapWidth, int32_t mapHeight, const PixelBufferDesc& destination,
             const PixelBufferDesc& background) {
+    if constexpr (Bytes > 1) {
+        prefetchRowsBeside<Bytes>(x0, y0, x1, y1, mapWidth, mapHeight, destination);
+    }
     refract<Bytes>(x0, y0, x1, y1, mapPixel, mapWidth, mapHeight, destination, background);
     if constexpr (Bytes > 2) {
         if (ByteChannels::fit()) {
