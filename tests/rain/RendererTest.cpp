@@ -393,13 +393,18 @@ struct Layout {
 TEST(RendererAgainstPlainAlgorithm, EveryLayoutAndRectangleGivesTheSamePixels) {
     constexpr int32_t width = 40;
     constexpr int32_t height = 24;
-    // Rectangles over the border, inside, one pixel wide, and the same area twice.
+    // Rectangles over the border, inside, one to three pixels wide with odd and even counts of
+    // rows, and the same area twice.
     const std::vector<DirtyRect> rects = {{0, height - 1, width - 1, 0},
                                           {3, 12, 17, 5},
                                           {16, 20, 31, 9},
                                           {0, 23, 0, 0},
                                           {39, 9, 39, 2},
                                           {5, 7, 36, 7},
+                                          {7, 15, 7, 3},
+                                          {20, 14, 21, 4},
+                                          {9, 10, 11, 0},
+                                          {24, 23, 38, 13},
                                           {3, 12, 17, 5}};
     const std::vector<Layout> layouts = {{32, 0xFF0000, 0x00FF00, 0x0000FF},
                                          {32, 0x0000FF, 0x00FF00, 0xFF0000},
