@@ -1,6 +1,7 @@
 #include "rain/Renderer.h"
 
 #include "rain/HighlightTable.h"
+#include "rain/PrefetchSpan.h"
 #include "rain/WrappingArithmetic.h"
 
 #include <array>
@@ -285,12 +286,9 @@ void prefetchRowsBeside(int32_t x0, int32_t y0, int32_t x1, int32_t y1, int32_t 
     const int32_t left = x0 < 1 ? 0 : x0 - 1;
     const int32_t right = x1 > mapWidth - 2 ? mapWidth - 1 : x1 + 1;
     const auto prefetchRow = [&](int32_t y) {
-        const uint8_t* first =
-            destination.pixels + static_cast<std::ptrdiff_t>(y) * destination.pitch;
-        for (int32_t x = left; x <= right; x += 64 / Bytes) {
-            __builtin_prefetch(first + static_cast<std::ptrdiff_t>(x) * Bytes);
-        }
-        __builtin_prefetch(first + static_cast<std::ptrdiff_t>(right) * Bytes);
+        prefetchSpan(destination.pixels + static_cast<std::ptrdiff_t>(y) * destination.pitch +
+                         static_cast<std::ptrdiff_t>(left) * Bytes,
+                     static_cast<std::ptrdiff_t>(right - left + 1) * Bytes);
     };
     if (y0 >= 1) {
         prefetchRow(y0 - 1);

@@ -1,5 +1,6 @@
 #include "rain/Surface.h"
 
+#include "rain/PrefetchSpan.h"
 #include "rain/Renderer.h"
 #include "rain/SurfaceTemplate.h"
 
@@ -55,19 +56,6 @@ Pixels::PixelRect Surface::onMap(const Pixels::PixelRect& area) const {
     return {std::max(area.left, 0), std::max(area.top, 0), std::min(area.right, width_),
             std::min(area.bottom, height_)};
 }
-
-namespace {
-
-constexpr std::ptrdiff_t cacheLine = 64;
-
-void prefetchSpan(const uint8_t* first, std::ptrdiff_t bytes) {
-    for (std::ptrdiff_t offset = 0; offset < bytes; offset += cacheLine) {
-        __builtin_prefetch(first + offset);
-    }
-    __builtin_prefetch(first + bytes - 1);
-}
-
-} // namespace
 
 void Surface::prefetchMap(const Pixels::PixelRect& area) const {
     const Pixels::PixelRect inside = onMap(area);
