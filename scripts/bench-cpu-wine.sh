@@ -9,9 +9,10 @@
 # started over it with the default settings, and after WARM_UP seconds the processor time of its
 # process (all its threads) and of the X server measured over SECONDS. Under Wine the figure is
 # given for Wine's default OpenGL renderer and for its GDI renderer, with the Windows program's
-# busiest threads. Needs build/ and build-win32/ built.
+# busiest threads. Needs build/ and build-win32/ built, and Wine, which it installs when missing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+scripts/install-windows-deps.sh wine
 source scripts/virtual-display.sh
 seconds=${1:-20}
 warm_up=${2:-40}

@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 dir=${1:-build-win32}
 [ -f "$dir/CMakeCache.txt" ] || scripts/build-windows.sh "$dir"
-scripts/install-windows-deps.sh
+scripts/install-windows-deps.sh tools
 cmake --build "$dir" -j"$(nproc)" --target pluvo pluvo-setup
 build=$(realpath "$dir")
 makensis -V2 -DBUILD_DIR="$build" -DOUTPUT="$build/pluvo-2.2.17-setup.exe" packaging/windows/setup.nsi

@@ -12,9 +12,11 @@
 #     and another file in the same folder stays.
 # PLUVO_PICTURES=DIR keeps pictures of every settings page, in Chinese and in English, and of the
 # wizard there.
+# Installs Wine when missing; where it cannot be installed, ends with status 77 and says why.
 # Usage: scripts/check-windows-dialogs-under-wine.sh [WINDOWS_BUILD_DIR], build-win32/ unless given.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+scripts/install-windows-deps.sh wine
 source scripts/virtual-display.sh
 build=$(realpath "${1:-build-win32}")
 setup=$(scripts/build-windows-setup.sh "$build" | tail -n 1)

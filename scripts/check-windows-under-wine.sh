@@ -5,9 +5,11 @@
 # frame gives the detailed report with the registers on standard error and status 1, and the
 # preview runs in another program's window until that window goes. Wine draws no child window of
 # another process's window, so what the preview draws is checked by its tests in one process.
+# Installs Wine when missing; where it cannot be installed, ends with status 77 and says why.
 # Usage: scripts/check-windows-under-wine.sh [WINDOWS_BUILD_DIR], build-win32/ unless given.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+scripts/install-windows-deps.sh wine
 source scripts/virtual-display.sh
 build=$(realpath "${1:-build-win32}")
 work=$(mktemp -d)

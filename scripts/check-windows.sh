@@ -1,61 +1,11 @@
 #!/usr/bin/env bash
-# The Windows build under Wine: cross-builds build-win32 (scripts/build-windows.sh), runs its
-# tests under Wine on a virtual X server, stores the default settings with pluvo-config.exe into
-# a Wine prefix of its own, whose registry must then hold exactly the bytes the Linux build
-# writes, runs pluvo.scr itself (scripts/check-windows-under-wine.sh), and installs and removes
-# it with its setup program and its uninstaller (scripts/check-windows-dialogs-under-wine.sh).
-# Usage: scripts/check-windows.sh [LINUX_BUILD_DIR], build/ unless given (for its pluvo-config).
+# The Windows build and its runs under Wine (scripts/windows-steps.sh says which), with a
+# summary of the steps at the end. Usage: scripts/check-windows.sh [LINUX_BUILD_DIR], build/
+# unless given (for its pluvo-config).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-linux_build=${1:-build}
-
-source scripts/virtual-display.sh
-
-scripts/build-windows.sh build-win32
-
-work=$(mktemp -d)
-xvfb=
-cleanup() {
-    WINEPREFIX=$work/prefix wineserver -k 2>/dev/null || true
-    WINEPREFIX=$PWD/build-win32/wineprefix wineserver -k 2>/dev/null || true
-    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-# The display's tests make windows and change modes, which Wine does on an X server.
-start_virtual_display 1280x720
-# One server for the whole run: Wine's server ends a few seconds after its last program, and a
-# program starting just then loses its connection ("recvmsg: Connection reset by peer"). The
-# first program after it starts Wine's own services, which live as long as the server and keep
-# that program's output open: it is one whose output nobody waits for.
-scripts/wine-run.sh build-win32/tools/pluvo-config.exe show >/dev/null 2>&1 </dev/null || true
-WINEPREFIX=$PWD/build-win32/wineprefix wineserver -w
-WINEPREFIX=$PWD/build-win32/wineprefix wineserver -p
-scripts/wine-run.sh build-win32/tools/pluvo-config.exe show >/dev/null 2>&1 </dev/null || true
-status=0
-ctest --test-dir build-win32 --output-on-failure -j"$(nproc)" || status=$?
-WINEPREFIX=$PWD/build-win32/wineprefix wineserver -k 2>/dev/null || true
-kill "$xvfb" 2>/dev/null || true
-xvfb=
-unset DISPLAY
-[ "$status" -eq 0 ] || { echo "FAIL: the Windows tests under Wine"; exit 1; }
-
-export WINEPREFIX=$work/prefix
-PLUVO_WINEPREFIX=$WINEPREFIX scripts/wine-run.sh build-win32/tools/pluvo-config.exe reset >/dev/null
-stored=$(WINEDEBUG=-all wine reg query 'HKCU\Software\Quorvel\Pluvo Screen Saver' \
-    /v Configuration | tr -d '\r' | awk '$1 == "Configuration" { print tolower($3) }')
-XDG_CONFIG_HOME=$work/linux "$linux_build/tools/pluvo-config" reset >/dev/null
-expected=$(od -An -v -tx1 "$work/linux/Software/Quorvel/Pluvo Screen Saver/Configuration" |
-    tr -d ' \n')
-if [ "$stored" != "$expected" ]; then
-    echo "FAIL: the registry holds ${#stored} hex digits, not the Linux build's ${#expected}:"
-    echo "$stored"
-    exit 1
-fi
-echo "The Windows tests passed under Wine, and pluvo-config.exe stored the Linux build's" \
-    "$((${#expected} / 2)) bytes in the registry."
-wineserver -k 2>/dev/null || true
-unset WINEPREFIX
-scripts/check-windows-under-wine.sh build-win32
-scripts/check-windows-dialogs-under-wine.sh build-win32
+source scripts/gate-steps.sh
+source scripts/windows-steps.sh
+run_windows_steps "${1:-build}"
+print_summary
+gate_status

@@ -54,13 +54,18 @@ TEST(NamedMutexTest, ASecondSaverFindsTheLockHeldUntilTheFirstGoes) {
         EXPECT_TRUE(NamedMutex::isHeld(lockName));
         EXPECT_FALSE(NamedMutex::tryAcquire(lockName).has_value());
 
-        std::thread releaser([&holder] {
+        std::atomic<bool> releaseAsked{false};
+        std::thread releaser([&holder, &releaseAsked] {
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            releaseAsked = true;
             holder.release();
         });
         NamedMutex::waitUntilReleased(lockName);
-        EXPECT_FALSE(NamedMutex::isHeld(lockName));
+        EXPECT_TRUE(releaseAsked) << "the wait ended while the holder still had the lock";
+        // A holder lets go of the mutex before it closes its handle, and the name lasts until
+        // then: the lock is free by its name only once the holder has gone.
         releaser.join();
+        EXPECT_FALSE(NamedMutex::isHeld(lockName));
     }
     std::optional<NamedMutex> mine = NamedMutex::tryAcquire(lockName);
     ASSERT_TRUE(mine.has_value());
