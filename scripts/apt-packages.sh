@@ -1,7 +1,7 @@
 # Sourced by the install scripts: sudo_cmd (empty when running as root), apt_update (the first
 # call of a run only; later steps reuse its lists) and install_missing PACKAGE..., which installs
 # those of the packages that are not installed yet and, when apt refuses, leaves apt's reason in
-# apt_reason.
+# apt_reason. After an update that could not fetch every index, unfetched names those indexes.
 sudo_cmd=()
 if [ "$(id -u)" -ne 0 ]; then
     sudo_cmd=(sudo)
@@ -9,6 +9,7 @@ fi
 
 updated=0
 apt_reason=
+unfetched=
 
 # A mirror in the middle of a sync can serve an index that does not match its release file, for
 # hours and often for one architecture only; apt then keeps the lists it had. That must not stop
@@ -25,7 +26,8 @@ apt_update() {
             return 0
         fi
     done
-    echo "apt-get update could not fetch $(failed_indexes "$log"); going on with the package lists apt has"
+    unfetched=$(failed_indexes "$log")
+    echo "apt-get update could not fetch $unfetched; going on with the package lists apt has"
     rm -f "$log"
 }
 

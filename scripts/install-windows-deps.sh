@@ -74,6 +74,9 @@ install_wine() {
     fi
     install_missing "${wine_packages[@]}" && return 0
     local reason="Wine could not be installed (apt-get: $apt_reason)"
+    if [ -n "$unfetched" ]; then
+        reason+=" after the update could not fetch $unfetched"
+    fi
     if [ "${PLUVO_REQUIRE_WINE:-}" = 1 ]; then
         echo "FAIL: $reason, and PLUVO_REQUIRE_WINE=1 asks for it" >&2
         exit 1
